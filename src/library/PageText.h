@@ -1,0 +1,39 @@
+#pragma once
+
+#include "TangRecord.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+// A colour as red, green and blue, packed with red in the lowest byte (a Windows COLORREF).
+constexpr uint32_t Rgb(uint8_t red, uint8_t green, uint8_t blue) {
+    return red | (static_cast<uint32_t>(green) << 8) | (static_cast<uint32_t>(blue) << 16);
+}
+
+enum class ParagraphAlignment : int32_t { Left = 0, Centre = 2 };
+
+// One piece of the poem page: the text appended, its colour, and the alignment of the
+// paragraph it starts in.
+struct PageRun {
+    std::u16string Text;
+    uint32_t Colour = 0;
+    ParagraphAlignment Alignment = ParagraphAlignment::Centre;
+};
+
+inline constexpr uint32_t TitleColour = Rgb(88, 84, 255);
+inline constexpr uint32_t AuthorColour = Rgb(255, 85, 90);
+inline constexpr uint32_t ContentColour = Rgb(140, 134, 140);
+inline constexpr uint32_t NotesColour = Rgb(0, 174, 0);
+
+// The page of a poem: title, author, verses and notes, in that order.
+std::array<PageRun, 4> PageRuns(const TangRecord& record);
+
+// "青简雅韵集 第N首" for the poem at `index`, numbered from 1.
+std::u16string PageCaption(int16_t index);
+
+// "(001) T [A]": the reader's poem-list entry for the poem at `index`.
+std::u16string PoemListEntry(int16_t index, const TangRecord& record);
+
+// "T [A]": a search result entry.
+std::u16string SearchResultEntry(const TangRecord& record);

@@ -1,0 +1,219 @@
+#include "TangLoader.h"
+
+#include "AnthologyText.h"
+#include "FileBytes.h"
+#include "Module1.h"
+
+#include <cstddef>
+#include <new>
+#include <string>
+
+namespace {
+
+constexpr std::u16string_view CrLf = u"\r\n";
+
+std::u16string_view StripSpaces(std::u16string_view line) {
+    const size_t first = line.find_first_not_of(u' ');
+    if (first == std::u16string_view::npos) {
+        return {};
+    }
+    return line.substr(first, line.find_last_not_of(u' ') - first + 1);
+}
+
+// `count` characters from the 1-based position `first`; a count below one, or a start beyond
+// the end, gives the empty text, so that a line too short for its kind yields nothing.
+std::u16string_view Mid(std::u16string_view line, ptrdiff_t first, ptrdiff_t count) {
+    const auto start = static_cast<size_t>(first - 1);
+    if (count <= 0 || start >= line.size()) {
+        return {};
+    }
+    return line.substr(start, static_cast<size_t>(count));
+}
+
+std::u16string_view MidToEnd(std::u16string_view line, ptrdiff_t first) {
+    const auto start = static_cast<size_t>(first - 1);
+    return start >= line.size() ? std::u16string_view{} : line.substr(start);
+}
+
+bool EndsWithDoubleSlash(std::u16string_view line) {
+    return line.ends_with(u"//");
+}
+
+class TangParser {
+public:
+    TangParser(std::vector<TangRecord>& tangs, TangSink& sink) : tangs_(tangs), sink_(sink) {}
+
+    void Line(std::u16string_view rawLine) {
+        const std::u16string_view line = StripSpaces(rawLine);
+        const char16_t kind = line.empty() ? u'\0' : line.front();
+        if (full_) {
+            poemsLeftOut_ += kind == u'<' ? 1 : 0;
+            return;
+        }
+        switch (kind) {
+        case u'[':
+            Heading(line);
+            break;
+        case u'<':
+            Poem(line);
+            break;
+        case u'(':
+            Author(line);
+            break;
+        case u'/':
+            NotesLine(line);
+            break;
+        default:
+            TextLine(line);
+            break;
+        }
+    }
+
+    int PoemsLeftOut() const { return poemsLeftOut_; }
+
+private:
+    TangRecord* Current() { return tangs_.empty() ? nullptr : &tangs_.back(); }
+
+    void Heading(std::u16string_view line) {
+        const size_t bracket = line.find(u']');
+        heading_ =
+            bracket == std::u16string_view::npos ? line.substr(1) : line.substr(1, bracket - 1);
+        sink_.AddRhyme(heading_);
+    }
+
+    void Poem(std::u16string_view line) {
+        if (tangs_.size() == static_cast<size_t>(MaxTangs)) {
+            full_ = true;
+            poemsLeftOut_ = 1;
+            return;
+        }
+        TangRecord& record = tangs_.emplace_back();
+        record.Rhyme = heading_;
+        record.Title = Mid(line, 2, static_cast<ptrdiff_t>(line.size()) - 2);
+    }
+
+    void Author(std::u16string_view line) {
+        TangRecord* record = Current();
+        if (record == nullptr) {
+            return;
+        }
+        record->Author = Mid(line, 2, static_cast<ptrdiff_t>(line.size()) - 2);
+        sink_.AddAuthor(record->Author);
+    }
+
+    void NotesLine(std::u16string_view line) {
+        TangRecord* record = Current();
+        if (record == nullptr) {
+            return;
+        }
+        if (record->Content.empty()) {
+            record->Content = verses_;
+            verses_.clear();
+        }
+        if (!notes_.empty()) {
+            StoreNotes(*record); // closes the open block; the line's own text is dropped
+            return;
+        }
+        const auto length = static_cast<ptrdiff_t>(line.size());
+        if (!EndsWithDoubleSlash(line)) {
+            notes_.assign(MidToEnd(line, 3)).append(CrLf);
+            return;
+        }
+        notes_.assign(Mid(line, 3, length - 4)).append(CrLf);
+        StoreNotes(*record);
+    }
+
+    void TextLine(std::u16string_view line) {
+        TangRecord* record = Current();
+        if (record == nullptr) {
+            return;
+        }
+        if (record->Content.empty()) {
+            verses_.append(line).append(CrLf);
+        } else if (EndsWithDoubleSlash(line)) {
+            notes_.append(line.substr(0, line.size() - 2));
+            StoreNotes(*record);
+        } else if (!line.empty()) {
+            notes_.append(line).append(CrLf);
+        }
+    }
+
+    void StoreNotes(TangRecord& record) {
+        record.Notes = notes_; // a copy, so the record holds no spare capacity
+        notes_.clear();
+    }
+
+    std::vector<TangRecord>& tangs_;
+    TangSink& sink_;
+    std::u16string heading_;
+    std::u16string verses_;
+    std::u16string notes_;
+    bool full_ = false;
+    int poemsLeftOut_ = 0;
+};
+
+std::u16string ToDecimal(long long number) {
+    const std::string digits = std::to_string(number);
+    return std::u16string(digits.begin(), digits.end());
+}
+
+} // namespace
+
+int ParseTangs(std::u16string_view text, std::vector<TangRecord>& tangs, TangSink& sink) {
+    TangParser parser(tangs, sink);
+    size_t lineStart = 0;
+    while (lineStart < text.size()) {
+        size_t lineEnd = text.find(u'\n', lineStart);
+        const size_t next = lineEnd == std::u16string_view::npos ? text.size() : lineEnd + 1;
+        if (lineEnd == std::u16string_view::npos) {
+            lineEnd = text.size();
+        }
+        std::u16string_view line = text.substr(lineStart, lineEnd - lineStart);
+        if (line.ends_with(u'\r')) {
+            line.remove_suffix(1);
+        }
+        parser.Line(line);
+        lineStart = next;
+    }
+    return parser.PoemsLeftOut();
+}
+
+LoadResult LoadTangsFile(const std::filesystem::path& path, std::vector<TangRecord>& tangs,
+                         TangSink& sink) {
+    LoadResult result;
+    result.Path = path.u16string();
+    try {
+        std::u16string text;
+        {
+            FileBytes file = ReadFileBytes(path);
+            if (!file.Read) {
+                result.Failure = std::move(file.Failure);
+                return result;
+            }
+            text = DecodeAnthologyBytes(file.Bytes);
+        } // the raw bytes are released before the table is built
+        result.FileRead = true;
+        result.PoemsLeftOut = ParseTangs(text, tangs, sink);
+    } catch (const std::bad_alloc&) {
+        tangs = std::vector<TangRecord>();
+        result.FileRead = false;
+        result.PoemsLeftOut = 0;
+        result.Failure = u"内存不足，无法读入整个文件。";
+    }
+    return result;
+}
+
+std::u16string LoadMessage(const LoadResult& result, size_t poemCount) {
+    if (!result.FileRead) {
+        return u"无法读取唐诗文件：\r\n" + result.Path + u"\r\n\r\n" + result.Failure +
+               u"\r\n\r\n程序将以空的诗集启动。";
+    }
+    if (poemCount == 0) {
+        return u"唐诗文件中没有找到任何唐诗：\r\n" + result.Path;
+    }
+    if (result.PoemsLeftOut > 0) {
+        return u"唐诗文件中的唐诗超过 " + ToDecimal(MaxTangs) + u" 首，其后的 " +
+               ToDecimal(result.PoemsLeftOut) + u" 首没有读入。";
+    }
+    return {};
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "TangRecord.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Receives the metrical-form headings and the authors in file order while the anthology loads.
+class TangSink {
+public:
+    virtual void AddRhyme(const std::u16string& heading) = 0;
+    virtual void AddAuthor(const std::u16string& strAuthor) = 0;
+
+protected:
+    ~TangSink() = default;
+};
+
+struct LoadResult {
+    bool FileRead = false;
+    std::u16string Path;
+    std::u16string Failure; // the system's reason, when the file could not be read
+    int PoemsLeftOut = 0;   // poem lines beyond the table's capacity
+};
+
+// Builds the poem table from the anthology's text in one pass over its lines.
+// Returns the number of poem lines that did not fit into the table.
+int ParseTangs(std::u16string_view text, std::vector<TangRecord>& tangs, TangSink& sink);
+
+// Reads, decodes and parses the anthology file. The file is only read, and only while it loads.
+LoadResult LoadTangsFile(const std::filesystem::path& path, std::vector<TangRecord>& tangs,
+                         TangSink& sink);
+
+// What the user has to be told once loading is over, or the empty text when all went well.
+std::u16string LoadMessage(const LoadResult& result, size_t poemCount);

@@ -1,0 +1,39 @@
+#include "TangSearch.h"
+
+#include "ProgramTexts.h"
+#include "TextSearcher.h"
+
+#include <optional>
+#include <string_view>
+
+namespace {
+
+// The whole-string criterion for author or form, or nothing when it places no restriction.
+std::optional<std::u16string_view> Restriction(const std::u16string& criterion) {
+    if (criterion.empty() || criterion == texts::NoRestriction) {
+        return std::nullopt;
+    }
+    return criterion;
+}
+
+} // namespace
+
+std::vector<int16_t> SearchTangs(const std::vector<TangRecord>& tangs,
+                                 const SearchCriteria& criteria) {
+    const auto rhyme = Restriction(criteria.Rhyme);
+    const auto author = Restriction(criteria.Author);
+    const TextSearcher title(criteria.Title);
+    const TextSearcher content(criteria.Content);
+
+    std::vector<int16_t> found;
+    const size_t count = tangs.size();
+    for (size_t i = 0; i < count; ++i) {
+        const TangRecord& record = tangs[i];
+        // The tests run in this order and a record's testing stops at the first that fails.
+        if ((!rhyme || record.Rhyme == *rhyme) && (!author || record.Author == *author) &&
+            title.FoundIn(record.Title) && content.FoundIn(record.Content)) {
+            found.push_back(static_cast<int16_t>(i));
+        }
+    }
+    return found;
+}

@@ -1,0 +1,36 @@
+#include "CodePage936.h"
+
+#include <climits>
+#include <windows.h>
+
+namespace {
+constexpr UINT Gbk = 936; // never CP_ACP: the anthology is GBK whatever the display language
+}
+
+CodePage936Decoder::CodePage936Decoder() = default;
+CodePage936Decoder::~CodePage936Decoder() = default;
+
+bool CodePage936Decoder::AppendStrict(std::string_view bytes, std::u16string& out) {
+    if (bytes.empty()) {
+        return true;
+    }
+    if (bytes.size() > static_cast<size_t>(INT_MAX)) {
+        return false;
+    }
+    const int byteCount = static_cast<int>(bytes.size());
+    const int needed =
+        MultiByteToWideChar(Gbk, MB_ERR_INVALID_CHARS, bytes.data(), byteCount, nullptr, 0);
+    if (needed <= 0) {
+        return false;
+    }
+    const size_t oldSize = out.size();
+    out.resize(oldSize + static_cast<size_t>(needed));
+    const int written =
+        MultiByteToWideChar(Gbk, MB_ERR_INVALID_CHARS, bytes.data(), byteCount,
+                            reinterpret_cast<wchar_t*>(out.data() + oldSize), needed);
+    if (written != needed) {
+        out.resize(oldSize);
+        return false;
+    }
+    return true;
+}

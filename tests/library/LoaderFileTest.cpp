@@ -1,0 +1,138 @@
+#include "AnthologyGenerator.h"
+#include "Module1.h"
+#include "RecordingSink.h"
+#include "TangLoader.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class LoaderFile : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ =
+            fs::temp_directory_path() /
+            ("tang-loader-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    fs::path Write(const std::string& bytes) {
+        const fs::path path = folder_ / "ts.txt";
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path;
+    }
+
+    LoadResult Load(const fs::path& path) { return LoadTangsFile(path, tangs_, sink_); }
+
+    static std::string ReadBytes(const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+    fs::path folder_;
+    std::vector<TangRecord> tangs_;
+    RecordingSink sink_;
+};
+
+} // namespace
+
+TEST_F(LoaderFile, BundledAnthologyHas320PoemsUnderSevenHeadings) {
+    const LoadResult result = Load(TANG_BUNDLED_ANTHOLOGY);
+    ASSERT_TRUE(result.FileRead);
+    ASSERT_EQ(tangs_.size(), 320u);
+    EXPECT_EQ(sink_.Rhymes.size(), 7u);
+    EXPECT_EQ(sink_.Rhymes.front(), u"五言绝句");
+    EXPECT_EQ(tangs_[0].Title, u"行宫");
+    EXPECT_EQ(tangs_[0].Author, u"元稹");
+    EXPECT_EQ(tangs_[0].Content, u"寥落古行宫，宫花寂寞红。\r\n白头宫女在，闲坐说玄宗。\r\n");
+    EXPECT_TRUE(tangs_[0].Notes.starts_with(u"作者：元稹"));
+    EXPECT_FALSE(tangs_[0].Notes.ends_with(u"//"));
+    for (const TangRecord& record : tangs_) {
+        EXPECT_FALSE(record.Title.empty());
+        EXPECT_FALSE(record.Author.empty());
+        EXPECT_TRUE(record.Content.ends_with(u"\r\n"));
+        EXPECT_FALSE(record.Notes.empty());
+    }
+    EXPECT_EQ(LoadMessage(result, tangs_.size()), u"");
+}
+
+TEST_F(LoaderFile, FortyThousandPoemsKeepTheFirst32767AndReportTheRest) {
+    AnthologyShape shape;
+    shape.Poems = 40000;
+    const LoadResult result = Load(Write(GenerateAnthology(shape)));
+    ASSERT_TRUE(result.FileRead);
+    EXPECT_EQ(tangs_.size(), 32767u);
+    EXPECT_EQ(result.PoemsLeftOut, 7233);
+    const std::u16string message = LoadMessage(result, tangs_.size());
+    EXPECT_NE(message.find(u"32767"), std::u16string::npos);
+    EXPECT_NE(message.find(u"7233"), std::u16string::npos);
+}
+
+TEST_F(LoaderFile, GeneratedFileWithBareLineFeedsLoadsLikeCrLf) {
+    AnthologyShape shape;
+    shape.Poems = 500;
+    std::vector<TangRecord> crlf;
+    RecordingSink crlfSink;
+    LoadTangsFile(Write(GenerateAnthology(shape)), crlf, crlfSink);
+    shape.BareLineFeeds = true;
+    Load(Write(GenerateAnthology(shape)));
+    ASSERT_EQ(tangs_.size(), 500u);
+    ASSERT_EQ(crlf.size(), 500u);
+    for (size_t i = 0; i < tangs_.size(); ++i) {
+        EXPECT_EQ(tangs_[i].Content, crlf[i].Content);
+        EXPECT_EQ(tangs_[i].Notes, crlf[i].Notes);
+    }
+    EXPECT_EQ(sink_.Authors, crlfSink.Authors);
+}
+
+TEST_F(LoaderFile, MissingFileReportsPathAndReasonAndLeavesTableEmpty) {
+    const fs::path path = folder_ / "ts.txt";
+    const LoadResult result = Load(path);
+    EXPECT_FALSE(result.FileRead);
+    EXPECT_TRUE(tangs_.empty());
+    EXPECT_EQ(result.Path, path.u16string());
+    EXPECT_FALSE(result.Failure.empty());
+    const std::u16string message = LoadMessage(result, 0);
+    EXPECT_NE(message.find(path.u16string()), std::u16string::npos);
+    EXPECT_NE(message.find(result.Failure), std::u16string::npos);
+    EXPECT_FALSE(fs::exists(path)) << "the loader never creates the file";
+}
+
+TEST_F(LoaderFile, FolderInPlaceOfTheFileIsUnreadable) {
+    fs::create_directory(folder_ / "ts.txt");
+    const LoadResult result = Load(folder_ / "ts.txt");
+    EXPECT_FALSE(result.FileRead);
+    EXPECT_FALSE(result.Failure.empty());
+    EXPECT_TRUE(tangs_.empty());
+}
+
+TEST_F(LoaderFile, FileWithoutPoemsSaysSoAndFileIsLeftAsItWas) {
+    const std::string bytes = "[\xce\xe5\xd1\xd4\xbe\xf8\xbe\xe4]\r\n(A)\r\n";
+    const fs::path path = Write(bytes);
+    const auto modified = fs::last_write_time(path);
+    const LoadResult result = Load(path);
+    EXPECT_TRUE(result.FileRead);
+    EXPECT_TRUE(tangs_.empty());
+    EXPECT_EQ(sink_.Rhymes, (std::vector<std::u16string>{u"五言绝句"}));
+    EXPECT_NE(LoadMessage(result, 0).find(u"没有找到"), std::u16string::npos);
+    EXPECT_EQ(ReadBytes(path), bytes);
+    EXPECT_EQ(fs::last_write_time(path), modified);
+}
+
+TEST_F(LoaderFile, Utf8FileWithByteOrderMarkIsReadAsUtf8) {
+    Load(Write("\xEF\xBB\xBF[\xE4\xB9\x90\xE5\xBA\x9C]\r\n<\xE9\x9D\x99\xE5\xA4\x9C\xE6\x80\x9D>"
+               "\r\n(\xE6\x9D\x8E\xE7\x99\xBD)\r\nV\r\n//N//\r\n"));
+    ASSERT_EQ(tangs_.size(), 1u);
+    EXPECT_EQ(tangs_[0].Rhyme, u"乐府");
+    EXPECT_EQ(tangs_[0].Title, u"静夜思");
+    EXPECT_EQ(tangs_[0].Author, u"李白");
+}

@@ -1,0 +1,85 @@
+#include "PageText.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TangRecord Record(std::u16string title, std::u16string author, std::u16string content,
+                  std::u16string notes) {
+    return TangRecord{u"H", std::move(title), std::move(author), std::move(content),
+                      std::move(notes)};
+}
+
+std::u16string PageText(const TangRecord& record) {
+    std::u16string text;
+    for (const PageRun& run : PageRuns(record)) {
+        text += run.Text;
+    }
+    return text;
+}
+
+} // namespace
+
+TEST(PageText, WellFormedPoemReadsTitleAuthorBlankVersesBlankNotes) {
+    const auto runs = PageRuns(Record(u"T", u"A", u"V1\r\nV2\r\n", u"N1\r\nN2"));
+    EXPECT_EQ(runs[0].Text, u"T\r\n");
+    EXPECT_EQ(runs[1].Text, u"A\r\n\r\n");
+    EXPECT_EQ(runs[2].Text, u"V1\r\nV2\r\n\r\n");
+    EXPECT_EQ(runs[3].Text, u"N1\r\nN2");
+    EXPECT_EQ(runs[0].Colour, 0xFF5458u) << "red is the lowest byte";
+    EXPECT_EQ(runs[1].Colour, 0x5A55FFu);
+    EXPECT_EQ(runs[2].Colour, 0x8C868Cu);
+    EXPECT_EQ(runs[3].Colour, 0x00AE00u);
+    EXPECT_EQ(runs[0].Alignment, ParagraphAlignment::Centre);
+    EXPECT_EQ(runs[1].Alignment, ParagraphAlignment::Centre);
+    EXPECT_EQ(runs[2].Alignment, ParagraphAlignment::Centre);
+    EXPECT_EQ(runs[3].Alignment, ParagraphAlignment::Left);
+    EXPECT_EQ(static_cast<int>(ParagraphAlignment::Centre), 2);
+    EXPECT_EQ(static_cast<int>(ParagraphAlignment::Left), 0);
+}
+
+TEST(PageText, EachFieldHasItsOwnLineBreakRule) {
+    // CR LF anywhere in title or notes: nothing added.
+    EXPECT_EQ(PageRuns(Record(u"a\r\nb", u"", u"", u""))[0].Text, u"a\r\nb");
+    EXPECT_EQ(PageRuns(Record(u"", u"", u"", u"n\r\nm"))[3].Text, u"n\r\nm");
+    EXPECT_EQ(PageRuns(Record(u"", u"", u"", u"n"))[3].Text, u"n\r\n");
+    // The author always gets at least one.
+    EXPECT_EQ(PageRuns(Record(u"", u"a\r\nb", u"", u""))[1].Text, u"a\r\nb\r\n");
+    // Verses are tested on their first two characters only.
+    EXPECT_EQ(PageRuns(Record(u"", u"", u"\r\nV\r\n", u""))[2].Text, u"\r\nV\r\n");
+    EXPECT_EQ(PageRuns(Record(u"", u"", u"V\r\n\r\n", u""))[2].Text, u"V\r\n\r\n\r\n");
+    // A lone CR or LF is not a line break.
+    EXPECT_EQ(PageRuns(Record(u"a\rb", u"", u"", u""))[0].Text, u"a\rb\r\n");
+    EXPECT_EQ(PageRuns(Record(u"", u"", u"\n\rV", u""))[2].Text, u"\n\rV\r\n");
+}
+
+TEST(PageText, EmptyPoemGivesFiveEmptyLines) {
+    EXPECT_EQ(PageText(TangRecord{}), u"\r\n\r\n\r\n\r\n\r\n");
+}
+
+TEST(PageText, RhymeIsShownNowhere) {
+    TangRecord record = Record(u"T", u"A", u"V\r\n", u"N\r\n");
+    record.Rhyme = u"五言绝句";
+    EXPECT_EQ(PageText(record).find(u"五言绝句"), std::u16string::npos);
+}
+
+TEST(PageText, CaptionIsNumberedFromOneWithoutZeroFill) {
+    EXPECT_EQ(PageCaption(0), u"青简雅韵集 第1首");
+    EXPECT_EQ(PageCaption(299), u"青简雅韵集 第300首");
+    EXPECT_EQ(PageCaption(32766), u"青简雅韵集 第32767首");
+}
+
+TEST(PageText, ListEntryIsZeroFilledToThreeDigitsAndNeverCut) {
+    const TangRecord record = Record(u"T", u"A", u"", u"");
+    EXPECT_EQ(PoemListEntry(0, record), u"(001) T [A]");
+    EXPECT_EQ(PoemListEntry(41, record), u"(042) T [A]");
+    EXPECT_EQ(PoemListEntry(299, record), u"(300) T [A]");
+    EXPECT_EQ(PoemListEntry(999, record), u"(1000) T [A]");
+    EXPECT_EQ(PoemListEntry(32766, record), u"(32767) T [A]");
+    EXPECT_EQ(PoemListEntry(0, Record(u"", u"", u"", u"")), u"(001)  []");
+}
+
+TEST(PageText, SearchResultEntryIsTitleAndAuthorInBrackets) {
+    EXPECT_EQ(SearchResultEntry(Record(u"静夜思", u"李白", u"", u"")), u"静夜思 [李白]");
+    EXPECT_EQ(SearchResultEntry(Record(u"T", u"", u"", u"")), u"T []");
+}

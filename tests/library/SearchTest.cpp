@@ -1,0 +1,110 @@
+#include "TangSearch.h"
+#include "TextSearcher.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// Rhyme, title, author, content; notes are never searched.
+const std::vector<TangRecord> Anthology = {
+    {u"", u"序诗", u"", u"开卷\r\n", u""},                        // 0: before the first heading
+    {u"五言绝句", u"静夜思", u"李白", u"床前明月光，\r\n", u"N"}, // 1
+    {u"五言绝句", u"春晓", u"孟浩然", u"春眠不觉晓，\r\n", u""},  // 2
+    {u"七言绝句", u"早发白帝城", u"李白", u"朝辞白帝彩云间，\r\n", u""}, // 3
+    {u"五言绝句", u"静夜", u"李白 ", u"明月\r\n", u""},                  // 4: author with a blank
+    {u"五言绝句", u"", u"无名", u"明月\r\n", u""},                       // 5: empty title
+    {u"五言绝句", u"空诗", u"无名", u"", u""},                           // 6: empty verses
+    {u"Latin", u"Moon", u"Li Bai", u"Bright moon\r\n", u""},             // 7
+};
+
+std::vector<int16_t> Search(std::u16string author, std::u16string rhyme, std::u16string title,
+                            std::u16string content) {
+    return SearchTangs(Anthology, SearchCriteria{std::move(author), std::move(rhyme),
+                                                 std::move(title), std::move(content)});
+}
+
+using Indexes = std::vector<int16_t>;
+
+} // namespace
+
+TEST(Search, NoCriteriaListsEveryPoemWithTitleAndVerses) {
+    EXPECT_EQ(Search(u"", u"", u"", u""), (Indexes{0, 1, 2, 3, 4, 7}));
+}
+
+TEST(Search, NoRestrictionWordOnlyAsTheWholeCriterion) {
+    EXPECT_EQ(Search(u"不限定", u"不限定", u"", u""), Search(u"", u"", u"", u""));
+    EXPECT_EQ(Search(u"不限定 ", u"", u"", u""), Indexes{});
+    EXPECT_EQ(Search(u"", u" 不限定", u"", u""), Indexes{});
+}
+
+TEST(Search, AuthorAndFormCompareWholeStringsExactly) {
+    EXPECT_EQ(Search(u"李白", u"", u"", u""), (Indexes{1, 3}));
+    EXPECT_EQ(Search(u"李", u"", u"", u""), Indexes{});
+    EXPECT_EQ(Search(u"李白 ", u"", u"", u""), (Indexes{4}));
+    EXPECT_EQ(Search(u"li bai", u"", u"", u""), Indexes{}) << "case matters";
+    EXPECT_EQ(Search(u"李白", u"五言绝句", u"", u""), (Indexes{1}));
+    EXPECT_EQ(Search(u"", u"七言绝句", u"", u""), (Indexes{3}));
+}
+
+TEST(Search, PoemBeforeFirstHeadingOrWithoutAuthorOnlyWithoutRestriction) {
+    const Indexes any = Search(u"", u"", u"序", u"");
+    EXPECT_EQ(any, (Indexes{0}));
+    EXPECT_EQ(Search(u"", u"五言绝句", u"序", u""), Indexes{});
+    EXPECT_EQ(Search(u"无名", u"", u"序", u""), Indexes{});
+}
+
+TEST(Search, TitleAndVersesAreSubstringTestsAndEmptyFieldsNeverMatch) {
+    EXPECT_EQ(Search(u"", u"", u"静夜", u""), (Indexes{1, 4}));
+    EXPECT_EQ(Search(u"", u"", u"", u"明月"), (Indexes{1, 4}));
+    EXPECT_EQ(Search(u"", u"", u"", u"明月\r\n"), (Indexes{4}));
+    EXPECT_EQ(Search(u"", u"", u"", u"MOON"), Indexes{}) << "case matters";
+    EXPECT_EQ(Search(u"", u"", u"Ｍoon", u""), Indexes{}) << "no width folding";
+    EXPECT_EQ(Search(u"无名", u"", u"", u""), Indexes{}) << "empty title and empty verses";
+}
+
+TEST(Search, NothingFoundGivesAnEmptyList) {
+    EXPECT_EQ(Search(u"杜甫", u"", u"", u""), Indexes{});
+    EXPECT_TRUE(SearchTangs({}, SearchCriteria{}).empty());
+}
+
+TEST(TextSearcher, FindsNeedlesAtEveryPositionAndSharedLowBytesDoNotSkipMatches) {
+    // U+4E00 and U+7500 share their low byte; a careless shift table would jump past a match.
+    const std::u16string needle = u"\u4E00\u7500\u4E00";
+    const TextSearcher searcher(needle);
+    for (size_t at = 0; at < 8; ++at) {
+        std::u16string haystack(8, u'\u7500');
+        haystack.replace(at, 0, needle);
+        EXPECT_TRUE(searcher.FoundIn(haystack)) << "at " << at;
+    }
+    EXPECT_FALSE(searcher.FoundIn(u"\u4E00\u7500\u7500\u4E00"));
+    EXPECT_FALSE(searcher.FoundIn(u"\u4E00\u7500"));
+    EXPECT_TRUE(TextSearcher(u"ab").FoundIn(u"aab"));
+    EXPECT_TRUE(TextSearcher(u"b").FoundIn(u"ab"));
+    EXPECT_FALSE(TextSearcher(u"b").FoundIn(u"a"));
+    EXPECT_TRUE(TextSearcher(u"").FoundIn(u"a"));
+    EXPECT_FALSE(TextSearcher(u"").FoundIn(u""));
+}
+
+TEST(TextSearcher, AgreesWithPlainFindOnGeneratedTexts) {
+    // A small alphabet makes partial matches frequent.
+    uint32_t state = 12345;
+    auto next = [&state] {
+        state = state * 1103515245u + 12345u;
+        return static_cast<char16_t>(u'\u4E00' + ((state >> 16) % 3) * 0x100);
+    };
+    for (int round = 0; round < 500; ++round) {
+        std::u16string haystack, needle;
+        for (int i = 0; i < 30; ++i) {
+            haystack += next();
+        }
+        for (int i = 0; i < 1 + round % 5; ++i) {
+            needle += next();
+        }
+        EXPECT_EQ(TextSearcher(needle).FoundIn(haystack),
+                  haystack.find(needle) != std::u16string::npos)
+            << "round " << round;
+    }
+}
