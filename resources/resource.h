@@ -1,0 +1,11 @@
+#ifndef TANGREADER_RESOURCE_H
+#define TANGREADER_RESOURCE_H
+
+#define IDI_READER 101
+#define IDI_SEARCH 102
+
+#define IDB_ABOUT  201
+#define IDB_SEARCH 202
+#define IDB_EXIT   203
+
+#endif

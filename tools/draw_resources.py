@@ -1,0 +1,495 @@
+#!/usr/bin/env python3
+"""Draw the reader's icons and toolbar pictures into resources/.
+
+Writes:
+  reader.ico  main window icon, 32x32 and 16x16, 16 colours
+  search.ico  search window icon, 32x32, 256 colours
+  about.bmp   "About" button picture, 38x39, 24-bit
+  search.bmp  "Search" button picture, 56x39, 24-bit
+  exit.bmp    "Exit" button picture, 40x38, 24-bit
+
+Every picture is built from plain shapes and tiny hand-made pixel fonts,
+using only the standard library, so the output is byte-identical on every
+run. The generated files are committed; the build never runs this script.
+After changing a picture, rerun from the repository root with
+
+    python3 tools/draw_resources.py
+"""
+
+import os
+import struct
+
+OUT_DIR = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "resources")
+
+# Colours -------------------------------------------------------------------
+
+BLACK = (0, 0, 0)
+WHITE = (255, 255, 255)
+BUTTON_GREY = (173, 173, 173)
+
+# The standard 16-colour VGA palette, in the order Windows expects it.
+VGA16 = [
+    (0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0),
+    (0, 0, 128), (128, 0, 128), (0, 128, 128), (192, 192, 192),
+    (128, 128, 128), (255, 0, 0), (0, 255, 0), (255, 255, 0),
+    (0, 0, 255), (255, 0, 255), (0, 255, 255), (255, 255, 255),
+]
+V_BLACK, V_MAROON, V_GREEN, V_OLIVE, V_NAVY, V_PURPLE, V_TEAL, V_SILVER, \
+    V_GREY, V_RED, V_LIME, V_YELLOW, V_BLUE, V_FUCHSIA, V_AQUA, V_WHITE = VGA16
+
+
+# Drawing -------------------------------------------------------------------
+#
+# Pixel (x, y) is treated as the point (x, y); y grows downwards. Shapes are
+# first turned into sets of pixels so they can be filled and outlined
+# separately. Only +, -, *, / and comparisons are used, never trigonometry,
+# so results cannot drift between Python builds.
+
+class Canvas:
+    def __init__(self, width, height, background=None):
+        self.width = width
+        self.height = height
+        # None marks a transparent pixel (icons only).
+        self.pixels = [[background] * width for _ in range(height)]
+
+    def inside(self, x, y):
+        return 0 <= x < self.width and 0 <= y < self.height
+
+    def put(self, x, y, colour):
+        if self.inside(x, y):
+            self.pixels[y][x] = colour
+
+    def get(self, x, y):
+        return self.pixels[y][x]
+
+    def region(self, test):
+        """All pixels whose centre satisfies test(x, y)."""
+        return {(x, y) for y in range(self.height) for x in range(self.width)
+                if test(x, y)}
+
+    def fill(self, pixels, colour):
+        for x, y in pixels:
+            self.put(x, y, colour)
+
+    def edge(self, pixels, colour, diagonal=False):
+        """Colour the pixels of a region that touch its outside."""
+        steps = [(1, 0), (-1, 0), (0, 1), (0, -1)]
+        if diagonal:
+            steps += [(1, 1), (1, -1), (-1, 1), (-1, -1)]
+        for x, y in pixels:
+            if any((x + dx, y + dy) not in pixels for dx, dy in steps):
+                self.put(x, y, colour)
+
+    def rect(self, x0, y0, x1, y1, colour):
+        """Filled rectangle, corners inclusive."""
+        for y in range(y0, y1 + 1):
+            for x in range(x0, x1 + 1):
+                self.put(x, y, colour)
+
+    def glyph(self, x, y, rows, colour):
+        """Stamp a pattern of '#' characters."""
+        for dy, row in enumerate(rows):
+            for dx, ch in enumerate(row):
+                if ch == "#":
+                    self.put(x + dx, y + dy, colour)
+
+    def text(self, x, y, word, font, colour, gap=1):
+        for ch in word:
+            rows = font[ch]
+            self.glyph(x, y + (font_height(font) - len(rows)), rows, colour)
+            x += len(rows[0]) + gap
+
+
+def font_height(font):
+    return max(len(rows) for rows in font.values())
+
+
+def polygon(points):
+    """Point-in-polygon test (even-odd rule)."""
+    def test(x, y):
+        px, py = x + 0.001, y + 0.001  # keep centres off shared edges
+        inside = False
+        n = len(points)
+        for i in range(n):
+            x0, y0 = points[i]
+            x1, y1 = points[(i + 1) % n]
+            if (y0 > py) != (y1 > py):
+                cross = x0 + (py - y0) * (x1 - x0) / (y1 - y0)
+                if px < cross:
+                    inside = not inside
+        return inside
+    return test
+
+
+def segment(x0, y0, x1, y1, width):
+    """Thick line with round ends."""
+    dx, dy = x1 - x0, y1 - y0
+    length2 = dx * dx + dy * dy
+    limit = (width / 2.0) ** 2
+
+    def test(x, y):
+        t = ((x - x0) * dx + (y - y0) * dy) / length2 if length2 else 0.0
+        t = min(1.0, max(0.0, t))
+        ex, ey = x0 + t * dx - x, y0 + t * dy - y
+        return ex * ex + ey * ey <= limit
+    return test
+
+
+def ellipse(cx, cy, rx, ry):
+    def test(x, y):
+        u, v = (x - cx) / rx, (y - cy) / ry
+        return u * u + v * v <= 1.0
+    return test
+
+
+def disc(cx, cy, r):
+    return ellipse(cx, cy, r, r)
+
+
+def ring(cx, cy, outer, inner):
+    def test(x, y):
+        d2 = (x - cx) ** 2 + (y - cy) ** 2
+        return inner * inner < d2 <= outer * outer
+    return test
+
+
+def rounded_rect(x0, y0, x1, y1, r):
+    def test(x, y):
+        if not (x0 <= x <= x1 and y0 <= y <= y1):
+            return False
+        cx = min(max(x, x0 + r), x1 - r)
+        cy = min(max(y, y0 + r), y1 - r)
+        return (x - cx) ** 2 + (y - cy) ** 2 <= r * r + r * 0.5
+    return test
+
+
+def heart(cx, cy, size):
+    """The classic heart curve (u^2 + v^2 - 1)^3 <= u^2 v^3, point down."""
+    def test(x, y):
+        u = (x - cx) / size
+        v = -(y - cy) / size
+        a = u * u + v * v - 1.0
+        return a * a * a - u * u * v * v * v <= 0.0
+    return test
+
+
+# File formats --------------------------------------------------------------
+
+def bmp_24(canvas):
+    """Bottom-up 24-bit BMP with rows padded to four bytes."""
+    stride = (canvas.width * 3 + 3) & ~3
+    rows = []
+    for y in range(canvas.height - 1, -1, -1):
+        row = bytearray()
+        for x in range(canvas.width):
+            r, g, b = canvas.get(x, y)
+            row += bytes((b, g, r))
+        row += b"\0" * (stride - len(row))
+        rows.append(bytes(row))
+    image = b"".join(rows)
+    info = struct.pack("<IiiHHIIiiII", 40, canvas.width, canvas.height, 1, 24,
+                       0, len(image), 2835, 2835, 0, 0)
+    offset = 14 + len(info)
+    header = struct.pack("<2sIHHI", b"BM", offset + len(image), 0, 0, offset)
+    return header + info + image
+
+
+def icon_image(canvas, palette, bits):
+    """One DIB image inside an .ico: header, palette, colour bits, AND mask.
+
+    Transparent pixels get palette index 0 (black) in the colour plane and a
+    set bit in the mask, which is what Windows expects when it XORs the
+    colour plane over the screen.
+    """
+    lookup = {colour: i for i, colour in enumerate(palette)}
+    w, h = canvas.width, canvas.height
+    xor_stride = ((w * bits + 31) // 32) * 4
+    and_stride = ((w + 31) // 32) * 4
+    xor_rows, and_rows = [], []
+    for y in range(h - 1, -1, -1):
+        indices, mask = [], bytearray(and_stride)
+        for x in range(w):
+            colour = canvas.get(x, y)
+            if colour is None:
+                indices.append(0)
+                mask[x // 8] |= 0x80 >> (x % 8)
+            else:
+                indices.append(lookup[colour])
+        row = bytearray()
+        if bits == 4:
+            for i in range(0, w, 2):
+                row.append((indices[i] << 4) | (indices[i + 1] if i + 1 < w else 0))
+        else:
+            row += bytes(indices)
+        row += b"\0" * (xor_stride - len(row))
+        xor_rows.append(bytes(row))
+        and_rows.append(bytes(mask))
+    pixels = b"".join(xor_rows) + b"".join(and_rows)
+    info = struct.pack("<IiiHHIIiiII", 40, w, h * 2, 1, bits, 0, len(pixels),
+                       0, 0, len(palette), 0)
+    quads = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in palette)
+    return info + quads + pixels
+
+
+def ico(images):
+    """images: list of (canvas, palette, bits)."""
+    header = struct.pack("<HHH", 0, 1, len(images))
+    offset = len(header) + 16 * len(images)
+    entries, blobs = b"", b""
+    for canvas, palette, bits in images:
+        blob = icon_image(canvas, palette, bits)
+        colour_count = len(palette) if len(palette) < 256 else 0
+        entries += struct.pack("<BBBBHHII", canvas.width % 256,
+                               canvas.height % 256, colour_count, 0, 1, bits,
+                               len(blob), offset)
+        offset += len(blob)
+        blobs += blob
+    return header + entries + blobs
+
+
+def palette_256(*canvases):
+    """Colours used by the canvases, black first, padded to 256 entries."""
+    used = {c for cv in canvases for row in cv.pixels for c in row if c is not None}
+    used.discard(BLACK)
+    colours = [BLACK] + sorted(used)
+    if len(colours) > 256:
+        raise ValueError("too many colours for an 8-bit icon")
+    return colours + [BLACK] * (256 - len(colours))
+
+
+# Pictures ------------------------------------------------------------------
+
+SECTION_BIG = [
+    ".####",
+    "#....",
+    "#....",
+    ".###.",
+    "#...#",
+    "#...#",
+    ".###.",
+    "....#",
+    "....#",
+    "####.",
+]
+
+SECTION_SMALL = [
+    ".##",
+    "#..",
+    ".#.",
+    "#.#",
+    ".#.",
+    "..#",
+    "##.",
+]
+
+
+def shifted(points, dx, dy):
+    return [(x + dx, y + dy) for x, y in points]
+
+
+def quill(c, nib, tip, vane_from, left, right, shaft_width):
+    """A feather pen from nib to tip; the vane starts vane_from along it."""
+    (nx, ny), (tx, ty) = nib, tip
+    dx, dy = tx - nx, ty - ny
+    length = (dx * dx + dy * dy) ** 0.5
+    px, py = -dy / length, dx / length  # unit normal
+    def at(t, side):
+        return (nx + dx * t + px * side, ny + dy * t + py * side)
+    vane = polygon([at(vane_from, 0), at(vane_from + 0.15, -left),
+                    at(0.8, -left), at(1.0, 0), at(0.85, right),
+                    at(vane_from + 0.2, right)])
+    vane_px = c.region(vane)
+    c.fill(vane_px, V_WHITE)
+    c.edge(vane_px, V_GREY, diagonal=True)
+    c.fill(c.region(segment(nx, ny, tx, ty, shaft_width)), V_SILVER)
+    c.fill(c.region(segment(nx, ny, *at(0.12, 0), shaft_width + 0.6)), V_BLACK)
+
+
+def draw_reader_32():
+    c = Canvas(32, 32)
+    # Book lying at a slant: back cover and page block peek out below and to
+    # the right of the front cover.
+    cover = [(8, 3), (29, 6), (25, 22), (3, 19)]
+    back = c.region(polygon(shifted(cover, 1, 6)))
+    c.fill(back, V_MAROON)
+    c.edge(back, V_BLACK)
+    pages = c.region(polygon(shifted(cover, 0.5, 4)))
+    c.fill(pages, V_WHITE)
+    c.edge(pages, V_SILVER)
+    c.edge(pages - c.region(polygon(shifted(cover, 0.5, 3))), V_BLACK)
+    front = c.region(polygon(cover))
+    c.fill(front, V_MAROON)
+    c.edge(front, V_BLACK)
+    c.glyph(9, 7, SECTION_BIG, V_YELLOW)
+    quill(c, (14, 28), (31, 1), 0.3, 3.2, 2.4, 0.7)
+    return c
+
+
+# At 16x16 shapes alias badly, so the small book is laid out by hand.
+READER_16 = [
+    "................",
+    ".....KKKKKKKKK..",
+    ".....KMMMMMMMKW.",
+    "....KMMMMMMMMKW.",
+    "....KMMMMMMMKWK.",
+    "....KMMMMMMMKWK.",
+    "...KMMMMMMMMKWK.",
+    "...KMMMMMMMKWK..",
+    "..KMMMMMMMMKWK..",
+    "..KKKKKKKKKKWK..",
+    "..KWWWWWWWWWWK..",
+    "..KSWWWSWWWSWK..",
+    "..KMMMMMMMMMMK..",
+    "...KKKKKKKKKK...",
+    "................",
+    "................",
+]
+
+PIXEL_KEY = {"K": V_BLACK, "M": V_MAROON, "W": V_WHITE, "S": V_SILVER,
+             "Y": V_YELLOW, "G": V_GREY}
+
+
+def draw_reader_16():
+    c = Canvas(16, 16)
+    for y, row in enumerate(READER_16):
+        for x, ch in enumerate(row):
+            if ch != ".":
+                c.put(x, y, PIXEL_KEY[ch])
+    c.glyph(6, 2, SECTION_SMALL, V_YELLOW)
+    # Quill: vane at the top right, shaft down across the cover to the nib.
+    for y in range(0, 14):
+        x = 15 - (y * 8 + 7) // 14
+        c.put(x, y, V_WHITE if y < 7 else V_GREY)
+        if y < 7:
+            c.put(x - 1, y, V_WHITE)
+            c.put(x + 1, y, V_GREY if y > 0 else None)
+    c.put(7, 14, V_BLACK)
+    c.put(8, 13, V_BLACK)
+    return c
+
+
+def draw_search_icon():
+    c = Canvas(32, 32)
+    lens_x, lens_y = 11.5, 19.5
+    # Handle first so the rim covers its inner end.
+    handle = c.region(segment(19, 12, 29, 2, 4.6))
+    c.fill(handle, BLACK)
+    c.fill(c.region(segment(21, 9, 28, 2, 0.8)), (96, 96, 96))
+    rim = c.region(disc(lens_x, lens_y, 10.4))
+    c.fill(rim, (128, 128, 128))
+    # Lit from the upper left: white on that side of the rim, grey opposite.
+    lit = c.region(lambda x, y: (x - lens_x) + (y - lens_y) < 2.0)
+    c.fill(rim & c.region(ring(lens_x, lens_y, 9.6, 7.0)) & lit, WHITE)
+    c.fill(rim & c.region(ring(lens_x, lens_y, 9.6, 7.0)) - lit, (192, 192, 192))
+    lens = c.region(disc(lens_x, lens_y, 7.0))
+    c.fill(lens, (204, 190, 244))
+    c.fill(lens & c.region(ring(lens_x + 1.0, lens_y + 1.0, 5.2, 4.2))
+           & c.region(lambda x, y: x < lens_x - 1 and y < lens_y - 1), WHITE)
+    c.edge(rim, BLACK, diagonal=True)
+    c.edge(handle - rim, BLACK)
+    return c
+
+
+LOWER = {
+    "l": ["##.", ".#.", ".#.", ".#.", ".#.", ".#.", ".#.", ".#.", "###"],
+    "o": [".###.", "#...#", "#...#", "#...#", "#...#", ".###."],
+    "v": ["#...#", "#...#", "#...#", ".#.#.", ".#.#.", "..#.."],
+    "e": [".###.", "#...#", "#####", "#....", "#...#", ".###."],
+}
+
+SERIF = {
+    "E": ["#######", ".##...#", ".##.#..", ".####..", ".##.#..", ".##...#", "#######"],
+    "X": ["###.###", ".##..#.", "..###..", "...##..", "..#.##.", ".#...##", "###.###"],
+    "I": ["####", ".##.", ".##.", ".##.", ".##.", ".##.", "####"],
+    "T": ["######", "#.##.#", "..##..", "..##..", "..##..", "..##..", ".####."],
+}
+
+
+def draw_about():
+    c = Canvas(38, 39, BUTTON_GREY)
+    c.text(3, 2, "love", LOWER, BLACK)
+    # Pen to the right of the word, nib down where the writing stops.
+    c.fill(c.region(segment(27.5, 9.5, 35, 1, 2.6)), BLACK)
+    c.fill(c.region(polygon([(25.5, 12.5), (26, 8.5), (29, 11)])), BLACK)
+    c.fill(c.region(segment(33, 2, 35, 0, 0.8)), BUTTON_GREY)
+    # Blue block with green stripes; the heart rests on it.
+    block = c.region(lambda x, y: 3 <= x <= 34 and 26 <= y <= 36)
+    c.fill(block, (0, 0, 224))
+    for y in (28, 31, 34):
+        c.rect(4, y, 33, y, (0, 176, 0))
+    c.edge(block, BLACK)
+    shape = c.region(heart(18.5, 20.5, 8.2))
+    c.fill(shape, (232, 0, 0))
+    c.fill(shape & c.region(disc(13.5, 16.0, 1.6)), (255, 150, 150))
+    c.edge(shape, BLACK)
+    return c
+
+
+def draw_search_button():
+    c = Canvas(56, 39, BUTTON_GREY)
+    card = c.region(rounded_rect(1, 1, 54, 37, 6))
+    c.fill(card, (0, 232, 232))
+    c.edge(card, BLACK, diagonal=True)
+    # The character cha: 木 over 日 over 一, two-pixel strokes.
+    ink = BLACK
+    c.rect(7, 6, 31, 7, ink)                      # 木 crossbar
+    c.rect(18, 2, 19, 13, ink)                    # 木 upright
+    c.fill(c.region(segment(17, 8, 8, 15, 2.0)), ink)   # left sweep
+    c.fill(c.region(segment(20, 8, 30, 15, 2.0)), ink)  # right sweep
+    c.rect(11, 16, 26, 17, ink)                   # 日 top
+    c.rect(11, 16, 12, 28, ink)                   # 日 left
+    c.rect(25, 16, 26, 28, ink)                   # 日 right
+    c.rect(13, 21, 24, 22, ink)                   # 日 middle
+    c.rect(11, 27, 26, 28, ink)                   # 日 bottom
+    c.rect(5, 32, 32, 33, ink)                    # 一
+    # Blue magnifying glass over the right half of the character.
+    lx, ly = 30.5, 15.5
+    lens = c.region(disc(lx, ly, 7.5))
+    for x, y in lens:
+        if c.get(x, y) != ink:
+            c.put(x, y, (170, 250, 255))
+    c.fill(c.region(segment(37, 22, 46, 31, 3.6)), (0, 0, 160))
+    c.fill(c.region(ring(lx, ly, 9.8, 7.5)), (0, 64, 255))
+    c.fill(c.region(ring(lx, ly, 9.8, 9.0)), (0, 0, 160))
+    return c
+
+
+def draw_exit():
+    c = Canvas(40, 38, BUTTON_GREY)
+    # Door frame with the doorway showing dark behind the opened door.
+    frame = c.region(lambda x, y: 19 <= x <= 37 and 1 <= y <= 27)
+    c.fill(frame, (112, 112, 112))
+    c.edge(frame, BLACK)
+    c.rect(22, 4, 34, 27, (16, 16, 16))
+    c.rect(19, 27, 37, 27, BLACK)
+    door = c.region(polygon([(34.5, 3.5), (34.5, 26.5), (29.5, 23.5), (29.5, 6.5)]))
+    c.fill(door, (0, 224, 224))
+    c.edge(door, BLACK)
+    c.put(31, 15, BLACK)
+    # Arrow heading into the doorway.
+    arrow = c.region(polygon([(1.5, 12.5), (16.5, 12.5), (16.5, 7.5), (26.5, 15.0),
+                              (16.5, 22.5), (16.5, 17.5), (1.5, 17.5)]))
+    c.fill(arrow, (0, 240, 240))
+    c.edge(arrow, BLACK, diagonal=True)
+    c.text(3, 30, "EXIT", SERIF, BLACK, gap=2)
+    return c
+
+
+def main():
+    os.makedirs(OUT_DIR, exist_ok=True)
+    vga = list(VGA16)
+    search_icon = draw_search_icon()
+    outputs = {
+        "reader.ico": ico([(draw_reader_32(), vga, 4), (draw_reader_16(), vga, 4)]),
+        "search.ico": ico([(search_icon, palette_256(search_icon), 8)]),
+        "about.bmp": bmp_24(draw_about()),
+        "search.bmp": bmp_24(draw_search_button()),
+        "exit.bmp": bmp_24(draw_exit()),
+    }
+    for name, data in outputs.items():
+        with open(os.path.join(OUT_DIR, name), "wb") as f:
+            f.write(data)
+
+
+if __name__ == "__main__":
+    main()
