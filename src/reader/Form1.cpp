@@ -1,0 +1,188 @@
+#include "Form1.h"
+
+#include "Controls.h"
+#include "Form2.h"
+#include "MessageBox.h"
+#include "PageText.h"
+#include "ProgramTexts.h"
+#include "ReaderLayout.h"
+
+namespace {
+
+// Feeds the search window's pick lists while the anthology loads.
+class PickListFeeder final : public TangSink {
+public:
+    PickListFeeder(Form1& reader, Form2& search) : reader_(reader), search_(search) {}
+    void AddRhyme(const std::u16string& heading) override { search_.Rhymes().AddItem(heading); }
+    void AddAuthor(const std::u16string& strAuthor) override { reader_.AddAuthor(strAuthor); }
+
+private:
+    Form1& reader_;
+    Form2& search_;
+};
+
+ui::ComboBox PoemList(const ui::Form& form) {
+    return ui::ComboBox(form.Control(cboTang));
+}
+
+} // namespace
+
+Form1::Form1(Module1& shared, std::filesystem::path anthology, std::function<void()> programEnds)
+    : ui::Form(ReaderLayout()), module_(shared), anthology_(std::move(anthology)),
+      programEnds_(std::move(programEnds)), form2_(std::make_unique<Form2>(shared, *this)) {}
+
+Form1::~Form1() = default;
+
+void Form1::Form_Load() {
+    Load();
+    page_.emplace(Control(RichText1));
+    form2_->Load();
+    module_.CurrentIndex = 0;
+    page_->SetText(u"");
+    page_->GetFont().SetSize(12);
+    LoadTangs();
+    FillPoemList();
+    if (!module_.Tangs.empty()) {
+        ShowTang(0);
+    }
+}
+
+void Form1::ReportLoadProblems() {
+    if (!loadMessage_.empty()) {
+        Inform(loadMessage_.c_str());
+    }
+}
+
+void Form1::LoadTangs() {
+    PickListFeeder feeder(*this, *form2_);
+    const LoadResult result = LoadTangsFile(anthology_, module_.Tangs, feeder);
+    loadMessage_ = LoadMessage(result, module_.Tangs.size());
+}
+
+void Form1::FillPoemList() {
+    const ui::ComboBox list = PoemList(*this);
+    const ui::RedrawSuspended quiet(list.Handle());
+    size_t characters = 0;
+    for (const TangRecord& record : module_.Tangs) {
+        characters += record.Title.size() + record.Author.size() + 12;
+    }
+    list.ReserveItems(module_.Tangs.size(), characters);
+    for (size_t i = 0; i < module_.Tangs.size(); ++i) {
+        list.AddItem(PoemListEntry(static_cast<int16_t>(i), module_.Tangs[i]));
+    }
+}
+
+void Form1::ShowTang(int16_t Index) {
+    if (Index < 0 || Index > HighestIndex(module_.Tangs)) {
+        return; // nothing to show: an empty anthology or an index outside it
+    }
+    SetLabelCaption(lblInfo, PageCaption(Index));
+    const ui::ComboBox list = PoemList(*this);
+    if (list.ListIndex() != Index) {
+        list.SetListIndex(Index); // raises no notification, so this does not re-enter
+    }
+    const TangRecord& record = module_.Tangs[static_cast<size_t>(Index)];
+    page_->SetText(u"");
+    for (const PageRun& run : PageRuns(record)) {
+        page_->SetSelAlignment(run.Alignment);
+        page_->SetSelColor(run.Colour);
+        page_->SetSelText(run.Text);
+    }
+}
+
+void Form1::AddAuthor(const std::u16string& strAuthor) {
+    if (form2_->ListedAuthors().AddIfNew(strAuthor)) {
+        form2_->Authors().AddItem(strAuthor);
+    }
+}
+
+void Form1::cboTang_Click() {
+    const int position = PoemList(*this).ListIndex();
+    if (position < 0 || position > HighestIndex(module_.Tangs)) {
+        return;
+    }
+    module_.CurrentIndex = static_cast<int16_t>(position);
+    ShowTang(module_.CurrentIndex);
+}
+
+void Form1::Step(Move move) {
+    const MoveOutcome outcome = Navigate(move, module_.CurrentIndex, HighestIndex(module_.Tangs));
+    switch (outcome.What) {
+    case MoveOutcome::Kind::ShowPoem:
+        module_.CurrentIndex = outcome.Index;
+        ShowTang(module_.CurrentIndex);
+        break;
+    case MoveOutcome::Kind::AlreadyFirst:
+        Inform(texts::FirstPoemMessage);
+        break;
+    case MoveOutcome::Kind::AlreadyLast:
+        Inform(texts::LastPoemMessage);
+        break;
+    case MoveOutcome::Kind::NothingToShow:
+        break;
+    }
+}
+
+void Form1::Command1_Click() {
+    Inform(texts::AboutText);
+}
+
+void Form1::Command2_Click() {
+    form2_->Show();
+}
+
+void Form1::Inform(const char16_t* text) {
+    ui::ShowInformation(Handle(), text, texts::ProgramName);
+}
+
+void Form1::OnCommand(int id, int notification) {
+    if (id == cboTang) {
+        if (notification == CBN_SELCHANGE) {
+            cboTang_Click();
+        }
+        return;
+    }
+    if (notification != BN_CLICKED) {
+        return;
+    }
+    switch (id) {
+    case cmdMoveFirst:
+        cmdMoveFirst_Click();
+        break;
+    case cmdMovePrev:
+        cmdMovePrev_Click();
+        break;
+    case cmdMoveNext:
+        cmdMoveNext_Click();
+        break;
+    case cmdMoveLast:
+        cmdMoveLast_Click();
+        break;
+    case Command1:
+        Command1_Click();
+        break;
+    case Command2:
+        Command2_Click();
+        break;
+    case Command3:
+        Command3_Click();
+        break;
+    default:
+        break;
+    }
+}
+
+void Form1::Form_Unload(bool& /*cancel*/) {
+    module_.IsClosing = true;
+    form2_->Unload();
+}
+
+void Form1::OnDestroyed() {
+    if (programEnds_) {
+        programEnds_();
+    }
+}
+
+int Form1::FirstFocus() const {
+    return Command1;
+}

@@ -1,0 +1,72 @@
+#include "PageBox.h"
+
+#include "UniqueHandle.h"
+
+#include <commctrl.h>
+#include <richedit.h>
+
+namespace {
+
+LRESULT CALLBACK LeaveTabToDialog(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                  DWORD_PTR) {
+    const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+    if (message == WM_GETDLGCODE) {
+        // The page is read-only: Tab moves on to the next control instead of into the text.
+        return result & ~(DLGC_WANTTAB | DLGC_WANTALLKEYS);
+    }
+    return result;
+}
+
+} // namespace
+
+const wchar_t* PageBox::WindowClass() {
+    static ui::UniqueModule library;
+    static const wchar_t* className = [] {
+        library.reset(LoadLibraryExW(L"msftedit.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
+        if (library) {
+            return MSFTEDIT_CLASS;
+        }
+        library.reset(LoadLibraryExW(L"riched20.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
+        return RICHEDIT_CLASSW;
+    }();
+    return className;
+}
+
+PageBox::PageBox(HWND box) : box_(box) {
+    SetWindowSubclass(box_, LeaveTabToDialog, 1, 0);
+    SendMessageW(box_, EM_SETEVENTMASK, 0, 0);
+}
+
+void PageBox::Font::SetSize(int16_t points) const {
+    CHARFORMAT2W format{};
+    format.cbSize = sizeof format;
+    format.dwMask = CFM_SIZE;
+    format.yHeight = points * 20; // twips
+    SendMessageW(box_, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
+    SendMessageW(box_, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
+}
+
+void PageBox::SetText(const std::u16string& text) const {
+    SetWindowTextW(box_, reinterpret_cast<const wchar_t*>(text.c_str()));
+    SendMessageW(box_, EM_SETSEL, 0, 0);
+}
+
+void PageBox::SetSelAlignment(ParagraphAlignment alignment) const {
+    PARAFORMAT2 format{};
+    format.cbSize = sizeof format;
+    format.dwMask = PFM_ALIGNMENT;
+    format.wAlignment = alignment == ParagraphAlignment::Centre ? PFA_CENTER : PFA_LEFT;
+    SendMessageW(box_, EM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&format));
+}
+
+void PageBox::SetSelColor(uint32_t colour) const {
+    CHARFORMAT2W format{};
+    format.cbSize = sizeof format;
+    format.dwMask = CFM_COLOR;
+    format.crTextColor = colour;
+    SendMessageW(box_, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+}
+
+void PageBox::SetSelText(const std::u16string& text) const {
+    SendMessageW(box_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+}

@@ -1,0 +1,103 @@
+#include "ReaderLayout.h"
+
+#include "PageBox.h"
+#include "ProgramTexts.h"
+#include "resource.h"
+
+#include <iterator>
+
+#include <richedit.h>
+
+namespace {
+
+using ui::ControlKind;
+using ui::RgbColour;
+using ui::SystemColour;
+
+constexpr ui::Colour Grey = RgbColour(173, 173, 173);
+constexpr ui::FontSpec Kai42{L"楷体_GB2312", 42, FW_BOLD, GB2312_CHARSET};
+constexpr ui::FontSpec Kai18{L"楷体_GB2312", 18, FW_BOLD, GB2312_CHARSET};
+constexpr ui::FontSpec Song975{L"宋体", 9.75, FW_NORMAL, GB2312_CHARSET};
+constexpr ui::FontSpec Song105{L"宋体", 10.5, FW_NORMAL, GB2312_CHARSET};
+
+constexpr wchar_t Proverb[] = L"熟 不\r\n读 会\r\n青 作\r\n简 诗\r\n雅 也\r\n韵 会\r\n集 吟";
+
+ui::ControlSpec Picture(int id, const wchar_t* name, int left, int top, int width, int height,
+                        const wchar_t* tooltip, int tabIndex, int picture) {
+    ui::ControlSpec spec{id, name, ControlKind::Button, 0, left, top, width, height};
+    spec.Back = SystemColour(COLOR_APPWORKSPACE);
+    spec.Tooltip = tooltip;
+    spec.TabIndex = tabIndex;
+    spec.PictureId = picture;
+    return spec;
+}
+
+ui::ControlSpec MoveButton(int id, const wchar_t* name, int left, const wchar_t* caption,
+                           const wchar_t* tooltip, int tabIndex) {
+    ui::ControlSpec spec{id, name, ControlKind::Button, 0, left, 5520, 735, 495, caption};
+    spec.Back = Grey;
+    spec.Tooltip = tooltip;
+    spec.TabIndex = tabIndex;
+    return spec;
+}
+
+ui::ControlSpec Label(int id, const wchar_t* name, int left, int top, int width, int height,
+                      const wchar_t* caption, ui::FontSpec font, ui::Colour fore, int tabIndex) {
+    ui::ControlSpec spec{id,   name, ControlKind::Label, 0, left, top, width, height, caption,
+                         font, fore};
+    spec.TabIndex = tabIndex;
+    return spec;
+}
+
+ui::ControlSpec Outline(int id, const wchar_t* name, int left, int top, int width, int height) {
+    return ui::ControlSpec{id, name, ControlKind::Rectangle, 0, left, top, width, height};
+}
+
+ui::ControlSpec PageBoxSpec() {
+    ui::ControlSpec spec{RichText1, L"RichText1", ControlKind::Custom, 0, 120, 1080, 5775, 4335};
+    spec.Font = Song975;
+    spec.TabIndex = 3;
+    spec.ClassName = PageBox::WindowClass();
+    spec.ExtraStyle = ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL | ES_NOHIDESEL;
+    spec.ExtraExStyle = WS_EX_CLIENTEDGE;
+    return spec;
+}
+
+ui::ControlSpec PoemList() {
+    ui::ControlSpec spec{cboTang, L"cboTang", ControlKind::ComboDropDown,     0, 120, 6120,
+                         5775,    300,        L"点击这里直接选择要查看的唐诗"};
+    spec.Back = Grey;
+    spec.TabIndex = 11;
+    return spec;
+}
+
+} // namespace
+
+const ui::FormLayout& ReaderLayout() {
+    static const ui::ControlSpec controls[] = {
+        Label(Label1, L"Label1", 720, 120, 4275, 840, L"青简雅韵集", Kai42,
+              RgbColour(255, 128, 128), 4),
+        Outline(Shape1, L"Shape1", 6000, 480, 1095, 1455),
+        Picture(Command1, L"Command1", 6240, 600, 615, 615, L"关于", 0, IDB_ABOUT),
+        PageBoxSpec(),
+        Picture(Command2, L"Command2", 6200, 1320, 735, 495, L"查询功能", 1, IDB_SEARCH),
+        Outline(Shape2, L"Shape2", 6000, 2040, 1095, 2775),
+        Label(Label2, L"Label2", 6090, 2160, 945, 2520, Proverb, Kai18,
+              SystemColour(COLOR_HIGHLIGHT), 5),
+        Picture(Command3, L"Command3", 6360, 5400, 615, 615, L"退出青简雅韵集", 2, IDB_EXIT),
+        MoveButton(cmdMoveFirst, L"cmdMoveFirst", 120, L"|<", L"第一首", 8),
+        MoveButton(cmdMovePrev, L"cmdMovePrev", 1080, L"<", L"上一首", 7),
+        Label(lblInfo, L"lblInfo", 2040, 5640, 1050, 210, L"青简雅韵集", Song105,
+              SystemColour(COLOR_BTNTEXT), 10),
+        MoveButton(cmdMoveNext, L"cmdMoveNext", 4200, L">", L"下一首", 6),
+        MoveButton(cmdMoveLast, L"cmdMoveLast", 5160, L">|", L"第末首", 9),
+        PoemList(),
+    };
+    static const ui::FormLayout layout{
+        {reinterpret_cast<const wchar_t*>(texts::ProgramName), 7245, 6615,
+         WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
+         0, Grey, IDI_READER, ui::FontSpec{L"宋体", 9, FW_NORMAL, GB2312_CHARSET}},
+        controls,
+        std::size(controls)};
+    return layout;
+}

@@ -1,0 +1,66 @@
+#include "Form2.h"
+
+#include "Form1.h"
+#include "PageText.h"
+#include "ProgramTexts.h"
+#include "TangSearch.h"
+
+Form2::Form2(Module1& shared, Form1& reader)
+    : ui::Form(SearchLayout()), module_(shared), reader_(reader) {}
+
+void Form2::Load() {
+    owner_.Create();
+    ui::Form::Load(owner_.Handle());
+    for (const ui::ComboBox& list : {Authors(), Rhymes()}) {
+        list.AddItem(texts::NoRestriction);
+    }
+    listedAuthors_.AddIfNew(texts::NoRestriction);
+}
+
+void Form2::cmdSearch_Click() {
+    const SearchCriteria criteria{Authors().Text(), Rhymes().Text(),
+                                  ui::WindowText(Control(txtTitle)),
+                                  ui::WindowText(Control(txtContent))};
+    const std::vector<int16_t> found = SearchTangs(module_.Tangs, criteria);
+
+    const ui::ListBox results = Results();
+    const ui::RedrawSuspended quiet(results.Handle());
+    results.Clear();
+    size_t characters = 0;
+    for (const int16_t index : found) {
+        const TangRecord& record = module_.Tangs[static_cast<size_t>(index)];
+        characters += record.Title.size() + record.Author.size() + 4;
+    }
+    results.ReserveItems(found.size(), characters);
+    for (const int16_t index : found) {
+        const int entry =
+            results.AddItem(SearchResultEntry(module_.Tangs[static_cast<size_t>(index)]));
+        results.SetItemData(entry, index);
+    }
+}
+
+void Form2::lstTang_DblClick() {
+    const ui::ListBox results = Results();
+    const int selected = results.ListIndex();
+    if (selected < 0) {
+        return; // nothing to open, as on an empty list
+    }
+    module_.CurrentIndex = static_cast<int16_t>(results.ItemData(selected));
+    reader_.ShowTang(module_.CurrentIndex);
+    reader_.Show();
+}
+
+void Form2::OnCommand(int id, int notification) {
+    if (id == lstTang && notification == LBN_DBLCLK) {
+        lstTang_DblClick();
+    } else if (id == cmdSearch && notification == BN_CLICKED) {
+        cmdSearch_Click();
+    } else if (id == cmdCancel && notification == BN_CLICKED) {
+        cmdCancel_Click();
+    }
+}
+
+void Form2::Form_Unload(bool& cancel) {
+    // While the reader lives, closing only hides the window.
+    cancel = !module_.IsClosing;
+}

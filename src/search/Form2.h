@@ -1,0 +1,40 @@
+#pragma once
+
+#include "AuthorList.h"
+#include "Controls.h"
+#include "Form.h"
+#include "HiddenOwner.h"
+#include "Module1.h"
+#include "SearchLayout.h"
+
+class Form1;
+
+// The search window: finds poems by author, metrical form, title and verse, and opens a found
+// poem in the reader. Closing it only hides it while the reader lives.
+class Form2 final : public ui::Form {
+public:
+    Form2(Module1& shared, Form1& reader);
+
+    // Creates the window hidden, with "不限定" in both pick lists.
+    void Load();
+
+    ui::ComboBox Authors() const { return ui::ComboBox(Control(cboAuthor)); }
+    ui::ComboBox Rhymes() const { return ui::ComboBox(Control(cboRhyme)); }
+    ui::ListBox Results() const { return ui::ListBox(Control(lstTang)); }
+    // Every text the author list holds, so that adding an author needs no scan of the list.
+    AuthorList& ListedAuthors() { return listedAuthors_; }
+
+    void cmdSearch_Click();
+    void cmdCancel_Click() { Unload(); }
+    void lstTang_DblClick();
+
+private:
+    void OnCommand(int id, int notification) override;
+    void Form_Unload(bool& cancel) override;
+    int FirstFocus() const override { return lstTang; }
+
+    Module1& module_;
+    Form1& reader_;
+    ui::HiddenOwner owner_;
+    AuthorList listedAuthors_;
+};

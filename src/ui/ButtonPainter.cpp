@@ -1,0 +1,67 @@
+#include "ButtonPainter.h"
+
+#include "UniqueHandle.h"
+
+#include <string>
+
+namespace ui {
+
+namespace {
+
+void DrawPicture(HDC dc, const RECT& face, HBITMAP picture, int shift) {
+    BITMAP size{};
+    GetObjectW(picture, sizeof size, &size);
+    HDC source = CreateCompatibleDC(dc);
+    HGDIOBJ previous = SelectObject(source, picture);
+    const int left = (face.left + face.right - size.bmWidth) / 2 + shift;
+    const int top = (face.top + face.bottom - size.bmHeight) / 2 + shift;
+    // Clip to the face so a picture larger than the button is cut off at its edges.
+    const int saved = SaveDC(dc);
+    IntersectClipRect(dc, face.left, face.top, face.right, face.bottom);
+    BitBlt(dc, left, top, size.bmWidth, size.bmHeight, source, 0, 0, SRCCOPY);
+    RestoreDC(dc, saved);
+    SelectObject(source, previous);
+    DeleteDC(source);
+}
+
+void DrawCaption(HDC dc, HWND button, RECT area, HFONT font, int shift) {
+    const int length = GetWindowTextLengthW(button);
+    std::wstring caption(static_cast<size_t>(length) + 1, L'\0');
+    GetWindowTextW(button, caption.data(), length + 1);
+    caption.resize(static_cast<size_t>(length));
+    OffsetRect(&area, shift, shift);
+    HGDIOBJ previous = SelectObject(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(IsWindowEnabled(button) ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+    DrawTextW(dc, caption.c_str(), length, &area,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, previous);
+}
+
+} // namespace
+
+void PaintButton(const DRAWITEMSTRUCT& item, COLORREF face, HBITMAP picture, HFONT font) {
+    HDC dc = item.hDC;
+    RECT area = item.rcItem;
+    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+    const int shift = pressed ? 1 : 0;
+
+    const UniqueBrush faceBrush(CreateSolidBrush(face));
+    FillRect(dc, &area, faceBrush.get());
+
+    if (picture != nullptr) {
+        RECT inside = area;
+        InflateRect(&inside, -2, -2);
+        DrawPicture(dc, inside, picture, shift);
+    } else {
+        DrawCaption(dc, item.hwndItem, area, font, shift);
+    }
+    DrawEdge(dc, &area, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+    if ((item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_NOFOCUSRECT) == 0) {
+        RECT focus = area;
+        InflateRect(&focus, -4, -4);
+        DrawFocusRect(dc, &focus);
+    }
+}
+
+} // namespace ui

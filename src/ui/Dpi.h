@@ -1,0 +1,14 @@
+#pragma once
+
+#include <windows.h>
+
+namespace ui {
+
+// DPI of the monitor that shows `window` (per-monitor aware where the system supports it),
+// or of the screen when `window` is null.
+int DpiOf(HWND window);
+
+// Outer window rectangle for a client area of `client`, at `dpi`.
+RECT OuterRect(RECT client, DWORD style, DWORD exStyle, int dpi);
+
+} // namespace ui
