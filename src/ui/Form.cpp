@@ -325,13 +325,18 @@ void Form::ApplyLayout() {
 
 void Form::ResizeComboField(const Placed& placed, int height) const {
     // The closed combo box takes its height from its edit field; set that so that the whole
-    // box is as tall as the layout says.
-    RECT outer{};
-    GetWindowRect(placed.Window, &outer);
-    const auto field = SendMessageW(placed.Window, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
-    const auto wanted = field + (height - (outer.bottom - outer.top));
-    if (field > 0 && wanted > 0 && wanted != field) {
-        SendMessageW(placed.Window, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), wanted);
+    // box is as tall as the layout says. Systems disagree on how the field height they are
+    // given relates to the one they report, so adjust by what is still missing.
+    auto field = SendMessageW(placed.Window, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+    for (int attempt = 0; attempt < 3 && field > 0; ++attempt) {
+        RECT outer{};
+        GetWindowRect(placed.Window, &outer);
+        const auto missing = height - (outer.bottom - outer.top);
+        if (missing == 0) {
+            return;
+        }
+        field += missing;
+        SendMessageW(placed.Window, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
     }
 }
 

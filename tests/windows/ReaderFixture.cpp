@@ -42,7 +42,7 @@ void ReaderFixture::TearDown() {
     fs::remove_all(folder, ignored);
 }
 
-void ReaderFixture::Pump() {
+void PumpMessages() {
     MSG message{};
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (!ui::TranslateDialogKeys(message)) {
@@ -50,6 +50,10 @@ void ReaderFixture::Pump() {
             DispatchMessageW(&message);
         }
     }
+}
+
+void ReaderFixture::Pump() {
+    PumpMessages();
 }
 
 void ReaderFixture::Click(HWND control) {
@@ -74,4 +78,101 @@ std::u16string ReaderFixture::PageText() const {
 
 std::u16string ReaderFixture::ListEntry(int index) const {
     return ui::ComboBox(ReaderControl(cboTang)).List(index);
+}
+
+RECT RectInParent(HWND control) {
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+RECT ExpectedRect(const ui::FormLayout& layout, int id) {
+    const ui::ControlSpec* spec = nullptr;
+    int left = 0;
+    int top = 0;
+    for (int wanted = id; wanted != 0;) {
+        for (size_t i = 0; i < layout.ControlCount; ++i) {
+            if (layout.Controls[i].Id == wanted) {
+                spec = spec == nullptr ? &layout.Controls[i] : spec;
+                left += layout.Controls[i].Left;
+                top += layout.Controls[i].Top;
+                wanted = layout.Controls[i].Container;
+                break;
+            }
+        }
+    }
+    return {left / 15, top / 15, left / 15 + spec->Width / 15, top / 15 + spec->Height / 15};
+}
+
+void PressKey(UINT key) {
+    MSG message{GetFocus(), WM_KEYDOWN, key, 1, static_cast<DWORD>(GetMessageTime()), {}};
+    if (!ui::TranslateDialogKeys(message)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    message.message = WM_KEYUP;
+    message.lParam = static_cast<LPARAM>(0xC0000001u);
+    if (!ui::TranslateDialogKeys(message)) {
+        DispatchMessageW(&message);
+    }
+    PumpMessages();
+}
+
+void TypeText(HWND control, const std::u16string& text) {
+    HWND target = control;
+    if (HWND edit = FindWindowExW(control, nullptr, L"Edit", nullptr)) {
+        target = edit; // the edit field of a combo box
+    }
+    for (const char16_t character : text) {
+        SendMessageW(target, WM_CHAR, character, 1);
+    }
+    PumpMessages();
+}
+
+std::vector<HWND> TabOrderFrom(HWND first, size_t count) {
+    SetFocus(first);
+    std::vector<HWND> order{GetFocus()};
+    while (order.size() < count) {
+        PressKey(VK_TAB);
+        order.push_back(GetFocus());
+    }
+    return order;
+}
+
+namespace {
+HWND watched = nullptr;
+int dragsStarted = 0;
+HHOOK dragHook = nullptr;
+
+LRESULT CALLBACK WatchDrags(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && sent->hwnd == watched &&
+        ((sent->message == WM_NCLBUTTONDOWN && sent->wParam == HTCAPTION) ||
+         (sent->message == WM_SYSCOMMAND && (sent->wParam & 0xFFF0) == SC_MOVE))) {
+        ++dragsStarted;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+} // namespace
+
+void EndDragSoon(HWND window) {
+    // The system's move loop reads these from the queue and stops; no real button is held.
+    PostMessageW(window, WM_LBUTTONUP, 0, 0);
+    PostMessageW(window, WM_KEYDOWN, VK_ESCAPE, 1);
+}
+
+DragWatcher::DragWatcher(HWND window) {
+    watched = window;
+    dragsStarted = 0;
+    dragHook = SetWindowsHookExW(WH_CALLWNDPROC, WatchDrags, nullptr, GetCurrentThreadId());
+}
+
+DragWatcher::~DragWatcher() {
+    UnhookWindowsHookEx(dragHook);
+    watched = nullptr;
+}
+
+int DragWatcher::DragsStarted() const {
+    return dragsStarted;
 }

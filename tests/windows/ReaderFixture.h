@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 // Starts the reader on an anthology of the test's own, in a folder of its own.
 class ReaderFixture : public ::testing::Test {
@@ -35,3 +36,32 @@ protected:
 };
 
 std::u16string Utf16(const std::u8string& text);
+void PumpMessages();
+
+// A control's rectangle relative to its parent's client area, in pixels.
+RECT RectInParent(HWND control);
+
+// Where a control of a layout must stand at 96 DPI, relative to the window's client area.
+RECT ExpectedRect(const ui::FormLayout& layout, int id);
+
+// Presses a key on the control that has the focus, through the program's keyboard handling.
+void PressKey(UINT key);
+
+// Types text into an edit field (or a combo box's edit field) character by character.
+void TypeText(HWND control, const std::u16string& text);
+
+// The focus and how Tab moves it: the controls in the order Tab reaches them from `first`.
+std::vector<HWND> TabOrderFrom(HWND first, size_t count);
+
+// Makes sure a window move started by the mouse ends: releases the button and presses Escape.
+void EndDragSoon(HWND window);
+
+// Records what a window is sent: every WM_NCLBUTTONDOWN or SC_MOVE that starts a drag.
+class DragWatcher {
+public:
+    explicit DragWatcher(HWND window);
+    ~DragWatcher();
+    DragWatcher(const DragWatcher&) = delete;
+    DragWatcher& operator=(const DragWatcher&) = delete;
+    int DragsStarted() const;
+};

@@ -1,0 +1,251 @@
+#include "MessageBoxCatcher.h"
+#include "ReaderFixture.h"
+
+#include "Controls.h"
+#include "ProgramTexts.h"
+#include "ReaderLayout.h"
+
+#include <commctrl.h>
+#include <map>
+
+namespace {
+
+const std::u8string ThreePoems = u8"<一>\r\n(甲)\r\nA\r\n//N//\r\n<二>\r\n(乙)\r\nB\r\n//N//\r\n"
+                                 u8"<三>\r\n(丙)\r\nC\r\n//N//\r\n";
+
+class ReaderCommands : public ReaderFixture {
+protected:
+    int Selected() const { return ui::ComboBox(ReaderControl(cboTang)).ListIndex(); }
+    std::u16string Caption() const { return ui::WindowText(ReaderControl(lblInfo)); }
+    void ExpectOn(int index) {
+        EXPECT_EQ(shared.CurrentIndex, index);
+        EXPECT_EQ(Selected(), index);
+        EXPECT_EQ(Caption(), u"青简雅韵集 第" + std::u16string(1, u'1' + index) + u"首");
+        EXPECT_EQ(PageText().substr(0, 1), shared.Tangs[static_cast<size_t>(index)].Title);
+    }
+};
+
+void ExpectInformation(const MessageBoxCatcher::Seen& box, HWND owner, std::u16string_view text) {
+    EXPECT_EQ(box.Text, text);
+    EXPECT_EQ(box.Caption, u"鹭溪吟窗");
+    EXPECT_EQ(box.Owner, owner);
+    EXPECT_TRUE(box.InformationIcon);
+    EXPECT_EQ(box.Buttons, 1);
+    EXPECT_TRUE(box.OkButton);
+    EXPECT_TRUE(box.EnabledTopLevel.empty()) << "the box is modal to the whole program";
+}
+
+// Finds the tooltip window owned by the window passed in `found`.
+BOOL CALLBACK FindReaderTooltip(HWND window, LPARAM found) {
+    wchar_t name[64]{};
+    GetClassNameW(window, name, 64);
+    auto& tooltip = *reinterpret_cast<HWND*>(found);
+    if (lstrcmpW(name, TOOLTIPS_CLASSW) == 0 && GetWindow(window, GW_OWNER) == tooltip) {
+        tooltip = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+} // namespace
+
+TEST_F(ReaderCommands, MoveButtonsStepAndStopAtBothEndsWithTheirMessages) {
+    StartWithUtf8(ThreePoems);
+    MessageBoxCatcher catcher;
+    reader->Command2_Click(); // the search window is open too, and must be disabled as well
+    Click(ReaderControl(cmdMovePrev));
+    ASSERT_EQ(catcher.Boxes().size(), 1u);
+    ExpectInformation(catcher.Boxes()[0], reader->Handle(), texts::FirstPoemMessage);
+    ExpectOn(0);
+    Click(ReaderControl(cmdMoveNext));
+    ExpectOn(1);
+    Click(ReaderControl(cmdMoveLast));
+    ExpectOn(2);
+    Click(ReaderControl(cmdMoveNext));
+    ASSERT_EQ(catcher.Boxes().size(), 2u);
+    ExpectInformation(catcher.Boxes()[1], reader->Handle(), texts::LastPoemMessage);
+    ExpectOn(2);
+    Click(ReaderControl(cmdMoveLast));
+    Click(ReaderControl(cmdMovePrev));
+    ExpectOn(1);
+    Click(ReaderControl(cmdMoveFirst));
+    Click(ReaderControl(cmdMoveFirst));
+    ExpectOn(0);
+    EXPECT_EQ(catcher.Boxes().size(), 2u) << "first and last never show a message";
+    EXPECT_TRUE(IsWindowEnabled(reader->SearchWindow().Handle()));
+}
+
+TEST_F(ReaderCommands, SinglePoemShowsBothMessages) {
+    StartWithUtf8(u8"<一>\r\n(甲)\r\nA\r\n//N//\r\n");
+    MessageBoxCatcher catcher;
+    Click(ReaderControl(cmdMoveNext));
+    Click(ReaderControl(cmdMovePrev));
+    Click(ReaderControl(cmdMoveFirst));
+    Click(ReaderControl(cmdMoveLast));
+    ASSERT_EQ(catcher.Boxes().size(), 2u);
+    EXPECT_EQ(catcher.Boxes()[0].Text, texts::LastPoemMessage);
+    EXPECT_EQ(catcher.Boxes()[1].Text, texts::FirstPoemMessage);
+    ExpectOn(0);
+}
+
+TEST_F(ReaderCommands, AboutShowsFiveLines) {
+    StartWithUtf8(ThreePoems);
+    MessageBoxCatcher catcher;
+    Click(ReaderControl(Command1));
+    ASSERT_EQ(catcher.Boxes().size(), 1u);
+    ExpectInformation(
+        catcher.Boxes()[0], reader->Handle(),
+        u"鹭溪青简雅韵集\r\n\r\nluxi@example.org\r\n\r\n网址：https://www.example.org/luxi");
+}
+
+TEST_F(ReaderCommands, ChoosingInTheListShowsThatPoemAndTypingShowsNone) {
+    StartWithUtf8(ThreePoems);
+    HWND list = ReaderControl(cboTang);
+    SetFocus(list);
+    PressKey(VK_DOWN); // the keyboard's way of choosing the next entry
+    PressKey(VK_DOWN);
+    ExpectOn(2);
+    TypeText(list, u"(001)");
+    EXPECT_EQ(shared.CurrentIndex, 2);
+    EXPECT_EQ(PageText().substr(0, 1), u"三");
+    // Choosing the entry that is already selected changes nothing.
+    SendMessageW(reader->Handle(), WM_COMMAND, MAKEWPARAM(cboTang, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
+    EXPECT_EQ(shared.CurrentIndex, 2);
+}
+
+TEST_F(ReaderCommands, ExitAndCloseBoxEndTheProgramWithBothWindows) {
+    for (const bool useExitButton : {true, false}) {
+        StartWithUtf8(ThreePoems);
+        reader->Command2_Click();
+        HWND search = reader->SearchWindow().Handle();
+        if (useExitButton) {
+            Click(ReaderControl(Command3));
+        } else {
+            SendMessageW(reader->Handle(), WM_CLOSE, 0, 0);
+            PumpMessages();
+        }
+        EXPECT_TRUE(shared.IsClosing);
+        EXPECT_FALSE(IsWindow(search));
+        EXPECT_EQ(reader->Handle(), nullptr);
+        EXPECT_TRUE(programEnded);
+        reader.reset();
+        shared = Module1{};
+        programEnded = false;
+    }
+}
+
+TEST_F(ReaderCommands, EmptyAnthologyTellsTheUserAndEveryButtonIsHarmless) {
+    MessageBoxCatcher catcher;
+    const std::string noPoems = "[H]\r\n";
+    Start(&noPoems);
+    ASSERT_EQ(catcher.Boxes().size(), 1u);
+    EXPECT_NE(catcher.Boxes()[0].Text.find(u"没有找到"), std::u16string::npos);
+    for (int id : {cmdMoveFirst, cmdMovePrev, cmdMoveNext, cmdMoveLast}) {
+        Click(ReaderControl(id));
+    }
+    EXPECT_EQ(catcher.Boxes().size(), 1u) << "no end-of-list message for an empty anthology";
+    EXPECT_EQ(ui::ComboBox(ReaderControl(cboTang)).ListCount(), 0);
+    EXPECT_EQ(ui::WindowText(ReaderControl(lblInfo)), u"青简雅韵集");
+    EXPECT_EQ(PageText(), u"");
+    EXPECT_EQ(shared.CurrentIndex, 0);
+    reader->Command2_Click();
+    reader->SearchWindow().cmdSearch_Click();
+    EXPECT_EQ(reader->SearchWindow().Results().ListCount(), 0);
+}
+
+TEST_F(ReaderCommands, MissingFileIsReportedWithItsPath) {
+    MessageBoxCatcher catcher;
+    Start(nullptr);
+    ASSERT_EQ(catcher.Boxes().size(), 1u);
+    const std::u16string path = (folder / "ts.txt").u16string();
+    EXPECT_NE(catcher.Boxes()[0].Text.find(path), std::u16string::npos);
+    EXPECT_TRUE(IsWindowVisible(reader->Handle()));
+    EXPECT_TRUE(shared.Tangs.empty());
+}
+
+TEST_F(ReaderCommands, GeometryAt96DpiFollowsTheLayoutInTwips) {
+    StartWithUtf8(ThreePoems);
+    ASSERT_EQ(reader->Dpi(), 96) << "the geometry below is for 96 DPI";
+    RECT client{};
+    GetClientRect(reader->Handle(), &client);
+    EXPECT_EQ(client.right, 483);
+    EXPECT_EQ(client.bottom, 441);
+    for (const int id : {Label1, Command1, RichText1, Command2, Label2, Command3, cmdMoveFirst,
+                         cmdMovePrev, cmdMoveNext, cmdMoveLast, cboTang}) {
+        const RECT actual = RectInParent(ReaderControl(id));
+        const RECT expected = ExpectedRect(ReaderLayout(), id);
+        EXPECT_EQ(actual.left, expected.left) << id;
+        EXPECT_EQ(actual.top, expected.top) << id;
+        EXPECT_EQ(actual.right, expected.right) << id;
+        EXPECT_EQ(actual.bottom, expected.bottom) << id;
+    }
+    const RECT caption = RectInParent(ReaderControl(lblInfo));
+    EXPECT_EQ(caption.left, 2040 / 15);
+    EXPECT_EQ(caption.top, 5640 / 15);
+    const LONG style = GetWindowLongW(reader->Handle(), GWL_STYLE);
+    EXPECT_TRUE(style & WS_THICKFRAME);
+    EXPECT_TRUE(style & WS_MINIMIZEBOX);
+    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+
+    // Resizing the window moves and resizes nothing.
+    SetWindowPos(reader->Handle(), nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER);
+    PumpMessages();
+    const RECT page = RectInParent(ReaderControl(RichText1));
+    EXPECT_EQ(page.right, ExpectedRect(ReaderLayout(), RichText1).right);
+}
+
+TEST_F(ReaderCommands, TooltipsOnTheSevenButtonsOnly) {
+    StartWithUtf8(ThreePoems);
+    HWND tooltip = reader->Handle();
+    EnumThreadWindows(GetCurrentThreadId(), FindReaderTooltip, reinterpret_cast<LPARAM>(&tooltip));
+    ASSERT_NE(tooltip, reader->Handle());
+    std::map<HWND, std::u16string> tips;
+    const auto count = SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0);
+    for (int i = 0; i < count; ++i) {
+        wchar_t text[80]{};
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.lpszText = text;
+        SendMessageW(tooltip, TTM_ENUMTOOLSW, static_cast<WPARAM>(i),
+                     reinterpret_cast<LPARAM>(&tool));
+        if (GetParent(reinterpret_cast<HWND>(tool.uId)) == reader->Handle()) {
+            tips[reinterpret_cast<HWND>(tool.uId)] = reinterpret_cast<const char16_t*>(text);
+        }
+    }
+    const std::map<HWND, std::u16string> expected = {
+        {ReaderControl(Command1), u"关于"},           {ReaderControl(Command2), u"查询功能"},
+        {ReaderControl(Command3), u"退出青简雅韵集"}, {ReaderControl(cmdMoveFirst), u"第一首"},
+        {ReaderControl(cmdMovePrev), u"上一首"},      {ReaderControl(cmdMoveNext), u"下一首"},
+        {ReaderControl(cmdMoveLast), u"第末首"},
+    };
+    EXPECT_EQ(tips, expected);
+    EXPECT_EQ(ui::WindowText(ReaderControl(Command2)), u"查询功能")
+        << "a picture button is named by its tooltip";
+}
+
+TEST_F(ReaderCommands, TabOrderFollowsTheTabIndexesFromTheAboutButton) {
+    StartWithUtf8(ThreePoems);
+    EXPECT_EQ(GetFocus(), ReaderControl(Command1)) << "the focus starts on About";
+    const std::vector<HWND> order = TabOrderFrom(ReaderControl(Command1), 10);
+    const std::vector<int> expected = {Command1,    Command2,    Command3,     RichText1,
+                                       cmdMoveNext, cmdMovePrev, cmdMoveFirst, cmdMoveLast,
+                                       cboTang,     Command1};
+    for (size_t i = 0; i < expected.size(); ++i) {
+        HWND control = ReaderControl(expected[i]);
+        EXPECT_TRUE(order[i] == control || GetParent(order[i]) == control) << "step " << i;
+    }
+}
+
+TEST_F(ReaderCommands, OnlyTheLeftButtonAloneDragsTheWindow) {
+    StartWithUtf8(ThreePoems);
+    const LPARAM background = MAKELPARAM(470, 430); // below the Exit button
+    DragWatcher watcher(reader->Handle());
+    SendMessageW(reader->Handle(), WM_RBUTTONDOWN, MK_RBUTTON, background);
+    SendMessageW(reader->Handle(), WM_LBUTTONDOWN, MK_LBUTTON | MK_RBUTTON, background);
+    SendMessageW(reader->Handle(), WM_MBUTTONDOWN, MK_MBUTTON, background);
+    EXPECT_EQ(watcher.DragsStarted(), 0);
+    EndDragSoon(reader->Handle());
+    SendMessageW(reader->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, background);
+    EXPECT_GT(watcher.DragsStarted(), 0);
+}

@@ -1,0 +1,98 @@
+#include "MessageBoxCatcher.h"
+#include "ReaderFixture.h"
+
+#include "Controls.h"
+#include "PageText.h"
+#include "ReaderLayout.h"
+#include "AnthologyGenerator.h"
+
+#include <richedit.h>
+
+namespace {
+
+const std::u8string Poems = u8"[五言绝句]\r\n<静夜思>\r\n(李白)\r\n床前明月光，\r\n疑是地上霜。\r\n"
+                            u8"//作者：李白\r\n字太白。//\r\n"
+                            u8"<春晓>\r\n(孟浩然)\r\n春眠不觉晓，\r\n//N2//\r\n"
+                            u8"<>\r\n()\r\n//\r\n";
+
+class ReaderPage : public ReaderFixture {
+protected:
+    struct Run {
+        uint32_t Colour;
+        WORD Alignment;
+    };
+    // Colour and paragraph alignment at a character of the page, counting a line break as
+    // one character, as the rich-edit control does.
+    Run RunAt(long position) const {
+        HWND box = ReaderControl(RichText1);
+        SendMessageW(box, EM_SETSEL, position, position + 1);
+        CHARFORMAT2W character{};
+        character.cbSize = sizeof character;
+        SendMessageW(box, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&character));
+        PARAFORMAT2 paragraph{};
+        paragraph.cbSize = sizeof paragraph;
+        SendMessageW(box, EM_GETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&paragraph));
+        return {character.crTextColor, paragraph.wAlignment};
+    }
+};
+
+} // namespace
+
+TEST_F(ReaderPage, FourRunsCarryTheirColoursAndAlignments) {
+    StartWithUtf8(Poems);
+    EXPECT_EQ(PageText(), Utf16(u8"静夜思\r\n李白\r\n\r\n床前明月光，\r\n疑是地上霜。\r\n\r\n"
+                                u8"作者：李白\r\n字太白。"));
+    // Positions in the control's own text, where a line break is a single character.
+    const Run title = RunAt(0);
+    const Run author = RunAt(4);
+    const Run verses = RunAt(8);
+    const Run notes = RunAt(23);
+    const Run lastNote = RunAt(29);
+    EXPECT_EQ(title.Colour, TitleColour);
+    EXPECT_EQ(author.Colour, AuthorColour);
+    EXPECT_EQ(verses.Colour, ContentColour);
+    EXPECT_EQ(notes.Colour, NotesColour);
+    EXPECT_EQ(lastNote.Colour, NotesColour);
+    EXPECT_EQ(title.Alignment, PFA_CENTER);
+    EXPECT_EQ(author.Alignment, PFA_CENTER);
+    EXPECT_EQ(verses.Alignment, PFA_CENTER);
+    EXPECT_EQ(notes.Alignment, PFA_LEFT);
+    EXPECT_EQ(lastNote.Alignment, PFA_LEFT);
+
+    CHARFORMAT2W all{};
+    all.cbSize = sizeof all;
+    SendMessageW(ReaderControl(RichText1), EM_SETSEL, 0, -1);
+    SendMessageW(ReaderControl(RichText1), EM_GETCHARFORMAT, SCF_SELECTION,
+                 reinterpret_cast<LPARAM>(&all));
+    EXPECT_TRUE(all.dwMask & CFM_SIZE) << "one size throughout";
+    EXPECT_EQ(all.yHeight, 240) << "12 points";
+}
+
+TEST_F(ReaderPage, EveryPoemRebuildsTheWholePage) {
+    StartWithUtf8(Poems);
+    Click(ReaderControl(cmdMoveNext));
+    EXPECT_EQ(PageText(), Utf16(u8"春晓\r\n孟浩然\r\n\r\n春眠不觉晓，\r\n\r\nN2\r\n"));
+    Click(ReaderControl(cmdMoveNext));
+    EXPECT_EQ(PageText(), u"\r\n\r\n\r\n\r\n\r\n") << "empty title, author and verses";
+    EXPECT_EQ(ui::WindowText(ReaderControl(lblInfo)), Utf16(u8"青简雅韵集 第3首"));
+    Click(ReaderControl(cmdMoveFirst));
+    const std::u16string first = PageText();
+    reader->ShowTang(0);
+    EXPECT_EQ(PageText(), first) << "showing the same poem again gives the same page";
+}
+
+TEST_F(ReaderPage, CaptionLabelGrowsToTheRightAndStaysLeftOfNext) {
+    AnthologyShape shape;
+    shape.Poems = 1200;
+    const std::string bytes = GenerateAnthology(shape);
+    Start(&bytes);
+    const RECT before = RectInParent(ReaderControl(lblInfo));
+    Click(ReaderControl(cmdMoveLast));
+    EXPECT_EQ(ui::WindowText(ReaderControl(lblInfo)), Utf16(u8"青简雅韵集 第1200首"));
+    const RECT after = RectInParent(ReaderControl(lblInfo));
+    EXPECT_EQ(after.left, 2040 / 15);
+    EXPECT_GT(after.right, before.right);
+    EXPECT_LT(after.right, 4200 / 15);
+    EXPECT_EQ(ListEntry(999), PoemListEntry(999, shared.Tangs[999]));
+    EXPECT_EQ(ListEntry(999).substr(0, 6), u"(1000)");
+}
