@@ -4,9 +4,16 @@
 #include "FileBytes.h"
 #include "Module1.h"
 
+#include <bit>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <new>
 #include <string>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -33,6 +40,45 @@ std::u16string_view Mid(std::u16string_view line, ptrdiff_t first, ptrdiff_t cou
 std::u16string_view MidToEnd(std::u16string_view line, ptrdiff_t first) {
     const auto start = static_cast<size_t>(first - 1);
     return start >= line.size() ? std::u16string_view{} : line.substr(start);
+}
+
+// Position of the first LF at or after `from`, or the size of the text when there is none.
+// Several units are tested at once: looking for line ends is much of the loader's own work.
+size_t FindLineFeed(std::u16string_view text, size_t from) {
+    const char16_t* const data = text.data();
+    const size_t size = text.size();
+    size_t at = from;
+#if defined(__SSE2__)
+    const __m128i lineFeeds = _mm_set1_epi16(static_cast<short>(u'\n'));
+    for (; size - at >= 8; at += 8) {
+        const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at));
+        const int found = _mm_movemask_epi8(_mm_cmpeq_epi16(units, lineFeeds));
+        if (found != 0) {
+            return at + static_cast<size_t>(std::countr_zero(static_cast<unsigned>(found))) / 2;
+        }
+    }
+#endif
+    if constexpr (std::endian::native == std::endian::little) {
+        constexpr uint64_t Ones = 0x0001000100010001;
+        constexpr uint64_t TopBits = 0x8000800080008000;
+        constexpr uint64_t LineFeeds = 0x000A000A000A000A;
+        for (; size - at >= 4; at += 4) {
+            uint64_t units = 0;
+            std::memcpy(&units, data + at, sizeof units);
+            const uint64_t x = units ^ LineFeeds; // a zero unit where there is an LF
+            // The lowest unit flagged here is the first zero unit; any above it may be false.
+            const uint64_t zeros = (x - Ones) & ~x & TopBits;
+            if (zeros != 0) {
+                return at + static_cast<size_t>(std::countr_zero(zeros)) / 16;
+            }
+        }
+    }
+    for (; at < size; ++at) {
+        if (data[at] == u'\n') {
+            return at;
+        }
+    }
+    return size;
 }
 
 bool EndsWithDoubleSlash(std::u16string_view line) {
@@ -119,8 +165,12 @@ private:
             notes_.assign(MidToEnd(line, 3)).append(CrLf);
             return;
         }
-        notes_.assign(Mid(line, 3, length - 4)).append(CrLf);
-        StoreNotes(*record);
+        // A block of one line, the usual case, goes straight into the record.
+        const std::u16string_view text = Mid(line, 3, length - 4);
+        std::u16string& notes = record->Notes;
+        notes.clear();
+        notes.reserve(text.size() + CrLf.size());
+        notes.append(text).append(CrLf);
     }
 
     void TextLine(std::u16string_view line) {
@@ -163,11 +213,8 @@ int ParseTangs(std::u16string_view text, std::vector<TangRecord>& tangs, TangSin
     TangParser parser(tangs, sink);
     size_t lineStart = 0;
     while (lineStart < text.size()) {
-        size_t lineEnd = text.find(u'\n', lineStart);
-        const size_t next = lineEnd == std::u16string_view::npos ? text.size() : lineEnd + 1;
-        if (lineEnd == std::u16string_view::npos) {
-            lineEnd = text.size();
-        }
+        const size_t lineEnd = FindLineFeed(text, lineStart);
+        const size_t next = lineEnd == text.size() ? lineEnd : lineEnd + 1;
         std::u16string_view line = text.substr(lineStart, lineEnd - lineStart);
         if (line.ends_with(u'\r')) {
             line.remove_suffix(1);
