@@ -1,0 +1,211 @@
+#include "ReaderFixture.h"
+
+#include "Controls.h"
+#include "ReaderLayout.h"
+#include "SearchLayout.h"
+
+namespace {
+
+// Index: 0 静夜思, 1 春晓, 2 早发白帝城, 3 望庐山瀑布, 4 送孟浩然之广陵, 5 登鹳雀楼
+const std::u8string Anthology =
+    u8"<序诗>\r\n(无名)\r\n开卷\r\n//N//\r\n"
+    u8"[五言绝句]\r\n<静夜思>\r\n(李白)\r\n床前明月光，\r\n//N//\r\n"
+    u8"<春晓>\r\n(孟浩然)\r\n春眠不觉晓，\r\n//N//\r\n"
+    u8"[七言绝句]\r\n<早发白帝城>\r\n(李白)\r\n朝辞白帝彩云间，\r\n//N//\r\n"
+    u8"<望庐山瀑布>\r\n(李白)\r\n日照香炉生紫烟，\r\n//N//\r\n"
+    u8"<送孟浩然之广陵>\r\n(李白)\r\n故人西辞黄鹤楼，\r\n//N//\r\n"
+    u8"[五言绝句]\r\n<登鹳雀楼>\r\n(王之涣)\r\n白日依山尽，\r\n//N//\r\n";
+
+class SearchWindow : public ReaderFixture {
+protected:
+    void SetUp() override {
+        StartWithUtf8(Anthology);
+        reader->Command2_Click();
+        PumpMessages();
+    }
+    Form2& Search() { return reader->SearchWindow(); }
+    HWND SearchControl(int id) { return Search().Control(id); }
+
+    struct Entry {
+        std::u16string Text;
+        int32_t Index;
+        bool operator==(const Entry&) const = default;
+    };
+    std::vector<Entry> Results() {
+        const ui::ListBox list = Search().Results();
+        std::vector<Entry> entries;
+        for (int i = 0; i < list.ListCount(); ++i) {
+            entries.push_back({list.List(i), list.ItemData(i)});
+        }
+        return entries;
+    }
+    void Pick(int comboId, int entry) {
+        const ui::ComboBox combo(SearchControl(comboId));
+        combo.SetListIndex(entry);
+        SendMessageW(Search().Handle(), WM_COMMAND, MAKEWPARAM(comboId, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(combo.Handle()));
+    }
+    void DoubleClickEntry(int entry) {
+        HWND list = SearchControl(lstTang);
+        RECT item{};
+        SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(entry),
+                     reinterpret_cast<LPARAM>(&item));
+        const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+        SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        SendMessageW(list, WM_LBUTTONUP, 0, at);
+        SendMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+        SendMessageW(list, WM_LBUTTONUP, 0, at);
+        PumpMessages();
+    }
+};
+
+} // namespace
+
+TEST_F(SearchWindow, PickListsHoldThePresetThenTheLoadersEntries) {
+    const ui::ComboBox rhymes(SearchControl(cboRhyme));
+    const ui::ComboBox authors(SearchControl(cboAuthor));
+    ASSERT_EQ(rhymes.ListCount(), 4);
+    EXPECT_EQ(rhymes.List(0), u"不限定");
+    EXPECT_EQ(rhymes.List(1), Utf16(u8"五言绝句"));
+    EXPECT_EQ(rhymes.List(3), Utf16(u8"五言绝句")) << "a heading that occurs twice is listed twice";
+    ASSERT_EQ(authors.ListCount(), 5);
+    EXPECT_EQ(authors.List(0), u"不限定");
+    EXPECT_EQ(authors.List(1), Utf16(u8"无名"));
+    EXPECT_EQ(authors.List(4), Utf16(u8"王之涣"));
+    EXPECT_EQ(rhymes.Text(), u"");
+    EXPECT_EQ(authors.Text(), u"");
+    EXPECT_EQ(Search().Results().ListCount(), 0);
+    EXPECT_EQ(GetFocus(), SearchControl(lstTang));
+}
+
+TEST_F(SearchWindow, SearchesThroughTheControlsAndASecondSearchReplacesTheFirst) {
+    TypeText(SearchControl(cboAuthor), Utf16(u8"李白"));
+    Click(SearchControl(cmdSearch));
+    EXPECT_EQ(Results(), (std::vector<Entry>{{Utf16(u8"静夜思 [李白]"), 1},
+                                             {Utf16(u8"早发白帝城 [李白]"), 3},
+                                             {Utf16(u8"望庐山瀑布 [李白]"), 4},
+                                             {Utf16(u8"送孟浩然之广陵 [李白]"), 5}}));
+    Pick(cboRhyme, 3); // the second 五言绝句 finds both sections
+    Pick(cboAuthor, 0);
+    Click(SearchControl(cmdSearch));
+    EXPECT_EQ(Results(), (std::vector<Entry>{{Utf16(u8"静夜思 [李白]"), 1},
+                                             {Utf16(u8"春晓 [孟浩然]"), 2},
+                                             {Utf16(u8"登鹳雀楼 [王之涣]"), 6}}));
+    TypeText(SearchControl(txtContent), Utf16(u8"白日"));
+    Click(SearchControl(cmdSearch));
+    EXPECT_EQ(Results(), (std::vector<Entry>{{Utf16(u8"登鹳雀楼 [王之涣]"), 6}}));
+    TypeText(SearchControl(txtTitle), u"x");
+    Click(SearchControl(cmdSearch));
+    EXPECT_TRUE(Results().empty()) << "nothing found, and no message";
+}
+
+TEST_F(SearchWindow, DoubleClickOpensTheAttachedPoemAndTheReaderStepsOnFromIt) {
+    TypeText(SearchControl(cboAuthor), Utf16(u8"李白"));
+    Click(SearchControl(cmdSearch));
+    DoubleClickEntry(2);
+    EXPECT_EQ(shared.CurrentIndex, 4);
+    EXPECT_EQ(ui::WindowText(ReaderControl(lblInfo)), Utf16(u8"青简雅韵集 第5首"));
+    EXPECT_EQ(PageText().substr(0, 5), Utf16(u8"望庐山瀑布"));
+    EXPECT_EQ(ui::ComboBox(ReaderControl(cboTang)).ListIndex(), 4);
+    EXPECT_EQ(GetForegroundWindow(), reader->Handle());
+    EXPECT_TRUE(IsWindowVisible(Search().Handle())) << "the search window stays open";
+    Click(ReaderControl(cmdMoveNext));
+    EXPECT_EQ(shared.CurrentIndex, 5) << "the next poem of the table, not of the results";
+}
+
+TEST_F(SearchWindow, DoubleClickWithNothingSelectedDoesNothing) {
+    Click(ReaderControl(cmdMoveLast));
+    DoubleClickEntry(0); // the list is empty
+    SendMessageW(Search().Handle(), WM_COMMAND, MAKEWPARAM(lstTang, LBN_DBLCLK),
+                 reinterpret_cast<LPARAM>(SearchControl(lstTang)));
+    EXPECT_EQ(shared.CurrentIndex, 6);
+}
+
+TEST_F(SearchWindow, CancelOnlyHidesAndShowingAgainKeepsEverything) {
+    TypeText(SearchControl(txtTitle), Utf16(u8"白"));
+    Click(SearchControl(cmdSearch));
+    Search().Results().SetListIndex(0);
+    const auto before = Results();
+    Click(SearchControl(cmdCancel));
+    EXPECT_FALSE(IsWindowVisible(Search().Handle()));
+    EXPECT_TRUE(IsWindow(Search().Handle()));
+    SendMessageW(Search().Handle(), WM_CLOSE, 0, 0); // the close box: hidden too
+    EXPECT_TRUE(IsWindow(Search().Handle()));
+    Click(ReaderControl(Command2));
+    EXPECT_TRUE(IsWindowVisible(Search().Handle()));
+    EXPECT_EQ(ui::WindowText(SearchControl(txtTitle)), Utf16(u8"白"));
+    EXPECT_EQ(Results(), before);
+    EXPECT_EQ(Search().Results().ListIndex(), 0);
+}
+
+TEST_F(SearchWindow, EnterAndEscapeDoNothing) {
+    TypeText(SearchControl(txtTitle), Utf16(u8"静"));
+    SetFocus(SearchControl(txtTitle));
+    PressKey(VK_RETURN);
+    EXPECT_TRUE(Results().empty()) << "Enter does not search";
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(IsWindowVisible(Search().Handle())) << "Escape does not close";
+}
+
+TEST_F(SearchWindow, LayoutAt96DpiAndTabOrder) {
+    ASSERT_EQ(Search().Dpi(), 96);
+    RECT client{};
+    GetClientRect(Search().Handle(), &client);
+    EXPECT_EQ(client.right, 392);
+    EXPECT_EQ(client.bottom, 368);
+    for (const int id :
+         {Frame1, lstTang, SearchLabel1, SearchLabel2, cboAuthor, cboRhyme, cmdSearch, txtTitle,
+          SearchLabel4, txtContent, cmdCancel, SearchLabel5, SearchLabel3}) {
+        const RECT actual = RectInParent(SearchControl(id));
+        const RECT expected = ExpectedRect(SearchLayout(), id);
+        EXPECT_EQ(actual.left, expected.left) << id;
+        EXPECT_EQ(actual.top, expected.top) << id;
+        EXPECT_EQ(actual.right, expected.right) << id;
+        EXPECT_EQ(actual.bottom, expected.bottom) << id;
+    }
+    const LONG style = GetWindowLongW(Search().Handle(), GWL_STYLE);
+    EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+    EXPECT_TRUE(style & WS_SYSMENU);
+    HWND owner = GetWindow(Search().Handle(), GW_OWNER);
+    EXPECT_NE(owner, nullptr) << "owned, so it has no taskbar button";
+    EXPECT_FALSE(IsWindowVisible(owner));
+    EXPECT_FALSE(GetWindowLongW(Search().Handle(), GWL_EXSTYLE) & WS_EX_APPWINDOW);
+
+    const std::vector<HWND> order = TabOrderFrom(SearchControl(lstTang), 8);
+    const std::vector<int> expected = {lstTang,  cmdCancel, cmdSearch, txtContent,
+                                       txtTitle, cboRhyme,  cboAuthor, lstTang};
+    for (size_t i = 0; i < expected.size(); ++i) {
+        HWND control = SearchControl(expected[i]);
+        EXPECT_TRUE(order[i] == control || GetParent(order[i]) == control) << "step " << i;
+    }
+}
+
+TEST_F(SearchWindow, ClosingTheReaderEndsTheProgramWhetherSearchIsShownOrHidden) {
+    for (const bool hidden : {false, true}) {
+        if (hidden) {
+            StartWithUtf8(Anthology);
+            reader->Command2_Click();
+            Click(SearchControl(cmdCancel));
+        }
+        HWND search = Search().Handle();
+        ASSERT_EQ(IsWindowVisible(search) != FALSE, !hidden);
+        SendMessageW(reader->Handle(), WM_CLOSE, 0, 0);
+        PumpMessages();
+        EXPECT_FALSE(IsWindow(search));
+        EXPECT_TRUE(programEnded);
+        reader.reset();
+        shared = Module1{};
+        programEnded = false;
+    }
+}
+
+TEST_F(SearchWindow, OnlyTheLeftButtonAloneDragsTheWindow) {
+    const LPARAM background = MAKELPARAM(10, 360);
+    DragWatcher watcher(Search().Handle());
+    SendMessageW(Search().Handle(), WM_RBUTTONDOWN, MK_RBUTTON, background);
+    SendMessageW(Search().Handle(), WM_LBUTTONDOWN, MK_LBUTTON | MK_RBUTTON, background);
+    EXPECT_EQ(watcher.DragsStarted(), 0);
+    EndDragSoon(Search().Handle());
+    SendMessageW(Search().Handle(), WM_LBUTTONDOWN, MK_LBUTTON, background);
+    EXPECT_GT(watcher.DragsStarted(), 0);
+}
