@@ -103,3 +103,12 @@ std::string GenerateAnthology(const AnthologyShape& shape) {
     }
     return out;
 }
+
+std::string RandomBytes(size_t count, uint32_t seed) {
+    Random random(seed);
+    std::string bytes(count, '\0');
+    for (char& byte : bytes) {
+        byte = static_cast<char>(random.Next() >> 24);
+    }
+    return bytes;
+}

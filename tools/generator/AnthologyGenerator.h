@@ -15,3 +15,6 @@ struct AnthologyShape {
 // characters, four or eight verse lines of five or seven characters, and a note on each poem,
 // written on one line or across several.
 std::string GenerateAnthology(const AnthologyShape& shape);
+
+// `count` pseudo-random bytes, the same for the same seed on every machine.
+std::string RandomBytes(size_t count, uint32_t seed);

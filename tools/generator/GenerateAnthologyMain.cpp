@@ -1,5 +1,7 @@
 // Writes a synthetic anthology to standard output:
 //   generate-anthology POEMS [--lf] [--seed N] [--authors N]
+// or, for damaged-input tests, that many pseudo-random bytes:
+//   generate-anthology --random-bytes COUNT [--seed N]
 #include "AnthologyGenerator.h"
 
 #include <cstdio>
@@ -12,6 +14,14 @@ int main(int argc, char** argv) {
         return 2;
     }
     AnthologyShape shape;
+    if (std::strcmp(argv[1], "--random-bytes") == 0 && argc >= 3) {
+        const auto count = std::strtoul(argv[2], nullptr, 10);
+        const auto seed = argc >= 5 && std::strcmp(argv[3], "--seed") == 0
+                              ? static_cast<uint32_t>(std::strtoul(argv[4], nullptr, 10))
+                              : shape.Seed;
+        const std::string bytes = RandomBytes(count, seed);
+        return std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() ? 0 : 1;
+    }
     shape.Poems = std::atoi(argv[1]);
     for (int i = 2; i < argc; ++i) {
         if (std::strcmp(argv[i], "--lf") == 0) {
