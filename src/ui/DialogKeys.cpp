@@ -1,8 +1,42 @@
 #include "DialogKeys.h"
 
+#include <commctrl.h>
+#include <map>
+
 namespace ui {
 
-bool TranslateDialogKeys(MSG& message) {
+namespace {
+
+// Tooltips learn about the mouse from the message loop rather than by subclassing each
+// control: a subclassed control pays for every message it gets, and a list box filled with
+// thousands of entries gets thousands of messages.
+std::map<HWND, HWND>& Tooltips() {
+    static std::map<HWND, HWND> tooltips;
+    return tooltips;
+}
+
+bool IsMouseMessage(UINT message) {
+    return message >= WM_MOUSEFIRST && message <= WM_MOUSELAST;
+}
+
+} // namespace
+
+void RelayMouseToTooltip(HWND form, HWND tooltip) {
+    if (tooltip == nullptr) {
+        Tooltips().erase(form);
+    } else {
+        Tooltips()[form] = tooltip;
+    }
+}
+
+bool PreTranslateMessage(MSG& message) {
+    if (IsMouseMessage(message.message)) {
+        const auto tooltip = Tooltips().find(GetAncestor(message.hwnd, GA_ROOT));
+        if (tooltip != Tooltips().end()) {
+            SendMessageW(tooltip->second, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&message));
+        }
+        return false;
+    }
     if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST) {
         return false;
     }
@@ -13,7 +47,7 @@ bool TranslateDialogKeys(MSG& message) {
 int RunMessageLoop() {
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (!TranslateDialogKeys(message)) {
+        if (!PreTranslateMessage(message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }

@@ -4,11 +4,16 @@
 
 namespace ui {
 
-// Gives Tab, Shift+Tab and the arrow keys the dialog manager's meaning in the program's
-// windows. Returns true when the message was handled and must not be dispatched.
-bool TranslateDialogKeys(MSG& message);
+// What the program's windows need before a message is dispatched: tooltips see the mouse
+// moving over their controls, and Tab, Shift+Tab and the arrow keys take the dialog manager's
+// meaning. Returns true when the message was handled and must not be dispatched.
+bool PreTranslateMessage(MSG& message);
 
 // Runs the message loop until WM_QUIT and returns its exit code.
 int RunMessageLoop();
+
+// Lets the tooltip window `tooltip` see the mouse messages of `form`'s controls; a null
+// tooltip ends that.
+void RelayMouseToTooltip(HWND form, HWND tooltip);
 
 } // namespace ui

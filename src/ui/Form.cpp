@@ -1,6 +1,7 @@
 #include "Form.h"
 
 #include "ButtonPainter.h"
+#include "DialogKeys.h"
 #include "Dpi.h"
 #include "Fonts.h"
 #include "LabelPainter.h"
@@ -254,12 +255,13 @@ void Form::CreateTooltips() {
         }
         TTTOOLINFOW tool{};
         tool.cbSize = sizeof tool;
-        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.uFlags = TTF_IDISHWND;
         tool.hwnd = Handle();
         tool.uId = reinterpret_cast<UINT_PTR>(placed.Window);
         tool.lpszText = const_cast<wchar_t*>(placed.Spec->Tooltip);
         SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
+    RelayMouseToTooltip(Handle(), tooltip_);
 }
 
 RECT Form::WindowBounds() const {
@@ -480,6 +482,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         Unload();
         return 0;
     case WM_DESTROY:
+        RelayMouseToTooltip(Handle(), nullptr);
         OnDestroyed();
         break;
     default:

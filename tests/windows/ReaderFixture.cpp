@@ -45,7 +45,7 @@ void ReaderFixture::TearDown() {
 void PumpMessages() {
     MSG message{};
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (!ui::TranslateDialogKeys(message)) {
+        if (!ui::PreTranslateMessage(message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }
@@ -107,13 +107,13 @@ RECT ExpectedRect(const ui::FormLayout& layout, int id) {
 
 void PressKey(UINT key) {
     MSG message{GetFocus(), WM_KEYDOWN, key, 1, static_cast<DWORD>(GetMessageTime()), {}};
-    if (!ui::TranslateDialogKeys(message)) {
+    if (!ui::PreTranslateMessage(message)) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
     message.message = WM_KEYUP;
     message.lParam = static_cast<LPARAM>(0xC0000001u);
-    if (!ui::TranslateDialogKeys(message)) {
+    if (!ui::PreTranslateMessage(message)) {
         DispatchMessageW(&message);
     }
     PumpMessages();
