@@ -249,3 +249,26 @@ TEST_F(ReaderCommands, OnlyTheLeftButtonAloneDragsTheWindow) {
     SendMessageW(reader->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, background);
     EXPECT_GT(watcher.DragsStarted(), 0);
 }
+
+TEST_F(ReaderCommands, MovingToAMonitorOfAnotherDpiRescalesLayoutAndFonts) {
+    StartWithUtf8(ThreePoems);
+    RECT window{};
+    GetWindowRect(reader->Handle(), &window);
+    RECT suggested{window.left, window.top, window.left + 800, window.top + 720};
+    SendMessageW(reader->Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                 reinterpret_cast<LPARAM>(&suggested));
+    PumpMessages();
+    EXPECT_EQ(reader->Dpi(), 144);
+    for (const int id : {Command1, RichText1, cmdMoveLast, cboTang}) {
+        const RECT at96 = ExpectedRect(ReaderLayout(), id);
+        const RECT actual = RectInParent(ReaderControl(id));
+        EXPECT_NEAR(actual.left, at96.left * 3 / 2, 1) << id;
+        EXPECT_NEAR(actual.top, at96.top * 3 / 2, 1) << id;
+        EXPECT_NEAR(actual.right - actual.left, (at96.right - at96.left) * 3 / 2, 1) << id;
+    }
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(ReaderControl(lblInfo), WM_GETFONT, 0, 0)),
+               sizeof font, &font);
+    EXPECT_EQ(font.lfHeight, -21) << "10.5 points at 144 DPI";
+    EXPECT_EQ(ui::WindowText(ReaderControl(lblInfo)), Utf16(u8"青简雅韵集 第1首"));
+}
