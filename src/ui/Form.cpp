@@ -122,7 +122,12 @@ int ButtonMask(WPARAM wParam) {
 
 Form::Form(const FormLayout& layout) : layout_(layout) {}
 
-Form::~Form() = default;
+// The window goes first, while the fonts, brushes and pictures its controls use still exist.
+Form::~Form() {
+    if (IsLoaded()) {
+        Destroy();
+    }
+}
 
 void Form::Load(HWND owner) {
     const WindowSpec& window = layout_.Window;
