@@ -1,0 +1,132 @@
+#!/usr/bin/env bash
+# Builds and tests everything: the library natively (with sanitizers), then the
+# Windows program and its GUI tests under Wine. Every stage runs even when an
+# earlier one failed, unless it needs that one's output; the closing lines list
+# each stage and count them. Exits non-zero when any stage failed.
+set -euo pipefail
+
+root=$(cd -- "$(dirname -- "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$root"
+jobs=$(nproc)
+gui_timeout=${TANG_GUI_TEST_TIMEOUT:-600}
+fuzz_seconds=${TANG_FUZZ_SECONDS:-60}
+
+# A stage returns 0 when it passed, $SKIP when it had nothing to do, and any
+# other code when it failed.
+SKIP=77
+
+# Stages ---------------------------------------------------------------------
+
+stage_deps() {
+    tools/install-deps.sh
+}
+
+stage_native() {
+    cmake --preset native
+    cmake --build --preset native -j"$jobs"
+    ctest --preset native --output-on-failure
+}
+
+stage_windows_build() {
+    cmake --preset windows
+    cmake --build --preset windows -j"$jobs"
+}
+
+stage_gui_tests() {
+    if [[ ${stage_status[windows-build]} != PASS ]]; then
+        echo "not run: the Windows build failed" >&2
+        return 1
+    fi
+    local exe=build/windows/TangReaderGuiTests.exe
+    [[ -f $exe ]] || { echo "$exe was not built" >&2; return 1; }
+
+    # shellcheck source=tools/wine-env.sh
+    . tools/wine-env.sh
+    wine_prefix_ready
+
+    # Standard error goes to a file: Wine passes it on to helper processes that
+    # outlive the tests and would hold a pipe open (see the log afterwards).
+    local err_log=$root/build/windows/gui-tests-stderr.log rc=0
+    (cd build/windows && with_display timeout --kill-after=10 "$gui_timeout" \
+        wine TangReaderGuiTests.exe) 2>"$err_log" || rc=$?
+    if [[ -s $err_log ]]; then
+        echo "-- standard error of the GUI tests:" >&2
+        tail -n 40 "$err_log" >&2
+    fi
+    if ((rc == 124 || rc == 137)); then
+        echo "the GUI tests did not finish within ${gui_timeout} s" >&2
+    fi
+    return "$rc"
+}
+
+# Later stages. Each reports $SKIP until its part of the project exists.
+
+# Optimised build of the benchmarks, run briefly against their goals.
+stage_bench_smoke() {
+    if [[ ! -f bench/run.sh ]]; then
+        echo "bench/run.sh not present"
+        return "$SKIP"
+    fi
+    bash bench/run.sh
+}
+
+# The loader's libFuzzer target, for a fixed time.
+stage_fuzz() {
+    if [[ ! -f fuzz/run.sh ]]; then
+        echo "fuzz/run.sh not present"
+        return "$SKIP"
+    fi
+    bash fuzz/run.sh "$fuzz_seconds"
+}
+
+# The program given damaged, empty or missing ts.txt files.
+stage_bad_input() {
+    if [[ ! -f tests/badinput/run.sh ]]; then
+        echo "tests/badinput/run.sh not present"
+        return "$SKIP"
+    fi
+    bash tests/badinput/run.sh
+}
+
+# Runner ---------------------------------------------------------------------
+
+declare -A stage_status=()
+summary=()
+passed=0 failed=0 skipped=0
+
+run_stage() { # NAME FUNCTION
+    local name=$1 fn=$2 start=$SECONDS rc
+    echo
+    echo "===== $name"
+    # A stage stops at its first failing command. errexit is ignored inside
+    # anything run as a condition, hence the status captured with it off.
+    set +e
+    (set -e; "$fn")
+    rc=$?
+    set -e
+    local took=$((SECONDS - start))
+    case $rc in
+        0) stage_status[$name]=PASS; passed=$((passed + 1)) ;;
+        "$SKIP") stage_status[$name]=SKIP; skipped=$((skipped + 1)) ;;
+        *) stage_status[$name]=FAIL; failed=$((failed + 1)) ;;
+    esac
+    local line
+    line=$(printf '%-4s %-14s %4d s' "${stage_status[$name]}" "$name" "$took")
+    [[ $rc != 0 && $rc != "$SKIP" ]] && line+="  (exit code $rc)"
+    echo "===== $line"
+    summary+=("$line")
+}
+
+run_stage deps stage_deps
+run_stage native stage_native
+run_stage windows-build stage_windows_build
+run_stage gui-tests stage_gui_tests
+run_stage bench-smoke stage_bench_smoke
+run_stage fuzz stage_fuzz
+run_stage bad-input stage_bad_input
+
+echo
+echo "===== Stages"
+printf '%s\n' "${summary[@]}"
+echo "$passed passed, $failed failed, $skipped skipped"
+((failed == 0))
