@@ -24,29 +24,29 @@ constexpr wchar_t Proverb[] = L"熟 不\r\n读 会\r\n青 作\r\n简 诗\r\n雅 
 
 ui::ControlSpec Picture(int id, const wchar_t* name, int left, int top, int width, int height,
                         const wchar_t* tooltip, int tabIndex, int picture) {
-    ui::ControlSpec spec{id, name, ControlKind::Button, 0, left, top, width, height};
-    spec.Back = SystemColour(COLOR_APPWORKSPACE);
-    spec.Tooltip = tooltip;
-    spec.TabIndex = tabIndex;
-    spec.PictureId = picture;
-    return spec;
+    ui::ControlSpec description{id, name, ControlKind::Button, 0, left, top, width, height};
+    description.Back = SystemColour(COLOR_APPWORKSPACE);
+    description.Tooltip = tooltip;
+    description.TabIndex = tabIndex;
+    description.PictureId = picture;
+    return description;
 }
 
 ui::ControlSpec MoveButton(int id, const wchar_t* name, int left, const wchar_t* caption,
                            const wchar_t* tooltip, int tabIndex) {
-    ui::ControlSpec spec{id, name, ControlKind::Button, 0, left, 5520, 735, 495, caption};
-    spec.Back = Grey;
-    spec.Tooltip = tooltip;
-    spec.TabIndex = tabIndex;
-    return spec;
+    ui::ControlSpec description{id, name, ControlKind::Button, 0, left, 5520, 735, 495, caption};
+    description.Back = Grey;
+    description.Tooltip = tooltip;
+    description.TabIndex = tabIndex;
+    return description;
 }
 
 ui::ControlSpec Label(int id, const wchar_t* name, int left, int top, int width, int height,
                       const wchar_t* caption, ui::FontSpec font, ui::Colour fore, int tabIndex) {
-    ui::ControlSpec spec{id,   name, ControlKind::Label, 0, left, top, width, height, caption,
-                         font, fore};
-    spec.TabIndex = tabIndex;
-    return spec;
+    ui::ControlSpec description{
+        id, name, ControlKind::Label, 0, left, top, width, height, caption, font, fore};
+    description.TabIndex = tabIndex;
+    return description;
 }
 
 ui::ControlSpec Outline(int id, const wchar_t* name, int left, int top, int width, int height) {
@@ -54,21 +54,23 @@ ui::ControlSpec Outline(int id, const wchar_t* name, int left, int top, int widt
 }
 
 ui::ControlSpec PageBoxSpec() {
-    ui::ControlSpec spec{RichText1, L"RichText1", ControlKind::Custom, 0, 120, 1080, 5775, 4335};
-    spec.Font = Song975;
-    spec.TabIndex = 3;
-    spec.ClassName = PageBox::WindowClass();
-    spec.ExtraStyle = ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL | ES_NOHIDESEL;
-    spec.ExtraExStyle = WS_EX_CLIENTEDGE;
-    return spec;
+    ui::ControlSpec description{RichText1, L"RichText1", ControlKind::Custom, 0, 120, 1080,
+                                5775,      4335};
+    description.Font = Song975;
+    description.TabIndex = 3;
+    description.ClassName = PageBox::WindowClass();
+    description.ExtraStyle =
+        ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL | ES_NOHIDESEL;
+    description.ExtraExStyle = WS_EX_CLIENTEDGE;
+    return description;
 }
 
 ui::ControlSpec PoemList() {
-    ui::ControlSpec spec{cboTang, L"cboTang", ControlKind::ComboDropDown,     0, 120, 6120,
-                         5775,    300,        L"点击这里直接选择要查看的唐诗"};
-    spec.Back = Grey;
-    spec.TabIndex = 11;
-    return spec;
+    ui::ControlSpec description{cboTang, L"cboTang", ControlKind::ComboDropDown,     0, 120, 6120,
+                                5775,    300,        L"点击这里直接选择要查看的唐诗"};
+    description.Back = Grey;
+    description.TabIndex = 11;
+    return description;
 }
 
 } // namespace

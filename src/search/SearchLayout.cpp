@@ -15,50 +15,50 @@ constexpr ui::FontSpec Kai1575{L"楷体_GB2312", 15.75, FW_BOLD, GB2312_CHARSET}
 
 ui::ControlSpec Inside(int id, const wchar_t* name, ControlKind kind, int left, int top, int width,
                        int height, int tabIndex, const wchar_t* caption = L"") {
-    ui::ControlSpec spec{id, name, kind, Frame1, left, top, width, height, caption};
-    spec.TabIndex = tabIndex;
+    ui::ControlSpec description{id, name, kind, Frame1, left, top, width, height, caption};
+    description.TabIndex = tabIndex;
     if (kind == ControlKind::Button) {
-        spec.Back = Grey;
+        description.Back = Grey;
     }
-    return spec;
+    return description;
 }
 
 ui::ControlSpec GroupBox() {
-    ui::ControlSpec spec{Frame1, L"Frame1",  ControlKind::GroupBox, 0, 120, 120, 5655,
-                         4575,   L"唐诗查询"};
-    spec.Back = Grey;
-    spec.TabIndex = 1;
-    return spec;
+    ui::ControlSpec description{Frame1, L"Frame1",  ControlKind::GroupBox, 0, 120, 120, 5655,
+                                4575,   L"唐诗查询"};
+    description.Back = Grey;
+    description.TabIndex = 1;
+    return description;
 }
 
 ui::ControlSpec ResultList() {
-    ui::ControlSpec spec =
+    ui::ControlSpec description =
         Inside(lstTang, L"lstTang", ControlKind::ListBox, 120, 240, 5415, 2400, 2);
-    spec.Tooltip = L"双击唐诗标题显示";
-    return spec;
+    description.Tooltip = L"双击唐诗标题显示";
+    return description;
 }
 
 ui::ControlSpec AuthorPicker() {
-    ui::ControlSpec spec =
+    ui::ControlSpec description =
         Inside(cboAuthor, L"cboAuthor", ControlKind::ComboDropDown, 120, 3000, 1575, 300, 8);
-    spec.Back = RgbColour(255, 255, 255);
-    return spec;
+    description.Back = RgbColour(255, 255, 255);
+    return description;
 }
 
 ui::ControlSpec Couplet() {
-    ui::ControlSpec spec{SearchLabel3,
-                         L"Label3",
-                         ControlKind::Label,
-                         0,
-                         1440,
-                         4800,
-                         2415,
-                         630,
-                         L"花开堪折直须折\r\n莫待无花空折枝",
-                         Kai1575,
-                         RgbColour(128, 255, 128)};
-    spec.TabIndex = 0;
-    return spec;
+    ui::ControlSpec description{SearchLabel3,
+                                L"Label3",
+                                ControlKind::Label,
+                                0,
+                                1440,
+                                4800,
+                                2415,
+                                630,
+                                L"花开堪折直须折\r\n莫待无花空折枝",
+                                Kai1575,
+                                RgbColour(128, 255, 128)};
+    description.TabIndex = 0;
+    return description;
 }
 
 } // namespace

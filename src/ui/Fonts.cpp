@@ -61,16 +61,16 @@ std::wstring InstalledFace(const wchar_t* face) {
     return result;
 }
 
-UniqueFont CreateFontAt(const FontSpec& spec, int dpi) {
+UniqueFont CreateFontAt(const FontSpec& description, int dpi) {
     LOGFONTW font{};
-    font.lfHeight = -static_cast<LONG>(std::lround(spec.Points * dpi / 72.0));
-    font.lfWeight = spec.Weight;
-    font.lfCharSet = spec.Charset;
+    font.lfHeight = -static_cast<LONG>(std::lround(description.Points * dpi / 72.0));
+    font.lfWeight = description.Weight;
+    font.lfCharSet = description.Charset;
     font.lfOutPrecision = OUT_DEFAULT_PRECIS;
     font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     font.lfQuality = DEFAULT_QUALITY;
     font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-    InstalledFace(spec.Face).copy(font.lfFaceName, LF_FACESIZE - 1);
+    InstalledFace(description.Face).copy(font.lfFaceName, LF_FACESIZE - 1);
     return UniqueFont(CreateFontIndirectW(&font));
 }
 

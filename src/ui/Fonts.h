@@ -11,7 +11,7 @@ namespace ui {
 // (楷体_GB2312, 楷体, KaiTi; 宋体, SimSun), otherwise `face` for GDI's own mapping.
 std::wstring InstalledFace(const wchar_t* face);
 
-// A font of `spec` at `dpi`: 9 points at 96 DPI are 12 pixels.
-UniqueFont CreateFontAt(const FontSpec& spec, int dpi);
+// A font of `description` at `dpi`: 9 points at 96 DPI are 12 pixels.
+UniqueFont CreateFontAt(const FontSpec& description, int dpi);
 
 } // namespace ui

@@ -22,16 +22,17 @@ bool TakesWindow(ControlKind kind) {
 
 // Controls are created in Tab order, which is the order the dialog manager walks.
 std::vector<const ControlSpec*> InTabOrder(const FormLayout& layout) {
-    std::vector<const ControlSpec*> specs;
+    std::vector<const ControlSpec*> descriptions;
     for (size_t i = 0; i < layout.ControlCount; ++i) {
-        specs.push_back(&layout.Controls[i]);
+        descriptions.push_back(&layout.Controls[i]);
     }
-    std::stable_sort(specs.begin(), specs.end(), [](const ControlSpec* a, const ControlSpec* b) {
-        const int left = a->TabIndex < 0 ? 1 << 30 : a->TabIndex;
-        const int right = b->TabIndex < 0 ? 1 << 30 : b->TabIndex;
-        return left < right;
-    });
-    return specs;
+    std::stable_sort(descriptions.begin(), descriptions.end(),
+                     [](const ControlSpec* a, const ControlSpec* b) {
+                         const int left = a->TabIndex < 0 ? 1 << 30 : a->TabIndex;
+                         const int right = b->TabIndex < 0 ? 1 << 30 : b->TabIndex;
+                         return left < right;
+                     });
+    return descriptions;
 }
 
 struct ClassAndStyle {
@@ -40,9 +41,9 @@ struct ClassAndStyle {
     DWORD ExStyle;
 };
 
-ClassAndStyle WindowClassFor(const ControlSpec& spec) {
+ClassAndStyle WindowClassFor(const ControlSpec& description) {
     constexpr DWORD child = WS_CHILD | WS_VISIBLE;
-    switch (spec.Kind) {
+    switch (description.Kind) {
     case ControlKind::Label:
         return {L"STATIC", child | SS_OWNERDRAW | SS_NOPREFIX, 0};
     case ControlKind::Button:
@@ -57,7 +58,7 @@ ClassAndStyle WindowClassFor(const ControlSpec& spec) {
     case ControlKind::TextBox:
         return {L"EDIT", child | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
     case ControlKind::Custom:
-        return {spec.ClassName, child | WS_TABSTOP, 0};
+        return {description.ClassName, child | WS_TABSTOP, 0};
     case ControlKind::Rectangle:
         break;
     }
@@ -181,7 +182,7 @@ void Form::Unload() {
 
 HWND Form::Control(int id) const {
     for (const Placed& placed : controls_) {
-        if (placed.Spec->Id == id) {
+        if (placed.Description->Id == id) {
             return placed.Window;
         }
     }
@@ -190,7 +191,7 @@ HWND Form::Control(int id) const {
 
 void Form::SetLabelCaption(int id, const std::u16string& caption) {
     for (const Placed& placed : controls_) {
-        if (placed.Spec->Id == id) {
+        if (placed.Description->Id == id) {
             SetWindowTextW(placed.Window, reinterpret_cast<const wchar_t*>(caption.c_str()));
             FitLabel(placed);
             InvalidateRect(placed.Window, nullptr, TRUE);
@@ -206,43 +207,46 @@ void Form::Form_MouseDown(int button) {
 }
 
 void Form::CreateControls() {
-    for (const ControlSpec* spec : InTabOrder(layout_)) {
+    for (const ControlSpec* description : InTabOrder(layout_)) {
         Placed placed;
-        placed.Spec = spec;
-        if (TakesWindow(spec->Kind)) {
-            const ClassAndStyle kind = WindowClassFor(*spec);
-            const wchar_t* text = spec->Caption;
-            if (spec->Kind == ControlKind::Button && spec->PictureId != 0 && spec->Tooltip) {
-                text = spec->Tooltip; // a picture button's accessible name is its tooltip
+        placed.Description = description;
+        if (TakesWindow(description->Kind)) {
+            const ClassAndStyle kind = WindowClassFor(*description);
+            const wchar_t* text = description->Caption;
+            if (description->Kind == ControlKind::Button && description->PictureId != 0 &&
+                description->Tooltip) {
+                text = description->Tooltip; // a picture button's accessible name is its tooltip
             }
-            placed.Window = CreateWindowExW(kind.ExStyle | spec->ExtraExStyle, kind.ClassName, text,
-                                            kind.Style | spec->ExtraStyle, 0, 0, 0, 0, Handle(),
-                                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec->Id)),
-                                            ProgramInstance(), nullptr);
-            if (spec->Kind == ControlKind::ComboDropDown || spec->Kind == ControlKind::Custom) {
-                SetWindowTextW(placed.Window, spec->Caption);
+            placed.Window =
+                CreateWindowExW(kind.ExStyle | description->ExtraExStyle, kind.ClassName, text,
+                                kind.Style | description->ExtraStyle, 0, 0, 0, 0, Handle(),
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(description->Id)),
+                                ProgramInstance(), nullptr);
+            if (description->Kind == ControlKind::ComboDropDown ||
+                description->Kind == ControlKind::Custom) {
+                SetWindowTextW(placed.Window, description->Caption);
             }
-            if (spec->Kind == ControlKind::GroupBox) {
+            if (description->Kind == ControlKind::GroupBox) {
                 SetWindowSubclass(placed.Window, PaintGroupBox, 0,
                                   reinterpret_cast<DWORD_PTR>(background_.get()));
             }
-            if (spec->Kind == ControlKind::TextBox) {
+            if (description->Kind == ControlKind::TextBox) {
                 SendMessageW(placed.Window, EM_SETLIMITTEXT, 0, 0);
             }
         }
-        if (spec->Back.IsSet()) {
-            placed.Back.reset(CreateSolidBrush(spec->Back.Resolve()));
+        if (description->Back.IsSet()) {
+            placed.Back.reset(CreateSolidBrush(description->Back.Resolve()));
         }
-        if (spec->PictureId != 0) {
+        if (description->PictureId != 0) {
             placed.Picture.reset(static_cast<HBITMAP>(
-                LoadImageW(ProgramInstance(), MAKEINTRESOURCEW(spec->PictureId), IMAGE_BITMAP, 0, 0,
-                           LR_CREATEDIBSECTION)));
+                LoadImageW(ProgramInstance(), MAKEINTRESOURCEW(description->PictureId),
+                           IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
         }
         controls_.push_back(std::move(placed));
     }
     // A group box paints its frame over whatever lies below it, so it goes to the bottom.
     for (const Placed& placed : controls_) {
-        if (placed.Spec->Kind == ControlKind::GroupBox) {
+        if (placed.Description->Kind == ControlKind::GroupBox) {
             SetWindowPos(placed.Window, HWND_BOTTOM, 0, 0, 0, 0,
                          SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         }
@@ -255,7 +259,7 @@ void Form::CreateTooltips() {
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
                                ProgramInstance(), nullptr);
     for (const Placed& placed : controls_) {
-        if (placed.Spec->Tooltip == nullptr || placed.Window == nullptr) {
+        if (placed.Description->Tooltip == nullptr || placed.Window == nullptr) {
             continue;
         }
         TTTOOLINFOW tool{};
@@ -263,7 +267,7 @@ void Form::CreateTooltips() {
         tool.uFlags = TTF_IDISHWND;
         tool.hwnd = Handle();
         tool.uId = reinterpret_cast<UINT_PTR>(placed.Window);
-        tool.lpszText = const_cast<wchar_t*>(placed.Spec->Tooltip);
+        tool.lpszText = const_cast<wchar_t*>(placed.Description->Tooltip);
         SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
     RelayMouseToTooltip(Handle(), tooltip_);
@@ -283,11 +287,11 @@ RECT Form::WindowBounds() const {
     return {left, top, left + width, top + height};
 }
 
-RECT Form::ControlRect(const ControlSpec& spec) const {
-    int left = TwipsToPixels(spec.Left, dpi_);
-    int top = TwipsToPixels(spec.Top, dpi_);
+RECT Form::ControlRect(const ControlSpec& description) const {
+    int left = TwipsToPixels(description.Left, dpi_);
+    int top = TwipsToPixels(description.Top, dpi_);
     // Controls inside a group box are placed relative to the box's outer corner.
-    for (int container = spec.Container; container != 0;) {
+    for (int container = description.Container; container != 0;) {
         const ControlSpec* outer = nullptr;
         for (size_t i = 0; i < layout_.ControlCount; ++i) {
             if (layout_.Controls[i].Id == container) {
@@ -301,30 +305,31 @@ RECT Form::ControlRect(const ControlSpec& spec) const {
         top += TwipsToPixels(outer->Top, dpi_);
         container = outer->Container;
     }
-    return {left, top, left + TwipsToPixels(spec.Width, dpi_),
-            top + TwipsToPixels(spec.Height, dpi_)};
+    return {left, top, left + TwipsToPixels(description.Width, dpi_),
+            top + TwipsToPixels(description.Height, dpi_)};
 }
 
 void Form::ApplyLayout() {
     defaultFont_ = CreateFontAt(layout_.Window.DefaultFont, dpi_);
     for (Placed& placed : controls_) {
-        const ControlSpec& spec = *placed.Spec;
+        const ControlSpec& description = *placed.Description;
         if (placed.Window == nullptr) {
             continue;
         }
-        placed.Font = spec.Font.Face != nullptr ? CreateFontAt(spec.Font, dpi_) : UniqueFont();
+        placed.Font =
+            description.Font.Face != nullptr ? CreateFontAt(description.Font, dpi_) : UniqueFont();
         SendMessageW(placed.Window, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(placed)), TRUE);
-        const RECT rect = ControlRect(spec);
+        const RECT rect = ControlRect(description);
         const int height = rect.bottom - rect.top;
-        const bool combo = spec.Kind == ControlKind::ComboDropDown;
+        const bool combo = description.Kind == ControlKind::ComboDropDown;
         SetWindowPos(placed.Window, nullptr, rect.left, rect.top, rect.right - rect.left,
                      combo ? height + TwipsToPixels(ComboListHeight * 15, dpi_) : height,
                      SWP_NOZORDER | SWP_NOACTIVATE);
         if (combo) {
             ResizeComboField(placed, height);
         }
-        if (spec.Kind == ControlKind::Label && GetWindowTextLengthW(placed.Window) > 0 &&
-            !HasCaption(placed.Window, spec.Caption)) {
+        if (description.Kind == ControlKind::Label && GetWindowTextLengthW(placed.Window) > 0 &&
+            !HasCaption(placed.Window, description.Caption)) {
             FitLabel(placed); // a caption set at run time keeps its fitted size
         }
     }
@@ -380,17 +385,19 @@ LRESULT Form::ColourControl(HDC dc, HWND window, UINT message) {
         return DefWindowProcW(Handle(), message, reinterpret_cast<WPARAM>(dc),
                               reinterpret_cast<LPARAM>(window));
     }
-    const ControlSpec& spec = *placed->Spec;
-    if (spec.Kind == ControlKind::Label || spec.Kind == ControlKind::GroupBox) {
+    const ControlSpec& description = *placed->Description;
+    if (description.Kind == ControlKind::Label || description.Kind == ControlKind::GroupBox) {
         // Transparent: the window's own background shows around the letters.
         SetBkMode(dc, TRANSPARENT);
         SetBkColor(dc, layout_.Window.Background.Resolve());
-        SetTextColor(dc, spec.Fore.IsSet() ? spec.Fore.Resolve() : GetSysColor(COLOR_BTNTEXT));
+        SetTextColor(dc, description.Fore.IsSet() ? description.Fore.Resolve()
+                                                  : GetSysColor(COLOR_BTNTEXT));
         return reinterpret_cast<LRESULT>(background_.get());
     }
     if (placed->Back) {
-        SetBkColor(dc, spec.Back.Resolve());
-        SetTextColor(dc, spec.Fore.IsSet() ? spec.Fore.Resolve() : GetSysColor(COLOR_WINDOWTEXT));
+        SetBkColor(dc, description.Back.Resolve());
+        SetTextColor(dc, description.Fore.IsSet() ? description.Fore.Resolve()
+                                                  : GetSysColor(COLOR_WINDOWTEXT));
         return reinterpret_cast<LRESULT>(placed->Back.get());
     }
     return DefWindowProcW(Handle(), message, reinterpret_cast<WPARAM>(dc),
@@ -405,9 +412,9 @@ void Form::Paint() {
     HGDIOBJ oldPen = SelectObject(dc, pen.get());
     HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
     for (size_t i = 0; i < layout_.ControlCount; ++i) {
-        const ControlSpec& spec = layout_.Controls[i];
-        if (spec.Kind == ControlKind::Rectangle) {
-            const RECT rect = ControlRect(spec);
+        const ControlSpec& description = layout_.Controls[i];
+        if (description.Kind == ControlKind::Rectangle) {
+            const RECT rect = ControlRect(description);
             Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
         }
     }
@@ -426,16 +433,18 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DRAWITEM: {
         const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         const Placed* placed = Find(item.hwndItem);
-        if (placed != nullptr && placed->Spec->Kind == ControlKind::Label) {
-            const ControlSpec& spec = *placed->Spec;
+        if (placed != nullptr && placed->Description->Kind == ControlKind::Label) {
+            const ControlSpec& description = *placed->Description;
             PaintLabel(item, FontOf(*placed),
-                       spec.Fore.IsSet() ? spec.Fore.Resolve() : GetSysColor(COLOR_BTNTEXT),
+                       description.Fore.IsSet() ? description.Fore.Resolve()
+                                                : GetSysColor(COLOR_BTNTEXT),
                        background_.get());
             return TRUE;
         }
         if (placed != nullptr) {
-            const COLORREF face = placed->Spec->Back.IsSet() ? placed->Spec->Back.Resolve()
-                                                             : GetSysColor(COLOR_BTNFACE);
+            const COLORREF face = placed->Description->Back.IsSet()
+                                      ? placed->Description->Back.Resolve()
+                                      : GetSysColor(COLOR_BTNFACE);
             PaintButton(item, face, placed->Picture.get(), FontOf(*placed));
             return TRUE;
         }

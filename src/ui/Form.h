@@ -47,7 +47,7 @@ protected:
 
 private:
     struct Placed {
-        const ControlSpec* Spec = nullptr;
+        const ControlSpec* Description = nullptr;
         HWND Window = nullptr; // a child: destroyed with the form
         UniqueFont Font;
         UniqueBrush Back;
@@ -57,7 +57,7 @@ private:
     void CreateControls();
     void CreateTooltips();
     void ApplyLayout();
-    RECT ControlRect(const ControlSpec& spec) const;
+    RECT ControlRect(const ControlSpec& description) const;
     RECT WindowBounds() const;
     const Placed* Find(HWND window) const;
     HFONT FontOf(const Placed& placed) const;

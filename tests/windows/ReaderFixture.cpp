@@ -88,13 +88,13 @@ RECT RectInParent(HWND control) {
 }
 
 RECT ExpectedRect(const ui::FormLayout& layout, int id) {
-    const ui::ControlSpec* spec = nullptr;
+    const ui::ControlSpec* description = nullptr;
     int left = 0;
     int top = 0;
     for (int wanted = id; wanted != 0;) {
         for (size_t i = 0; i < layout.ControlCount; ++i) {
             if (layout.Controls[i].Id == wanted) {
-                spec = spec == nullptr ? &layout.Controls[i] : spec;
+                description = description == nullptr ? &layout.Controls[i] : description;
                 left += layout.Controls[i].Left;
                 top += layout.Controls[i].Top;
                 wanted = layout.Controls[i].Container;
@@ -102,7 +102,8 @@ RECT ExpectedRect(const ui::FormLayout& layout, int id) {
             }
         }
     }
-    return {left / 15, top / 15, left / 15 + spec->Width / 15, top / 15 + spec->Height / 15};
+    return {left / 15, top / 15, left / 15 + description->Width / 15,
+            top / 15 + description->Height / 15};
 }
 
 void PressKey(UINT key) {
