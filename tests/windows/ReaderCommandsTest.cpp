@@ -75,19 +75,6 @@ TEST_F(ReaderCommands, MoveButtonsStepAndStopAtBothEndsWithTheirMessages) {
     EXPECT_TRUE(IsWindowEnabled(reader->SearchWindow().Handle()));
 }
 
-TEST_F(ReaderCommands, SinglePoemShowsBothMessages) {
-    StartWithUtf8(u8"<一>\r\n(甲)\r\nA\r\n//N//\r\n");
-    MessageBoxCatcher catcher;
-    Click(ReaderControl(cmdMoveNext));
-    Click(ReaderControl(cmdMovePrev));
-    Click(ReaderControl(cmdMoveFirst));
-    Click(ReaderControl(cmdMoveLast));
-    ASSERT_EQ(catcher.Boxes().size(), 2u);
-    EXPECT_EQ(catcher.Boxes()[0].Text, texts::LastPoemMessage);
-    EXPECT_EQ(catcher.Boxes()[1].Text, texts::FirstPoemMessage);
-    ExpectOn(0);
-}
-
 TEST_F(ReaderCommands, AboutShowsFiveLines) {
     StartWithUtf8(ThreePoems);
     MessageBoxCatcher catcher;

@@ -1,10 +1,9 @@
-#include "MessageBoxCatcher.h"
 #include "ReaderFixture.h"
 
+#include "AnthologyGenerator.h"
 #include "Controls.h"
 #include "PageText.h"
 #include "ReaderLayout.h"
-#include "AnthologyGenerator.h"
 
 #include <richedit.h>
 
@@ -38,8 +37,18 @@ protected:
 
 } // namespace
 
-TEST_F(ReaderPage, FourRunsCarryTheirColoursAndAlignments) {
+TEST_F(ReaderPage, StartUpListsEveryPoemAndShowsTheFirstAsFourRuns) {
     StartWithUtf8(Poems);
+    const ui::ComboBox list(ReaderControl(cboTang));
+    ASSERT_EQ(list.ListCount(), 3);
+    EXPECT_EQ(ListEntry(0), Utf16(u8"(001) 静夜思 [李白]"));
+    EXPECT_EQ(ListEntry(2), u"(003)  []");
+    EXPECT_EQ(list.ListIndex(), 0);
+    EXPECT_EQ(list.Text(), ListEntry(0)) << "the preset edit text gives way to the entry";
+    EXPECT_EQ(ui::WindowText(ReaderControl(lblInfo)), Utf16(u8"青简雅韵集 第1首"));
+    EXPECT_EQ(shared.CurrentIndex, 0);
+    EXPECT_FALSE(IsWindowVisible(reader->SearchWindow().Handle()));
+
     EXPECT_EQ(PageText(), Utf16(u8"静夜思\r\n李白\r\n\r\n床前明月光，\r\n疑是地上霜。\r\n\r\n"
                                 u8"作者：李白\r\n字太白。"));
     // Positions in the control's own text, where a line break is a single character.
