@@ -85,6 +85,34 @@ bool EndsWithDoubleSlash(std::u16string_view line) {
     return line.ends_with(u"//");
 }
 
+// Lines collected for a field and joined once, when the field is stored: until then they stay
+// where they are in the anthology's text, so each character is copied only once.
+class PendingLines {
+public:
+    void Add(std::u16string_view line) {
+        lines_.push_back(line);
+        size_ += line.size() + CrLf.size();
+    }
+    bool Empty() const { return lines_.empty(); }
+
+    // The lines, each followed by CR LF, then `tail`; nothing is pending afterwards.
+    std::u16string Take(std::u16string_view tail = {}) {
+        std::u16string text;
+        text.reserve(size_ + tail.size());
+        for (const std::u16string_view line : lines_) {
+            text.append(line).append(CrLf);
+        }
+        text.append(tail);
+        lines_.clear();
+        size_ = 0;
+        return text;
+    }
+
+private:
+    std::vector<std::u16string_view> lines_;
+    size_t size_ = 0;
+};
+
 class TangParser {
 public:
     TangParser(std::vector<TangRecord>& tangs, TangSink& sink) : tangs_(tangs), sink_(sink) {}
@@ -153,24 +181,19 @@ private:
             return;
         }
         if (record->Content.empty()) {
-            record->Content = verses_;
-            verses_.clear();
+            record->Content = verses_.Take();
         }
-        if (!notes_.empty()) {
-            StoreNotes(*record); // closes the open block; the line's own text is dropped
+        if (!notes_.Empty()) {
+            record->Notes = notes_.Take(); // closes the open block; the line's own text is dropped
             return;
         }
         const auto length = static_cast<ptrdiff_t>(line.size());
         if (!EndsWithDoubleSlash(line)) {
-            notes_.assign(MidToEnd(line, 3)).append(CrLf);
+            notes_.Add(MidToEnd(line, 3));
             return;
         }
-        // A block of one line, the usual case, goes straight into the record.
-        const std::u16string_view text = Mid(line, 3, length - 4);
-        std::u16string& notes = record->Notes;
-        notes.clear();
-        notes.reserve(text.size() + CrLf.size());
-        notes.append(text).append(CrLf);
+        notes_.Add(Mid(line, 3, length - 4));
+        record->Notes = notes_.Take();
     }
 
     void TextLine(std::u16string_view line) {
@@ -179,25 +202,19 @@ private:
             return;
         }
         if (record->Content.empty()) {
-            verses_.append(line).append(CrLf);
+            verses_.Add(line);
         } else if (EndsWithDoubleSlash(line)) {
-            notes_.append(line.substr(0, line.size() - 2));
-            StoreNotes(*record);
+            record->Notes = notes_.Take(line.substr(0, line.size() - 2));
         } else if (!line.empty()) {
-            notes_.append(line).append(CrLf);
+            notes_.Add(line);
         }
-    }
-
-    void StoreNotes(TangRecord& record) {
-        record.Notes = notes_; // a copy, so the record holds no spare capacity
-        notes_.clear();
     }
 
     std::vector<TangRecord>& tangs_;
     TangSink& sink_;
     std::u16string heading_;
-    std::u16string verses_;
-    std::u16string notes_;
+    PendingLines verses_;
+    PendingLines notes_;
     bool full_ = false;
     int poemsLeftOut_ = 0;
 };
