@@ -1,0 +1,321 @@
+// Feeds arbitrary bytes through the loader's decoding and parsing and checks what must hold for
+// any file: the decoder against a character-by-character model, the parser against a plain
+// restatement of the line rules, and the properties the rest of the program relies on.
+#include "AnthologyText.h"
+#include "CodePage936.h"
+#include "Module1.h"
+#include "TangLoader.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+void Require(bool condition, const char* what) {
+    if (!condition) {
+        std::fprintf(stderr, "loader invariant broken: %s\n", what);
+        std::abort();
+    }
+}
+
+constexpr std::u16string_view CrLf = u"\r\n";
+
+// ---------------------------------------------------------------------------------------------
+// Decoding
+
+bool IsTrailByte(uint8_t b) {
+    return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFE);
+}
+
+// What the code page makes of each one- and two-byte sequence on its own, asked once.
+class CodePage936Table {
+public:
+    CodePage936Table() {
+        CodePage936Decoder decoder;
+        for (unsigned first = 0; first < 256; ++first) {
+            for (unsigned second = 0; second < 257; ++second) {
+                std::string bytes(1, static_cast<char>(first));
+                if (second < 256) {
+                    bytes += static_cast<char>(second);
+                }
+                std::u16string unit;
+                if (decoder.AppendStrict(bytes, unit) && unit.size() == 1) {
+                    units_[first * 257 + second] = unit.front();
+                }
+            }
+        }
+    }
+
+    // The character of the byte `first` alone, or of `first` and `second`; U+FFFD for none.
+    char16_t Single(uint8_t first) const { return units_[first * 257u + 256u]; }
+    char16_t Double(uint8_t first, uint8_t second) const { return units_[first * 257u + second]; }
+
+private:
+    std::vector<char16_t> units_ = std::vector<char16_t>(256 * 257, ReplacementCharacter);
+};
+
+// GBK as the reader defines it, one character at a time: a byte below 0x81 is a character of
+// its own, a lead byte with a trail byte after it is one of two bytes, and every sequence that
+// is no character of the code page becomes one U+FFFD. The code page is stateless, so this is
+// what converting whole lines or the whole file must give.
+std::u16string DecodeGbkModel(std::string_view bytes) {
+    static const CodePage936Table table;
+    std::u16string out;
+    out.reserve(bytes.size());
+    for (size_t at = 0; at < bytes.size();) {
+        const auto b = static_cast<uint8_t>(bytes[at]);
+        if (b <= 0x80) {
+            out += table.Single(b);
+            at += 1;
+        } else if (b != 0xFF && at + 1 < bytes.size() &&
+                   IsTrailByte(static_cast<uint8_t>(bytes[at + 1]))) {
+            out += table.Double(b, static_cast<uint8_t>(bytes[at + 1]));
+            at += 2;
+        } else {
+            out += ReplacementCharacter;
+            at += 1;
+        }
+    }
+    return out;
+}
+
+void CheckDecoding(std::string_view bytes, const std::u16string& text) {
+    const bool utf8 = bytes.starts_with("\xEF\xBB\xBF");
+    const size_t payload = utf8 ? bytes.size() - 3 : bytes.size();
+    Require(text.size() <= payload, "more UTF-16 units than bytes");
+    Require(static_cast<size_t>(std::count(text.begin(), text.end(), u'\n')) ==
+                static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')),
+            "a line feed was lost or made up");
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char16_t unit = text[i];
+        if (unit >= 0xD800 && unit <= 0xDBFF) {
+            Require(i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF,
+                    "high surrogate without its low half");
+            ++i;
+        } else {
+            Require(unit < 0xDC00 || unit > 0xDFFF, "low surrogate without its high half");
+        }
+    }
+    if (!utf8) {
+        Require(text == DecodeGbkModel(bytes), "GBK decoding differs from the model");
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Parsing
+
+struct SinkCalls {
+    std::vector<std::u16string> Rhymes;
+    std::vector<std::u16string> Authors;
+};
+
+// Records the calls and checks, while the loader runs, that an author always belongs to the
+// newest record.
+class CheckingSink final : public TangSink {
+public:
+    explicit CheckingSink(const std::vector<TangRecord>& tangs) : tangs_(tangs) {}
+
+    void AddRhyme(const std::u16string& heading) override {
+        Require(heading.find(u']') == std::u16string::npos, "heading holds its closing bracket");
+        Calls.Rhymes.push_back(heading);
+    }
+    void AddAuthor(const std::u16string& strAuthor) override {
+        Require(!tangs_.empty(), "author reported before any poem");
+        Require(strAuthor == tangs_.back().Author, "author reported is not the newest poem's");
+        Calls.Authors.push_back(strAuthor);
+    }
+
+    SinkCalls Calls;
+
+private:
+    const std::vector<TangRecord>& tangs_;
+};
+
+struct Parsed {
+    std::vector<TangRecord> Tangs;
+    SinkCalls Calls;
+    int LeftOut = 0;
+};
+
+Parsed Parse(std::u16string_view text) {
+    Parsed parsed;
+    CheckingSink sink(parsed.Tangs);
+    parsed.LeftOut = ParseTangs(text, parsed.Tangs, sink);
+    parsed.Calls = std::move(sink.Calls);
+    return parsed;
+}
+
+std::u16string_view Inner(std::u16string_view line) {
+    return line.size() >= 3 ? line.substr(1, line.size() - 2) : std::u16string_view{};
+}
+
+// The line rules of ts.txt, stated as plainly as possible.
+Parsed ParseModel(std::u16string_view text) {
+    Parsed model;
+    std::u16string heading;
+    std::u16string verses;
+    std::u16string notes;
+    bool full = false;
+    size_t lineStart = 0;
+    while (lineStart < text.size()) {
+        const size_t lf = text.find(u'\n', lineStart);
+        const size_t lineEnd = lf == std::u16string_view::npos ? text.size() : lf;
+        std::u16string_view line = text.substr(lineStart, lineEnd - lineStart);
+        lineStart = lf == std::u16string_view::npos ? text.size() : lf + 1;
+        if (line.ends_with(u'\r')) {
+            line.remove_suffix(1);
+        }
+        while (line.starts_with(u' ')) {
+            line.remove_prefix(1);
+        }
+        while (line.ends_with(u' ')) {
+            line.remove_suffix(1);
+        }
+        const char16_t kind = line.empty() ? u'\0' : line.front();
+        if (full) {
+            model.LeftOut += kind == u'<' ? 1 : 0;
+            continue;
+        }
+        if (kind == u'[') {
+            heading = line.substr(1, line.find(u']') - 1);
+            model.Calls.Rhymes.push_back(heading);
+            continue;
+        }
+        if (kind == u'<') {
+            if (model.Tangs.size() == static_cast<size_t>(MaxTangs)) {
+                full = true;
+                model.LeftOut = 1;
+            } else {
+                model.Tangs.push_back({heading, std::u16string(Inner(line)), u"", u"", u""});
+            }
+            continue;
+        }
+        if (model.Tangs.empty()) {
+            continue; // authors, notes and verses before the first poem go nowhere
+        }
+        TangRecord& record = model.Tangs.back();
+        if (kind == u'(') {
+            record.Author = Inner(line);
+            model.Calls.Authors.push_back(record.Author);
+        } else if (kind == u'/') {
+            if (record.Content.empty()) {
+                record.Content = verses;
+                verses.clear();
+            }
+            if (!notes.empty()) {
+                record.Notes = notes;
+                notes.clear();
+            } else if (line.ends_with(u"//")) {
+                record.Notes = std::u16string(line.size() >= 4 ? line.substr(2, line.size() - 4)
+                                                               : std::u16string_view{}) +
+                               std::u16string(CrLf);
+            } else {
+                notes = std::u16string(line.size() > 2 ? line.substr(2) : std::u16string_view{}) +
+                        std::u16string(CrLf);
+            }
+        } else if (record.Content.empty()) {
+            verses.append(line).append(CrLf);
+        } else if (line.ends_with(u"//")) {
+            notes.append(line.substr(0, line.size() - 2));
+            record.Notes = notes;
+            notes.clear();
+        } else if (!line.empty()) {
+            notes.append(line).append(CrLf);
+        }
+    }
+    return model;
+}
+
+bool SameRecord(const TangRecord& a, const TangRecord& b) {
+    return a.Rhyme == b.Rhyme && a.Title == b.Title && a.Author == b.Author &&
+           a.Content == b.Content && a.Notes == b.Notes;
+}
+
+bool IsPrefix(const std::vector<std::u16string>& shorter,
+              const std::vector<std::u16string>& longer) {
+    return shorter.size() <= longer.size() &&
+           std::equal(shorter.begin(), shorter.end(), longer.begin());
+}
+
+// Every LF of a verse or note text comes from a line end the loader wrote, so has CR before it.
+bool LineFeedsFollowCarriageReturns(const std::u16string& field) {
+    for (size_t at = field.find(u'\n'); at != std::u16string::npos;
+         at = field.find(u'\n', at + 1)) {
+        if (at == 0 || field[at - 1] != u'\r') {
+            return false;
+        }
+    }
+    return true;
+}
+
+void CheckParsing(std::u16string_view text) {
+    const Parsed full = Parse(text);
+
+    Require(full.Tangs.size() <= static_cast<size_t>(MaxTangs),
+            "more records than the table holds");
+    Require(full.LeftOut >= 0, "negative count of poems left out");
+    Require(full.LeftOut == 0 || full.Tangs.size() == static_cast<size_t>(MaxTangs),
+            "poems left out of a table that is not full");
+    for (const TangRecord& record : full.Tangs) {
+        Require(record.Rhyme.find(u'\n') == std::u16string::npos &&
+                    record.Title.find(u'\n') == std::u16string::npos &&
+                    record.Author.find(u'\n') == std::u16string::npos,
+                "a one-line field holds a line feed");
+        Require(LineFeedsFollowCarriageReturns(record.Content) &&
+                    LineFeedsFollowCarriageReturns(record.Notes),
+                "a lone line feed in verses or notes");
+        Require(record.Content.empty() || record.Content.ends_with(CrLf),
+                "verses that do not end with CR LF");
+    }
+
+    const Parsed model = ParseModel(text);
+    Require(full.Tangs.size() == model.Tangs.size(), "record count differs from the model");
+    for (size_t i = 0; i < full.Tangs.size(); ++i) {
+        Require(SameRecord(full.Tangs[i], model.Tangs[i]), "a record differs from the model");
+    }
+    Require(full.Calls.Rhymes == model.Calls.Rhymes, "headings reported differ from the model");
+    Require(full.Calls.Authors == model.Calls.Authors, "authors reported differ from the model");
+    Require(full.LeftOut == model.LeftOut, "poems left out differ from the model");
+
+    // One pass over the lines: the state after a line never depends on what follows it. Cut the
+    // text after a line end near its middle; what the first part built must stand unchanged,
+    // except that the newest record may still get its author, notes and (if it has none yet)
+    // its verses.
+    const size_t cut = text.find(u'\n', text.size() / 2);
+    if (cut == std::u16string_view::npos) {
+        return;
+    }
+    const Parsed head = Parse(text.substr(0, cut + 1));
+    Require(head.Tangs.size() <= full.Tangs.size(), "a longer text gave fewer records");
+    Require(IsPrefix(head.Calls.Rhymes, full.Calls.Rhymes) &&
+                IsPrefix(head.Calls.Authors, full.Calls.Authors),
+            "calls for the first lines changed with later lines");
+    Require(head.LeftOut <= full.LeftOut, "a longer text left fewer poems out");
+    for (size_t i = 0; i + 1 < head.Tangs.size(); ++i) {
+        Require(SameRecord(head.Tangs[i], full.Tangs[i]), "an earlier record changed later");
+    }
+    if (!head.Tangs.empty()) {
+        const TangRecord& before = head.Tangs.back();
+        const TangRecord& after = full.Tangs[head.Tangs.size() - 1];
+        Require(before.Rhyme == after.Rhyme && before.Title == after.Title,
+                "heading or title changed after the poem line");
+        Require(before.Content.empty() || before.Content == after.Content,
+                "verses changed once a notes line had stored them");
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const std::u16string text = DecodeAnthologyBytes(bytes);
+    CheckDecoding(bytes, text);
+    CheckParsing(text);
+    return 0;
+}
