@@ -1,10 +1,10 @@
 #include "GuiBenchmark.h"
 
 #include "AnthologyGenerator.h"
-#include "DialogKeys.h"
 #include "Form1.h"
 #include "Form2.h"
 #include "Module1.h"
+#include "ReaderFixture.h"
 #include "TangLoader.h"
 
 #include <algorithm>
@@ -35,16 +35,6 @@ double Median(std::vector<double> samples) {
     return samples[samples.size() / 2];
 }
 
-void Pump() {
-    MSG message{};
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (!ui::PreTranslateMessage(message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
-}
-
 class NoSink final : public TangSink {
 public:
     void AddRhyme(const std::u16string&) override {}
@@ -71,14 +61,14 @@ int RunGuiBenchmarks() {
         startups.push_back(Seconds([&] { reader.Form_Load(); }));
         reader.Show();
         reader.Command2_Click();
-        Pump();
+        PumpMessages();
         searches.push_back(Seconds([&] { reader.SearchWindow().cmdSearch_Click(); }));
         if (reader.SearchWindow().Results().ListCount() != MaxTangs) {
             std::printf("the search listed %d poems, not %d\n",
                         reader.SearchWindow().Results().ListCount(), MaxTangs);
             return 1;
         }
-        Pump();
+        PumpMessages();
     }
     fs::remove_all(folder);
 

@@ -158,15 +158,8 @@ TEST_F(ReaderCommands, GeometryAt96DpiFollowsTheLayoutInTwips) {
     GetClientRect(reader->Handle(), &client);
     EXPECT_EQ(client.right, 483);
     EXPECT_EQ(client.bottom, 441);
-    for (const int id : {Label1, Command1, RichText1, Command2, Label2, Command3, cmdMoveFirst,
-                         cmdMovePrev, cmdMoveNext, cmdMoveLast, cboTang}) {
-        const RECT actual = RectInParent(ReaderControl(id));
-        const RECT expected = ExpectedRect(ReaderLayout(), id);
-        EXPECT_EQ(actual.left, expected.left) << id;
-        EXPECT_EQ(actual.top, expected.top) << id;
-        EXPECT_EQ(actual.right, expected.right) << id;
-        EXPECT_EQ(actual.bottom, expected.bottom) << id;
-    }
+    ExpectPlacedAsLaidOut(*reader, {Label1, Command1, RichText1, Command2, Label2, Command3,
+                                    cmdMoveFirst, cmdMovePrev, cmdMoveNext, cmdMoveLast, cboTang});
     const RECT caption = RectInParent(ReaderControl(lblInfo));
     EXPECT_EQ(caption.left, 2040 / 15);
     EXPECT_EQ(caption.top, 5640 / 15);

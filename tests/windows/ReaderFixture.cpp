@@ -106,6 +106,17 @@ RECT ExpectedRect(const ui::FormLayout& layout, int id) {
             top / 15 + description->Height / 15};
 }
 
+void ExpectPlacedAsLaidOut(const ui::Form& form, std::initializer_list<int> ids) {
+    for (const int id : ids) {
+        const RECT actual = RectInParent(form.Control(id));
+        const RECT expected = ExpectedRect(form.Layout(), id);
+        EXPECT_EQ(actual.left, expected.left) << id;
+        EXPECT_EQ(actual.top, expected.top) << id;
+        EXPECT_EQ(actual.right, expected.right) << id;
+        EXPECT_EQ(actual.bottom, expected.bottom) << id;
+    }
+}
+
 void PressKey(UINT key) {
     MSG message{GetFocus(), WM_KEYDOWN, key, 1, static_cast<DWORD>(GetMessageTime()), {}};
     if (!ui::PreTranslateMessage(message)) {

@@ -44,6 +44,9 @@ RECT RectInParent(HWND control);
 // Where a control of a layout must stand at 96 DPI, relative to the window's client area.
 RECT ExpectedRect(const ui::FormLayout& layout, int id);
 
+// Checks that each of `ids` stands exactly where `form`'s layout puts it at 96 DPI.
+void ExpectPlacedAsLaidOut(const ui::Form& form, std::initializer_list<int> ids);
+
 // Presses a key on the control that has the focus, through the program's keyboard handling.
 void PressKey(UINT key);
 

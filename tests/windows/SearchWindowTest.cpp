@@ -153,16 +153,9 @@ TEST_F(SearchWindow, LayoutAt96DpiAndTabOrder) {
     GetClientRect(Search().Handle(), &client);
     EXPECT_EQ(client.right, 392);
     EXPECT_EQ(client.bottom, 368);
-    for (const int id :
-         {Frame1, lstTang, SearchLabel1, SearchLabel2, cboAuthor, cboRhyme, cmdSearch, txtTitle,
-          SearchLabel4, txtContent, cmdCancel, SearchLabel5, SearchLabel3}) {
-        const RECT actual = RectInParent(SearchControl(id));
-        const RECT expected = ExpectedRect(SearchLayout(), id);
-        EXPECT_EQ(actual.left, expected.left) << id;
-        EXPECT_EQ(actual.top, expected.top) << id;
-        EXPECT_EQ(actual.right, expected.right) << id;
-        EXPECT_EQ(actual.bottom, expected.bottom) << id;
-    }
+    ExpectPlacedAsLaidOut(Search(), {Frame1, lstTang, SearchLabel1, SearchLabel2, cboAuthor,
+                                     cboRhyme, cmdSearch, txtTitle, SearchLabel4, txtContent,
+                                     cmdCancel, SearchLabel5, SearchLabel3});
     const LONG style = GetWindowLongW(Search().Handle(), GWL_STYLE);
     EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
     EXPECT_TRUE(style & WS_SYSMENU);
