@@ -57,12 +57,6 @@ TEST(PageText, EmptyPoemGivesFiveEmptyLines) {
     EXPECT_EQ(PageText(TangRecord{}), u"\r\n\r\n\r\n\r\n\r\n");
 }
 
-TEST(PageText, RhymeIsShownNowhere) {
-    TangRecord record = Record(u"T", u"A", u"V\r\n", u"N\r\n");
-    record.Rhyme = u"五言绝句";
-    EXPECT_EQ(PageText(record).find(u"五言绝句"), std::u16string::npos);
-}
-
 TEST(PageText, CaptionIsNumberedFromOneWithoutZeroFill) {
     EXPECT_EQ(PageCaption(0), u"青简雅韵集 第1首");
     EXPECT_EQ(PageCaption(299), u"青简雅韵集 第300首");
