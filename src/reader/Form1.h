@@ -31,7 +31,6 @@ public:
     void AddAuthor(const std::u16string& strAuthor);
 
     Form2& SearchWindow() { return *form2_; }
-    PageBox& Page() { return *page_; }
 
     void cboTang_Click();
     void cmdMoveFirst_Click() { Step(Move::First); }
