@@ -2,7 +2,7 @@
 // full table of 32767 poems.
 #include "AnthologyGenerator.h"
 #include "AnthologyText.h"
-#include "AuthorList.h"
+#include "PickListSink.h"
 #include "Module1.h"
 #include "TangLoader.h"
 #include "TangSearch.h"
@@ -27,23 +27,6 @@ const std::string& AnthologyBytes() {
     }();
     return bytes;
 }
-
-// What the search window's pick lists do with the loader's calls.
-class PickListSink final : public TangSink {
-public:
-    void AddRhyme(const std::u16string& heading) override { Rhymes.push_back(heading); }
-    void AddAuthor(const std::u16string& strAuthor) override {
-        if (known_.AddIfNew(strAuthor)) {
-            Authors.push_back(strAuthor);
-        }
-    }
-
-    std::vector<std::u16string> Rhymes;
-    std::vector<std::u16string> Authors;
-
-private:
-    AuthorList known_;
-};
 
 // The whole file converted by one iconv call into a buffer allocated for it: what any loader
 // has to do at the least.
@@ -83,6 +66,16 @@ void SettleAllocator() {
     std::free(block);
 }
 
+// The reader keeps its table until it closes: freeing it is no part of a load.
+void ForgetLoadUntimed(benchmark::State& state, std::vector<TangRecord>& tangs,
+                       PickListSink& sink) {
+    state.PauseTiming();
+    tangs = std::vector<TangRecord>();
+    sink = PickListSink();
+    SettleAllocator();
+    state.ResumeTiming();
+}
+
 void BM_LoadTangs(benchmark::State& state) {
     const std::string& bytes = AnthologyBytes();
     size_t poems = 0;
@@ -95,12 +88,7 @@ void BM_LoadTangs(benchmark::State& state) {
         } // the decoded text is released, as the loader releases it
         poems = tangs.size();
         benchmark::DoNotOptimize(tangs.data());
-        // The reader keeps its table until it closes: freeing it is no part of the load.
-        state.PauseTiming();
-        tangs = std::vector<TangRecord>();
-        sink = PickListSink();
-        SettleAllocator();
-        state.ResumeTiming();
+        ForgetLoadUntimed(state, tangs, sink);
     }
     if (poems != static_cast<size_t>(MaxTangs)) {
         state.SkipWithError("the anthology did not load in full");
@@ -128,11 +116,7 @@ void BM_ParseTangs(benchmark::State& state) {
         ParseTangs(text, tangs, sink);
         poems = tangs.size();
         benchmark::DoNotOptimize(tangs.data());
-        state.PauseTiming();
-        tangs = std::vector<TangRecord>();
-        sink = PickListSink();
-        SettleAllocator();
-        state.ResumeTiming();
+        ForgetLoadUntimed(state, tangs, sink);
     }
     if (poems != static_cast<size_t>(MaxTangs)) {
         state.SkipWithError("the anthology did not load in full");

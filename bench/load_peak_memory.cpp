@@ -1,31 +1,12 @@
 // Loads one anthology file the way the reader does at start-up and exits, so that the peak
 // resident memory of the load can be read from outside:
 //   /usr/bin/time -v load-peak-memory FILE
-#include "AuthorList.h"
+#include "PickListSink.h"
 #include "TangLoader.h"
 
 #include <cstdio>
 #include <string>
 #include <vector>
-
-namespace {
-
-class PickListSink final : public TangSink {
-public:
-    void AddRhyme(const std::u16string& heading) override { rhymes_.push_back(heading); }
-    void AddAuthor(const std::u16string& strAuthor) override {
-        if (known_.AddIfNew(strAuthor)) {
-            authors_.push_back(strAuthor);
-        }
-    }
-
-private:
-    std::vector<std::u16string> rhymes_;
-    std::vector<std::u16string> authors_;
-    AuthorList known_;
-};
-
-} // namespace
 
 int main(int argc, char** argv) {
     if (argc != 2) {
