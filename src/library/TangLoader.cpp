@@ -7,7 +7,6 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <new>
 #include <string>
 
@@ -43,12 +42,13 @@ std::u16string_view MidToEnd(std::u16string_view line, ptrdiff_t first) {
 }
 
 // Position of the first LF at or after `from`, or the size of the text when there is none.
-// Several units are tested at once: looking for line ends is much of the loader's own work.
+// With SSE2, eight units are tested at once: looking for line ends is much of the loader's own
+// work.
 size_t FindLineFeed(std::u16string_view text, size_t from) {
-    const char16_t* const data = text.data();
     const size_t size = text.size();
     size_t at = from;
 #if defined(__SSE2__)
+    const char16_t* const data = text.data();
     const __m128i lineFeeds = _mm_set1_epi16(static_cast<short>(u'\n'));
     for (; size - at >= 8; at += 8) {
         const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at));
@@ -58,27 +58,8 @@ size_t FindLineFeed(std::u16string_view text, size_t from) {
         }
     }
 #endif
-    if constexpr (std::endian::native == std::endian::little) {
-        constexpr uint64_t Ones = 0x0001000100010001;
-        constexpr uint64_t TopBits = 0x8000800080008000;
-        constexpr uint64_t LineFeeds = 0x000A000A000A000A;
-        for (; size - at >= 4; at += 4) {
-            uint64_t units = 0;
-            std::memcpy(&units, data + at, sizeof units);
-            const uint64_t x = units ^ LineFeeds; // a zero unit where there is an LF
-            // The lowest unit flagged here is the first zero unit; any above it may be false.
-            const uint64_t zeros = (x - Ones) & ~x & TopBits;
-            if (zeros != 0) {
-                return at + static_cast<size_t>(std::countr_zero(zeros)) / 16;
-            }
-        }
-    }
-    for (; at < size; ++at) {
-        if (data[at] == u'\n') {
-            return at;
-        }
-    }
-    return size;
+    const size_t found = text.find(u'\n', at);
+    return found == std::u16string_view::npos ? size : found;
 }
 
 bool EndsWithDoubleSlash(std::u16string_view line) {
