@@ -133,6 +133,7 @@ public:
         Require(strAuthor == tangs_.back().Author, "author reported is not the newest poem's");
         Calls.Authors.push_back(strAuthor);
     }
+    void ForgetAll() override { Require(false, "the parser told the sink to forget"); }
 
     SinkCalls Calls;
 

@@ -241,6 +241,7 @@ LoadResult LoadTangsFile(const std::filesystem::path& path, std::vector<TangReco
         result.PoemsLeftOut = ParseTangs(text, tangs, sink);
     } catch (const std::bad_alloc&) {
         tangs = std::vector<TangRecord>();
+        sink.ForgetAll();
         result.FileRead = false;
         result.PoemsLeftOut = 0;
         result.Failure = u"内存不足，无法读入整个文件。";

@@ -65,6 +65,21 @@ TEST_F(LoaderFile, BundledAnthologyHas320PoemsUnderSevenHeadings) {
         EXPECT_FALSE(record.Notes.empty());
     }
     EXPECT_EQ(LoadMessage(result, tangs_.size()), u"");
+    EXPECT_EQ(sink_.TimesForgotten, 0);
+}
+
+TEST_F(LoaderFile, RunningOutOfMemoryLeavesNothingHalfFilled) {
+    sink_.FailAtAuthorCall = 40; // well into the file, after several headings
+    const LoadResult result = Load(TANG_BUNDLED_ANTHOLOGY);
+    EXPECT_FALSE(result.FileRead);
+    EXPECT_TRUE(tangs_.empty());
+    EXPECT_EQ(tangs_.capacity(), 0u) << "the memory of the records is given back";
+    EXPECT_EQ(sink_.TimesForgotten, 1);
+    EXPECT_TRUE(sink_.Rhymes.empty());
+    EXPECT_TRUE(sink_.Authors.empty());
+    EXPECT_EQ(LoadMessage(result, tangs_.size()),
+              u"无法读取唐诗文件：\r\n" + fs::path(TANG_BUNDLED_ANTHOLOGY).u16string() +
+                  u"\r\n\r\n内存不足，无法读入整个文件。\r\n\r\n程序将以空的诗集启动。");
 }
 
 TEST_F(LoaderFile, FortyThousandPoemsKeepTheFirst32767AndReportTheRest) {
