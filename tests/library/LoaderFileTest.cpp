@@ -1,4 +1,3 @@
-#include "AnthologyGenerator.h"
 #include "Module1.h"
 #include "RecordingSink.h"
 #include "TangLoader.h"
@@ -80,23 +79,6 @@ TEST_F(LoaderFile, RunningOutOfMemoryLeavesNothingHalfFilled) {
     EXPECT_EQ(LoadMessage(result, tangs_.size()),
               u"无法读取唐诗文件：\r\n" + fs::path(TANG_BUNDLED_ANTHOLOGY).u16string() +
                   u"\r\n\r\n内存不足，无法读入整个文件。\r\n\r\n程序将以空的诗集启动。");
-}
-
-TEST_F(LoaderFile, GeneratedFileWithBareLineFeedsLoadsLikeCrLf) {
-    AnthologyShape shape;
-    shape.Poems = 500;
-    std::vector<TangRecord> crlf;
-    RecordingSink crlfSink;
-    LoadTangsFile(Write(GenerateAnthology(shape)), crlf, crlfSink);
-    shape.BareLineFeeds = true;
-    Load(Write(GenerateAnthology(shape)));
-    ASSERT_EQ(tangs_.size(), 500u);
-    ASSERT_EQ(crlf.size(), 500u);
-    for (size_t i = 0; i < tangs_.size(); ++i) {
-        EXPECT_EQ(tangs_[i].Content, crlf[i].Content);
-        EXPECT_EQ(tangs_[i].Notes, crlf[i].Notes);
-    }
-    EXPECT_EQ(sink_.Authors, crlfSink.Authors);
 }
 
 TEST_F(LoaderFile, MissingFileReportsPathAndReasonAndLeavesTableEmpty) {
