@@ -15,6 +15,11 @@ public:
             Authors.push_back(strAuthor);
         }
     }
+    void ForgetAll() override {
+        Rhymes.clear();
+        Authors.clear();
+        known_ = AuthorList();
+    }
 
     std::vector<std::u16string> Rhymes;
     std::vector<std::u16string> Authors;

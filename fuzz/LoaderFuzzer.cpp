@@ -60,17 +60,20 @@ private:
     std::vector<char16_t> units_ = std::vector<char16_t>(256 * 257, ReplacementCharacter);
 };
 
-// GBK as the reader defines it, one character at a time: a byte below 0x81 is a character of
-// its own, a lead byte with a trail byte after it is one of two bytes, and every sequence that
-// is no character of the code page becomes one U+FFFD. The code page is stateless, so this is
-// what converting whole lines or the whole file must give.
+// GBK as the reader defines it, one character at a time: a byte from 0x01 to 0x80 is a
+// character of its own, a lead byte with a trail byte after it is one of two bytes, and every
+// sequence that is no character of the code page, NUL included, becomes one U+FFFD. The code
+// page is stateless, so this is what converting whole lines or the whole file must give.
 std::u16string DecodeGbkModel(std::string_view bytes) {
     static const CodePage936Table table;
     std::u16string out;
     out.reserve(bytes.size());
     for (size_t at = 0; at < bytes.size();) {
         const auto b = static_cast<uint8_t>(bytes[at]);
-        if (b <= 0x80) {
+        if (b == 0) {
+            out += ReplacementCharacter;
+            at += 1;
+        } else if (b <= 0x80) {
             out += table.Single(b);
             at += 1;
         } else if (b != 0xFF && at + 1 < bytes.size() &&
@@ -130,6 +133,7 @@ public:
         Require(strAuthor == tangs_.back().Author, "author reported is not the newest poem's");
         Calls.Authors.push_back(strAuthor);
     }
+    void ForgetAll() override { Require(false, "the parser told the sink to forget"); }
 
     SinkCalls Calls;
 

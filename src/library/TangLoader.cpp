@@ -10,7 +10,7 @@
 #include <new>
 #include <string>
 
-#if defined(__SSE2__)
+#if defined(__SSE2__) && !defined(TANG_PORTABLE_ONLY)
 #include <emmintrin.h>
 #endif
 
@@ -47,7 +47,7 @@ std::u16string_view MidToEnd(std::u16string_view line, ptrdiff_t first) {
 size_t FindLineFeed(std::u16string_view text, size_t from) {
     const size_t size = text.size();
     size_t at = from;
-#if defined(__SSE2__)
+#if defined(__SSE2__) && !defined(TANG_PORTABLE_ONLY)
     const char16_t* const data = text.data();
     const __m128i lineFeeds = _mm_set1_epi16(static_cast<short>(u'\n'));
     for (; size - at >= 8; at += 8) {
@@ -241,6 +241,7 @@ LoadResult LoadTangsFile(const std::filesystem::path& path, std::vector<TangReco
         result.PoemsLeftOut = ParseTangs(text, tangs, sink);
     } catch (const std::bad_alloc&) {
         tangs = std::vector<TangRecord>();
+        sink.ForgetAll();
         result.FileRead = false;
         result.PoemsLeftOut = 0;
         result.Failure = u"内存不足，无法读入整个文件。";

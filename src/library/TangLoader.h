@@ -12,6 +12,9 @@ class TangSink {
 public:
     virtual void AddRhyme(const std::u16string& heading) = 0;
     virtual void AddAuthor(const std::u16string& strAuthor) = 0;
+    // The load failed half-way and the table is empty: drop every heading and author received,
+    // so that nothing offers a choice that matches no poem.
+    virtual void ForgetAll() = 0;
 
 protected:
     ~TangSink() = default;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <bit>
 
-#if defined(__SSE2__)
+#if defined(__SSE2__) && !defined(TANG_PORTABLE_ONLY)
 #include <emmintrin.h>
 #endif
 
@@ -31,7 +31,7 @@ bool TextSearcher::FoundIn(std::u16string_view haystack) const {
     const char16_t* const text = haystack.data();
     const size_t end = haystack.size() - length;
     size_t at = 0;
-#if defined(__SSE2__)
+#if defined(__SSE2__) && !defined(TANG_PORTABLE_ONLY)
     // Eight starting positions at a time: those whose unit matches the needle's first unit and
     // whose unit length - 1 further on matches its last are the only candidates. Verses are
     // short and a search looks at every poem, so this beats skipping ahead on short needles.

@@ -20,7 +20,8 @@ void AppendCodePoint(char32_t cp, std::u16string& out) {
 
 } // namespace
 
-// Decodes UTF-8; each maximal ill-formed subsequence becomes one U+FFFD, as Unicode recommends.
+// Decodes UTF-8; each maximal ill-formed subsequence becomes one U+FFFD, as Unicode recommends,
+// and so does each NUL.
 std::u16string DecodeUtf8(std::string_view bytes) {
     std::u16string out;
     out.reserve(bytes.size());
@@ -28,7 +29,9 @@ std::u16string DecodeUtf8(std::string_view bytes) {
     while (at < bytes.size()) {
         const auto lead = static_cast<uint8_t>(bytes[at]);
         if (lead < 0x80) {
-            out += static_cast<char16_t>(lead);
+            // NUL is no character of the text: it would cut a field short wherever a
+            // terminated string is expected.
+            out += lead == 0 ? ReplacementCharacter : static_cast<char16_t>(lead);
             ++at;
             continue;
         }

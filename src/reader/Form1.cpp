@@ -15,6 +15,15 @@ public:
     PickListFeeder(Form1& reader, Form2& search) : reader_(reader), search_(search) {}
     void AddRhyme(const std::u16string& heading) override { search_.Rhymes().AddItem(heading); }
     void AddAuthor(const std::u16string& strAuthor) override { reader_.AddAuthor(strAuthor); }
+    // Both lists go back to their preset entry alone, as for an empty anthology.
+    void ForgetAll() override {
+        for (const ui::ComboBox& list : {search_.Rhymes(), search_.Authors()}) {
+            SendMessageW(list.Handle(), CB_RESETCONTENT, 0, 0);
+            list.AddItem(texts::NoRestriction);
+        }
+        search_.ListedAuthors() = AuthorList();
+        search_.ListedAuthors().AddIfNew(texts::NoRestriction);
+    }
 
 private:
     Form1& reader_;

@@ -39,8 +39,8 @@ TEST(Navigation, LargestTableStaysInSixteenBits) {
     ExpectOutcome(Navigate(Move::Last, 0, 32766), Kind::ShowPoem, 32766);
 }
 
-TEST(Navigation, EmptyTableShowsNothing) {
+TEST(Navigation, EmptyTableShowsNothingAndKeepsTheIndex) {
     for (const Move move : {Move::First, Move::Previous, Move::Next, Move::Last}) {
-        ExpectOutcome(Navigate(move, 0, -1), Kind::NothingToShow, 0);
+        ExpectOutcome(Navigate(move, 5, -1), Kind::NothingToShow, 5);
     }
 }

@@ -39,6 +39,7 @@ class NoSink final : public TangSink {
 public:
     void AddRhyme(const std::u16string&) override {}
     void AddAuthor(const std::u16string&) override {}
+    void ForgetAll() override {}
 };
 
 } // namespace

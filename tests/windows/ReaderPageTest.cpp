@@ -2,7 +2,6 @@
 
 #include "AnthologyGenerator.h"
 #include "Controls.h"
-#include "PageText.h"
 #include "ReaderLayout.h"
 
 #include <richedit.h>
@@ -102,6 +101,6 @@ TEST_F(ReaderPage, CaptionLabelGrowsToTheRightAndStaysLeftOfNext) {
     EXPECT_EQ(after.left, 2040 / 15);
     EXPECT_GT(after.right, before.right);
     EXPECT_LT(after.right, 4200 / 15);
-    EXPECT_EQ(ListEntry(999), PoemListEntry(999, shared.Tangs[999]));
-    EXPECT_EQ(ListEntry(999).substr(0, 6), u"(1000)");
+    const TangRecord& record = shared.Tangs[999];
+    EXPECT_EQ(ListEntry(999), u"(1000) " + record.Title + u" [" + record.Author + u"]");
 }
