@@ -29,7 +29,11 @@ ui::ComboBox PoemList(const ui::Form& form) {
 
 Form1::Form1(Module1& shared, std::filesystem::path anthology, std::function<void()> programEnds)
     : ui::Form(ReaderLayout()), module_(shared), anthology_(std::move(anthology)),
-      programEnds_(std::move(programEnds)), form2_(std::make_unique<Form2>(shared, *this)) {}
+      programEnds_(std::move(programEnds)),
+      form2_(std::make_unique<Form2>(shared, [this](int16_t Index) {
+          ShowTang(Index);
+          Show();
+      })) {}
 
 Form1::~Form1() = default;
 
