@@ -1,6 +1,7 @@
 #include "FormControls.h"
 
 #include "Fonts.h"
+#include "FormInput.h"
 #include "GroupBoxPainter.h"
 #include "LabelPainter.h"
 #include "Window.h"
@@ -77,6 +78,13 @@ HWND CreateControl(HWND form, const ControlLayout& description, HBRUSH backgroun
         break;
     case ControlKind::GroupBox:
         SetWindowSubclass(window, PaintGroupBox, 0, reinterpret_cast<DWORD_PTR>(background));
+        KeepMousePresses(window);
+        break;
+    case ControlKind::Label:
+        KeepMousePresses(window);
+        break;
+    case ControlKind::Button:
+        AnswerEnterLikeAPushButton(window);
         break;
     case ControlKind::TextBox:
         SendMessageW(window, EM_SETLIMITTEXT, 0, 0);
