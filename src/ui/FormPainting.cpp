@@ -59,11 +59,27 @@ bool FormPainting::DrawItem(const DRAWITEMSTRUCT& item) const {
     return true;
 }
 
-HBRUSH FormPainting::ColourControl(HDC dc, HWND control) const {
-    const PlacedControl* placed = controls_.Find(control);
-    if (placed == nullptr) {
-        placed = controls_.Find(GetParent(control)); // the edit field inside a combo box
+const PlacedControl* FormPainting::Coloured(HWND control) const {
+    if (const PlacedControl* placed = controls_.Find(control)) {
+        return placed;
     }
+    if (const PlacedControl* placed = controls_.Find(GetParent(control))) {
+        return placed; // the edit field inside a combo box
+    }
+    // The list a combo box drops down is a window of its own, not a child of the combo box.
+    for (const PlacedControl& placed : controls_.All()) {
+        COMBOBOXINFO info{};
+        info.cbSize = sizeof info;
+        if (placed.Description->Kind == ControlKind::ComboDropDown &&
+            GetComboBoxInfo(placed.Window, &info) && info.hwndList == control) {
+            return &placed;
+        }
+    }
+    return nullptr;
+}
+
+HBRUSH FormPainting::ColourControl(HDC dc, HWND control) const {
+    const PlacedControl* placed = Coloured(control);
     if (placed == nullptr) {
         return nullptr;
     }

@@ -24,6 +24,9 @@ public:
     HBRUSH ColourControl(HDC dc, HWND control) const;
 
 private:
+    // The control of the form that a window belongs to, for its colours.
+    const PlacedControl* Coloured(HWND control) const;
+
     const FormLayout& layout_;
     const FormControls& controls_;
     UniqueBrush background_;
