@@ -1,5 +1,6 @@
 #include "FormControls.h"
 
+#include "ButtonPictures.h"
 #include "Fonts.h"
 #include "FormInput.h"
 #include "GroupBoxPainter.h"
@@ -127,11 +128,6 @@ void FormControls::Create(HWND form, const FormLayout& layout, HBRUSH background
         if (description->Kind != ControlKind::Rectangle) {
             placed.Window = CreateControl(form, *description, background);
         }
-        if (description->PictureId != 0) {
-            placed.Picture.reset(static_cast<HBITMAP>(
-                LoadImageW(ProgramInstance(), MAKEINTRESOURCEW(description->PictureId),
-                           IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-        }
         if (description->Back.IsSet()) {
             placed.Back.reset(CreateSolidBrush(description->Back.Resolve()));
         }
@@ -150,6 +146,9 @@ void FormControls::ApplyLayout(HWND form, const FormLayout& layout, int dpi) {
     defaultFont_ = CreateFontAt(layout.Window.DefaultFont, dpi);
     for (PlacedControl& placed : controls_) {
         const ControlLayout& description = *placed.Description;
+        if (description.PictureId != 0) {
+            placed.Picture = PictureAt(description.PictureId, dpi);
+        }
         if (placed.Window == nullptr) {
             continue;
         }

@@ -1,5 +1,6 @@
 #include "WindowIcons.h"
 
+#include "Dpi.h"
 #include "Window.h"
 
 namespace ui {
@@ -13,13 +14,13 @@ UniqueIcon LoadIconOfSize(int id, int size) {
 
 } // namespace
 
-void WindowIcons::Apply(HWND window, int iconId, int /*dpi*/) {
+void WindowIcons::Apply(HWND window, int iconId, int dpi) {
     if (iconId == 0) {
         return;
     }
     // The window keeps using the old icons until it is given the new ones.
-    UniqueIcon big = LoadIconOfSize(iconId, GetSystemMetrics(SM_CXICON));
-    UniqueIcon small = LoadIconOfSize(iconId, GetSystemMetrics(SM_CXSMICON));
+    UniqueIcon big = LoadIconOfSize(iconId, SystemMetricAt(SM_CXICON, dpi));
+    UniqueIcon small = LoadIconOfSize(iconId, SystemMetricAt(SM_CXSMICON, dpi));
     SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
     SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
     big_ = std::move(big);
