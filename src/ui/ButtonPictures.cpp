@@ -3,6 +3,8 @@
 #include "PictureScaling.h"
 #include "Window.h"
 
+#include <iterator>
+
 namespace ui {
 
 namespace {

@@ -19,8 +19,8 @@ struct PlacedControl {
 // The controls of a form, created from its layout table and placed at the form's DPI.
 class FormControls {
 public:
-    // Creates every control in Tab order, the order the dialog manager walks, hidden from
-    // nothing: each is a visible child of `form`. `background` paints group boxes.
+    // Creates every control as a visible child of `form`, in Tab order, which is the order the
+    // dialog manager walks. `background` paints group boxes.
     void Create(HWND form, const FormLayout& layout, HBRUSH background);
     // Sets fonts, positions, sizes and pictures for `dpi`.
     void ApplyLayout(HWND form, const FormLayout& layout, int dpi);

@@ -57,6 +57,9 @@ uint32_t Mix(const std::vector<Weight>& weights, int stride, int offset,
 } // namespace
 
 Pixels ScaleSmoothly(const Pixels& source, int width, int height) {
+    if (source.Width <= 0 || source.Height <= 0 || width <= 0 || height <= 0) {
+        return {};
+    }
     const auto across = Weights(source.Width, width);
     const auto down = Weights(source.Height, height);
     Pixels wide{
