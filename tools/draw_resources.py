@@ -2,15 +2,20 @@
 """Draw the reader's icons and toolbar pictures into resources/.
 
 Writes:
-  reader.ico  main window icon, 32x32 and 16x16, 16 colours
-  search.ico  search window icon, 32x32, 256 colours
+  reader.ico  main window icon, 16 colours, 16 to 64 pixels square
+  search.ico  search window icon, 256 colours, 16 to 64 pixels square
   about.bmp   "About" button picture, 38x39, 24-bit
   search.bmp  "Search" button picture, 56x39, 24-bit
   exit.bmp    "Exit" button picture, 40x38, 24-bit
+  *-150.bmp, *-200.bmp  the same pictures drawn at 150 % and 200 %, for
+              screens of 144 and 192 dots per inch
 
 Every picture is built from plain shapes and tiny hand-made pixel fonts,
 using only the standard library, so the output is byte-identical on every
-run. The generated files are committed; the build never runs this script.
+run. A picture is described once, in the coordinates of its 100 % size; the
+larger sizes are drawn from the same description, finely sampled and averaged
+so that their edges are smooth. The icons' 16x16 reader is laid out by hand.
+The generated files are committed; the build never runs this script.
 After changing a picture, rerun from the repository root with
 
     python3 tools/draw_resources.py
@@ -45,59 +50,98 @@ V_BLACK, V_MAROON, V_GREEN, V_OLIVE, V_NAVY, V_PURPLE, V_TEAL, V_SILVER, \
 # separately. Only +, -, *, / and comparisons are used, never trigonometry,
 # so results cannot drift between Python builds.
 
+def scaled(length, scale):
+    return int(length * scale + 0.5)
+
+
 class Canvas:
-    def __init__(self, width, height, background=None):
-        self.width = width
-        self.height = height
+    """Pixels of a picture described in units of its 100 % size.
+
+    At scale 1 a unit is a pixel. At another scale, shapes are tested at the
+    centre of each pixel mapped back into units, so the same description
+    draws the picture larger or smaller; outlines grow with the scale.
+    """
+
+    def __init__(self, width, height, background=None, scale=1, size=None):
+        self.scale = scale
+        self.width, self.height = size or (scaled(width, scale), scaled(height, scale))
         # None marks a transparent pixel (icons only).
-        self.pixels = [[background] * width for _ in range(height)]
+        self.pixels = [[background] * self.width for _ in range(self.height)]
 
     def inside(self, x, y):
         return 0 <= x < self.width and 0 <= y < self.height
 
     def put(self, x, y, colour):
+        """Colour one pixel (in pixels, not units)."""
         if self.inside(x, y):
             self.pixels[y][x] = colour
 
     def get(self, x, y):
         return self.pixels[y][x]
 
+    def unit(self, x):
+        """The position in units of the centre of pixel x."""
+        return (x + 0.5) / self.scale - 0.5
+
     def region(self, test):
-        """All pixels whose centre satisfies test(x, y)."""
+        """All pixels whose centre satisfies test(x, y), x and y in units."""
+        xs = [self.unit(x) for x in range(self.width)]
         return {(x, y) for y in range(self.height) for x in range(self.width)
-                if test(x, y)}
+                if test(xs[x], self.unit(y))}
 
     def fill(self, pixels, colour):
         for x, y in pixels:
             self.put(x, y, colour)
 
     def edge(self, pixels, colour, diagonal=False):
-        """Colour the pixels of a region that touch its outside."""
+        """Colour the pixels of a region that lie within one unit of its outside."""
         steps = [(1, 0), (-1, 0), (0, 1), (0, -1)]
         if diagonal:
             steps += [(1, 1), (1, -1), (-1, 1), (-1, -1)]
-        for x, y in pixels:
-            if any((x + dx, y + dy) not in pixels for dx, dy in steps):
-                self.put(x, y, colour)
+        remaining = set(pixels)
+        for _ in range(max(1, int(self.scale + 0.5))):
+            border = {(x, y) for x, y in remaining
+                      if any((x + dx, y + dy) not in remaining for dx, dy in steps)}
+            self.fill(border, colour)
+            remaining -= border
 
     def rect(self, x0, y0, x1, y1, colour):
-        """Filled rectangle, corners inclusive."""
-        for y in range(y0, y1 + 1):
-            for x in range(x0, x1 + 1):
-                self.put(x, y, colour)
+        """Filled rectangle, corner units inclusive."""
+        self.fill(self.region(lambda x, y: x0 - 0.5 <= x < x1 + 0.5 and
+                              y0 - 0.5 <= y < y1 + 0.5), colour)
 
     def glyph(self, x, y, rows, colour):
-        """Stamp a pattern of '#' characters."""
-        for dy, row in enumerate(rows):
-            for dx, ch in enumerate(row):
-                if ch == "#":
-                    self.put(x + dx, y + dy, colour)
+        """Stamp a pattern of '#' characters, one unit each."""
+        cells = {(x + dx, y + dy) for dy, row in enumerate(rows)
+                 for dx, ch in enumerate(row) if ch == "#"}
+        self.fill(self.region(lambda u, v: (int(u + 0.5), int(v + 0.5)) in cells
+                              and u > -0.5 and v > -0.5), colour)
 
     def text(self, x, y, word, font, colour, gap=1):
         for ch in word:
             rows = font[ch]
             self.glyph(x, y + (font_height(font) - len(rows)), rows, colour)
             x += len(rows[0]) + gap
+
+
+def picture_canvas(width, height, background, scale, oversample):
+    """A canvas for a picture of width x height units drawn at `scale`, with
+    oversample x oversample pixels for each pixel of the result."""
+    return Canvas(width, height, background, scale * oversample,
+                  (scaled(width, scale) * oversample, scaled(height, scale) * oversample))
+
+
+def averaged(canvas, factor):
+    """Each factor x factor block of pixels becomes one pixel of their mean."""
+    result = Canvas(0, 0, size=(canvas.width // factor, canvas.height // factor))
+    count = factor * factor
+    for y in range(result.height):
+        for x in range(result.width):
+            block = [canvas.get(x * factor + i, y * factor + j)
+                     for j in range(factor) for i in range(factor)]
+            result.put(x, y, tuple((sum(c[k] for c in block) + count // 2) // count
+                                   for k in range(3)))
+    return result
 
 
 def font_height(font):
@@ -305,8 +349,8 @@ def quill(c, nib, tip, vane_from, left, right, shaft_width):
     c.fill(c.region(segment(nx, ny, *at(0.12, 0), shaft_width + 0.6)), V_BLACK)
 
 
-def draw_reader_32():
-    c = Canvas(32, 32)
+def draw_reader(size):
+    c = Canvas(32, 32, scale=size / 32)
     # Book lying at a slant: back cover and page block peek out below and to
     # the right of the front cover.
     cover = [(8, 3), (29, 6), (25, 22), (3, 19)]
@@ -320,7 +364,17 @@ def draw_reader_32():
     front = c.region(polygon(cover))
     c.fill(front, V_MAROON)
     c.edge(front, V_BLACK)
-    c.glyph(9, 7, SECTION_BIG, V_YELLOW)
+    if size >= 32:
+        c.glyph(9, 7, SECTION_BIG, V_YELLOW)
+    else:
+        # Shrunk, the big sign loses its strokes; the small one, in whole
+        # pixels, is centred where the big one would be.
+        left = int(11 * c.scale + 0.5) - 1
+        top = int(11.5 * c.scale + 0.5) - 3
+        for dy, row in enumerate(SECTION_SMALL):
+            for dx, ch in enumerate(row):
+                if ch == "#":
+                    c.put(left + dx, top + dy, V_YELLOW)
     quill(c, (14, 28), (31, 1), 0.3, 3.2, 2.4, 0.7)
     return c
 
@@ -368,8 +422,8 @@ def draw_reader_16():
     return c
 
 
-def draw_search_icon():
-    c = Canvas(32, 32)
+def draw_search_icon(size):
+    c = Canvas(32, 32, scale=size / 32)
     lens_x, lens_y = 11.5, 19.5
     # Handle first so the rim covers its inner end.
     handle = c.region(segment(19, 12, 29, 2, 4.6))
@@ -405,8 +459,8 @@ SERIF = {
 }
 
 
-def draw_about():
-    c = Canvas(38, 39, BUTTON_GREY)
+def draw_about(scale=1, oversample=1):
+    c = picture_canvas(38, 39, BUTTON_GREY, scale, oversample)
     c.text(3, 2, "love", LOWER, BLACK)
     # Pen to the right of the word, nib down where the writing stops.
     c.fill(c.region(segment(27.5, 9.5, 35, 1, 2.6)), BLACK)
@@ -425,8 +479,8 @@ def draw_about():
     return c
 
 
-def draw_search_button():
-    c = Canvas(56, 39, BUTTON_GREY)
+def draw_search_button(scale=1, oversample=1):
+    c = picture_canvas(56, 39, BUTTON_GREY, scale, oversample)
     card = c.region(rounded_rect(1, 1, 54, 37, 6))
     c.fill(card, (0, 232, 232))
     c.edge(card, BLACK, diagonal=True)
@@ -454,8 +508,8 @@ def draw_search_button():
     return c
 
 
-def draw_exit():
-    c = Canvas(40, 38, BUTTON_GREY)
+def draw_exit(scale=1, oversample=1):
+    c = picture_canvas(40, 38, BUTTON_GREY, scale, oversample)
     # Door frame with the doorway showing dark behind the opened door.
     frame = c.region(lambda x, y: 19 <= x <= 37 and 1 <= y <= 27)
     c.fill(frame, (112, 112, 112))
@@ -465,7 +519,7 @@ def draw_exit():
     door = c.region(polygon([(34.5, 3.5), (34.5, 26.5), (29.5, 23.5), (29.5, 6.5)]))
     c.fill(door, (0, 224, 224))
     c.edge(door, BLACK)
-    c.put(31, 15, BLACK)
+    c.rect(31, 15, 31, 15, BLACK)
     # Arrow heading into the doorway.
     arrow = c.region(polygon([(1.5, 12.5), (16.5, 12.5), (16.5, 7.5), (26.5, 15.0),
                               (16.5, 22.5), (16.5, 17.5), (1.5, 17.5)]))
@@ -475,17 +529,28 @@ def draw_exit():
     return c
 
 
+ICON_SIZES = (16, 20, 24, 32, 48, 64)
+
+# Larger pictures: (file suffix, scale). Their resource ids follow the 100 %
+# picture's in steps of 10 (see resources/resource.h).
+PICTURE_SCALES = (("-150", 1.5), ("-200", 2))
+OVERSAMPLE = 4
+
+
 def main():
     os.makedirs(OUT_DIR, exist_ok=True)
     vga = list(VGA16)
-    search_icon = draw_search_icon()
+    readers = [draw_reader_16() if size == 16 else draw_reader(size) for size in ICON_SIZES]
+    searches = [draw_search_icon(size) for size in ICON_SIZES]
     outputs = {
-        "reader.ico": ico([(draw_reader_32(), vga, 4), (draw_reader_16(), vga, 4)]),
-        "search.ico": ico([(search_icon, palette_256(search_icon), 8)]),
-        "about.bmp": bmp_24(draw_about()),
-        "search.bmp": bmp_24(draw_search_button()),
-        "exit.bmp": bmp_24(draw_exit()),
+        "reader.ico": ico([(c, vga, 4) for c in readers]),
+        "search.ico": ico([(c, palette_256(c), 8) for c in searches]),
     }
+    pictures = {"about": draw_about, "search": draw_search_button, "exit": draw_exit}
+    for name, draw in pictures.items():
+        outputs[name + ".bmp"] = bmp_24(draw())
+        for suffix, scale in PICTURE_SCALES:
+            outputs[name + suffix + ".bmp"] = bmp_24(averaged(draw(scale, OVERSAMPLE), OVERSAMPLE))
     for name, data in outputs.items():
         with open(os.path.join(OUT_DIR, name), "wb") as f:
             f.write(data)

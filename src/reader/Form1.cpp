@@ -16,14 +16,7 @@ public:
     void AddRhyme(const std::u16string& heading) override { search_.Rhymes().AddItem(heading); }
     void AddAuthor(const std::u16string& strAuthor) override { reader_.AddAuthor(strAuthor); }
     // Both lists go back to their preset entry alone, as for an empty anthology.
-    void ForgetAll() override {
-        for (const ui::ComboBox& list : {search_.Rhymes(), search_.Authors()}) {
-            SendMessageW(list.Handle(), CB_RESETCONTENT, 0, 0);
-            list.AddItem(texts::NoRestriction);
-        }
-        search_.ListedAuthors() = AuthorList();
-        search_.ListedAuthors().AddIfNew(texts::NoRestriction);
-    }
+    void ForgetAll() override { search_.ResetPickLists(); }
 
 private:
     Form1& reader_;
@@ -38,7 +31,11 @@ ui::ComboBox PoemList(const ui::Form& form) {
 
 Form1::Form1(Module1& shared, std::filesystem::path anthology, std::function<void()> programEnds)
     : ui::Form(ReaderLayout()), module_(shared), anthology_(std::move(anthology)),
-      programEnds_(std::move(programEnds)), form2_(std::make_unique<Form2>(shared, *this)) {}
+      programEnds_(std::move(programEnds)),
+      form2_(std::make_unique<Form2>(shared, [this](int16_t Index) {
+          ShowTang(Index);
+          Show();
+      })) {}
 
 Form1::~Form1() = default;
 

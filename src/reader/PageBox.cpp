@@ -1,5 +1,6 @@
 #include "PageBox.h"
 
+#include "PageCopy.h"
 #include "UniqueHandle.h"
 
 #include <commctrl.h>
@@ -34,6 +35,7 @@ const wchar_t* PageBox::WindowClass() {
 
 PageBox::PageBox(HWND box) : box_(box) {
     SetWindowSubclass(box_, LeaveTabToDialog, 1, 0);
+    OfferCopy(box_);
     SendMessageW(box_, EM_SETEVENTMASK, 0, 0);
 }
 

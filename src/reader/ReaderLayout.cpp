@@ -15,16 +15,16 @@ using ui::RgbColour;
 using ui::SystemColour;
 
 constexpr ui::Colour Grey = RgbColour(173, 173, 173);
-constexpr ui::FontSpec Kai42{L"楷体_GB2312", 42, FW_BOLD, GB2312_CHARSET};
-constexpr ui::FontSpec Kai18{L"楷体_GB2312", 18, FW_BOLD, GB2312_CHARSET};
-constexpr ui::FontSpec Song975{L"宋体", 9.75, FW_NORMAL, GB2312_CHARSET};
-constexpr ui::FontSpec Song105{L"宋体", 10.5, FW_NORMAL, GB2312_CHARSET};
+constexpr ui::FontLayout Kai42{L"楷体_GB2312", 42, FW_BOLD, GB2312_CHARSET};
+constexpr ui::FontLayout Kai18{L"楷体_GB2312", 18, FW_BOLD, GB2312_CHARSET};
+constexpr ui::FontLayout Song975{L"宋体", 9.75, FW_NORMAL, GB2312_CHARSET};
+constexpr ui::FontLayout Song105{L"宋体", 10.5, FW_NORMAL, GB2312_CHARSET};
 
 constexpr wchar_t Proverb[] = L"熟 不\r\n读 会\r\n青 作\r\n简 诗\r\n雅 也\r\n韵 会\r\n集 吟";
 
-ui::ControlSpec Picture(int id, const wchar_t* name, int left, int top, int width, int height,
-                        const wchar_t* tooltip, int tabIndex, int picture) {
-    ui::ControlSpec description{id, name, ControlKind::Button, 0, left, top, width, height};
+ui::ControlLayout Picture(int id, const wchar_t* name, int left, int top, int width, int height,
+                          const wchar_t* tooltip, int tabIndex, int picture) {
+    ui::ControlLayout description{id, name, ControlKind::Button, 0, left, top, width, height};
     description.Back = SystemColour(COLOR_APPWORKSPACE);
     description.Tooltip = tooltip;
     description.TabIndex = tabIndex;
@@ -32,30 +32,31 @@ ui::ControlSpec Picture(int id, const wchar_t* name, int left, int top, int widt
     return description;
 }
 
-ui::ControlSpec MoveButton(int id, const wchar_t* name, int left, const wchar_t* caption,
-                           const wchar_t* tooltip, int tabIndex) {
-    ui::ControlSpec description{id, name, ControlKind::Button, 0, left, 5520, 735, 495, caption};
+ui::ControlLayout MoveButton(int id, const wchar_t* name, int left, const wchar_t* caption,
+                             const wchar_t* tooltip, int tabIndex) {
+    ui::ControlLayout description{id, name, ControlKind::Button, 0, left, 5520, 735, 495, caption};
     description.Back = Grey;
     description.Tooltip = tooltip;
     description.TabIndex = tabIndex;
     return description;
 }
 
-ui::ControlSpec Label(int id, const wchar_t* name, int left, int top, int width, int height,
-                      const wchar_t* caption, ui::FontSpec font, ui::Colour fore, int tabIndex) {
-    ui::ControlSpec description{
+ui::ControlLayout Label(int id, const wchar_t* name, int left, int top, int width, int height,
+                        const wchar_t* caption, ui::FontLayout font, ui::Colour fore,
+                        int tabIndex) {
+    ui::ControlLayout description{
         id, name, ControlKind::Label, 0, left, top, width, height, caption, font, fore};
     description.TabIndex = tabIndex;
     return description;
 }
 
-ui::ControlSpec Outline(int id, const wchar_t* name, int left, int top, int width, int height) {
-    return ui::ControlSpec{id, name, ControlKind::Rectangle, 0, left, top, width, height};
+ui::ControlLayout Outline(int id, const wchar_t* name, int left, int top, int width, int height) {
+    return ui::ControlLayout{id, name, ControlKind::Rectangle, 0, left, top, width, height};
 }
 
-ui::ControlSpec PageBoxSpec() {
-    ui::ControlSpec description{RichText1, L"RichText1", ControlKind::Custom, 0, 120, 1080,
-                                5775,      4335};
+ui::ControlLayout PageBoxLayout() {
+    ui::ControlLayout description{RichText1, L"RichText1", ControlKind::Custom, 0, 120, 1080,
+                                  5775,      4335};
     description.Font = Song975;
     description.TabIndex = 3;
     description.ClassName = PageBox::WindowClass();
@@ -65,9 +66,9 @@ ui::ControlSpec PageBoxSpec() {
     return description;
 }
 
-ui::ControlSpec PoemList() {
-    ui::ControlSpec description{cboTang, L"cboTang", ControlKind::ComboDropDown,     0, 120, 6120,
-                                5775,    300,        L"点击这里直接选择要查看的唐诗"};
+ui::ControlLayout PoemList() {
+    ui::ControlLayout description{cboTang, L"cboTang", ControlKind::ComboDropDown,     0, 120, 6120,
+                                  5775,    300,        L"点击这里直接选择要查看的唐诗"};
     description.Back = Grey;
     description.TabIndex = 11;
     return description;
@@ -76,12 +77,12 @@ ui::ControlSpec PoemList() {
 } // namespace
 
 const ui::FormLayout& ReaderLayout() {
-    static const ui::ControlSpec controls[] = {
+    static const ui::ControlLayout controls[] = {
         Label(Label1, L"Label1", 720, 120, 4275, 840, L"青简雅韵集", Kai42,
               RgbColour(255, 128, 128), 4),
         Outline(Shape1, L"Shape1", 6000, 480, 1095, 1455),
         Picture(Command1, L"Command1", 6240, 600, 615, 615, L"关于", 0, IDB_ABOUT),
-        PageBoxSpec(),
+        PageBoxLayout(),
         Picture(Command2, L"Command2", 6200, 1320, 735, 495, L"查询功能", 1, IDB_SEARCH),
         Outline(Shape2, L"Shape2", 6000, 2040, 1095, 2775),
         Label(Label2, L"Label2", 6090, 2160, 945, 2520, Proverb, Kai18,
@@ -98,7 +99,7 @@ const ui::FormLayout& ReaderLayout() {
     static const ui::FormLayout layout{
         {reinterpret_cast<const wchar_t*>(texts::ProgramName), 7245, 6615,
          WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
-         0, Grey, IDI_READER, ui::FontSpec{L"宋体", 9, FW_NORMAL, GB2312_CHARSET}},
+         0, Grey, IDI_READER, ui::FontLayout{L"宋体", 9, FW_NORMAL, GB2312_CHARSET}},
         controls,
         std::size(controls)};
     return layout;

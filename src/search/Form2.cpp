@@ -1,19 +1,24 @@
 #include "Form2.h"
 
-#include "Form1.h"
 #include "PageText.h"
 #include "ProgramTexts.h"
 #include "TangSearch.h"
 
-Form2::Form2(Module1& shared, Form1& reader)
-    : ui::Form(SearchLayout()), module_(shared), reader_(reader) {}
+Form2::Form2(Module1& shared, OpenPoem openPoem)
+    : ui::Form(SearchLayout()), module_(shared), openPoem_(std::move(openPoem)) {}
 
 void Form2::Load() {
     owner_.Create();
     ui::Form::Load(owner_.Handle());
+    ResetPickLists();
+}
+
+void Form2::ResetPickLists() {
     for (const ui::ComboBox& list : {Authors(), Rhymes()}) {
+        SendMessageW(list.Handle(), CB_RESETCONTENT, 0, 0);
         list.AddItem(texts::NoRestriction);
     }
+    listedAuthors_ = AuthorList();
     listedAuthors_.AddIfNew(texts::NoRestriction);
 }
 
@@ -46,8 +51,7 @@ void Form2::lstTang_DblClick() {
         return; // nothing to open, as on an empty list
     }
     module_.CurrentIndex = static_cast<int16_t>(results.ItemData(selected));
-    reader_.ShowTang(module_.CurrentIndex);
-    reader_.Show();
+    openPoem_(module_.CurrentIndex);
 }
 
 void Form2::OnCommand(int id, int notification) {

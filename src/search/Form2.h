@@ -7,16 +7,22 @@
 #include "Module1.h"
 #include "SearchLayout.h"
 
-class Form1;
+#include <cstdint>
+#include <functional>
 
 // The search window: finds poems by author, metrical form, title and verse, and opens a found
 // poem in the reader. Closing it only hides it while the reader lives.
 class Form2 final : public ui::Form {
 public:
-    Form2(Module1& shared, Form1& reader);
+    // Shows the poem of table index `Index` in the reader and brings the reader to the front.
+    using OpenPoem = std::function<void(int16_t Index)>;
+
+    Form2(Module1& shared, OpenPoem openPoem);
 
     // Creates the window hidden, with "不限定" in both pick lists.
     void Load();
+    // Leaves each pick list holding its preset "不限定" alone, as before the anthology loaded.
+    void ResetPickLists();
 
     ui::ComboBox Authors() const { return ui::ComboBox(Control(cboAuthor)); }
     ui::ComboBox Rhymes() const { return ui::ComboBox(Control(cboRhyme)); }
@@ -34,7 +40,7 @@ private:
     int FirstFocus() const override { return lstTang; }
 
     Module1& module_;
-    Form1& reader_;
+    OpenPoem openPoem_;
     ui::HiddenOwner owner_;
     AuthorList listedAuthors_;
 };

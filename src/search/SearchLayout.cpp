@@ -11,11 +11,11 @@ using ui::ControlKind;
 using ui::RgbColour;
 
 constexpr ui::Colour Grey = RgbColour(173, 173, 173);
-constexpr ui::FontSpec Kai1575{L"楷体_GB2312", 15.75, FW_BOLD, GB2312_CHARSET};
+constexpr ui::FontLayout Kai1575{L"楷体_GB2312", 15.75, FW_BOLD, GB2312_CHARSET};
 
-ui::ControlSpec Inside(int id, const wchar_t* name, ControlKind kind, int left, int top, int width,
-                       int height, int tabIndex, const wchar_t* caption = L"") {
-    ui::ControlSpec description{id, name, kind, Frame1, left, top, width, height, caption};
+ui::ControlLayout Inside(int id, const wchar_t* name, ControlKind kind, int left, int top,
+                         int width, int height, int tabIndex, const wchar_t* caption = L"") {
+    ui::ControlLayout description{id, name, kind, Frame1, left, top, width, height, caption};
     description.TabIndex = tabIndex;
     if (kind == ControlKind::Button) {
         description.Back = Grey;
@@ -23,40 +23,40 @@ ui::ControlSpec Inside(int id, const wchar_t* name, ControlKind kind, int left, 
     return description;
 }
 
-ui::ControlSpec GroupBox() {
-    ui::ControlSpec description{Frame1, L"Frame1",  ControlKind::GroupBox, 0, 120, 120, 5655,
-                                4575,   L"唐诗查询"};
+ui::ControlLayout GroupBox() {
+    ui::ControlLayout description{Frame1, L"Frame1",  ControlKind::GroupBox, 0, 120, 120, 5655,
+                                  4575,   L"唐诗查询"};
     description.Back = Grey;
     description.TabIndex = 1;
     return description;
 }
 
-ui::ControlSpec ResultList() {
-    ui::ControlSpec description =
+ui::ControlLayout ResultList() {
+    ui::ControlLayout description =
         Inside(lstTang, L"lstTang", ControlKind::ListBox, 120, 240, 5415, 2400, 2);
     description.Tooltip = L"双击唐诗标题显示";
     return description;
 }
 
-ui::ControlSpec AuthorPicker() {
-    ui::ControlSpec description =
+ui::ControlLayout AuthorPicker() {
+    ui::ControlLayout description =
         Inside(cboAuthor, L"cboAuthor", ControlKind::ComboDropDown, 120, 3000, 1575, 300, 8);
     description.Back = RgbColour(255, 255, 255);
     return description;
 }
 
-ui::ControlSpec Couplet() {
-    ui::ControlSpec description{SearchLabel3,
-                                L"Label3",
-                                ControlKind::Label,
-                                0,
-                                1440,
-                                4800,
-                                2415,
-                                630,
-                                L"花开堪折直须折\r\n莫待无花空折枝",
-                                Kai1575,
-                                RgbColour(128, 255, 128)};
+ui::ControlLayout Couplet() {
+    ui::ControlLayout description{SearchLabel3,
+                                  L"Label3",
+                                  ControlKind::Label,
+                                  0,
+                                  1440,
+                                  4800,
+                                  2415,
+                                  630,
+                                  L"花开堪折直须折\r\n莫待无花空折枝",
+                                  Kai1575,
+                                  RgbColour(128, 255, 128)};
     description.TabIndex = 0;
     return description;
 }
@@ -64,7 +64,7 @@ ui::ControlSpec Couplet() {
 } // namespace
 
 const ui::FormLayout& SearchLayout() {
-    static const ui::ControlSpec controls[] = {
+    static const ui::ControlLayout controls[] = {
         GroupBox(),
         ResultList(),
         Inside(SearchLabel1, L"Label1", ControlKind::Label, 120, 2760, 540, 180, 10, L"作者："),
@@ -82,7 +82,7 @@ const ui::FormLayout& SearchLayout() {
     static const ui::FormLayout layout{
         {reinterpret_cast<const wchar_t*>(texts::ProgramName), 5880, 5520,
          WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, WS_EX_DLGMODALFRAME, Grey,
-         IDI_SEARCH, ui::FontSpec{L"宋体", 9, FW_NORMAL, GB2312_CHARSET}},
+         IDI_SEARCH, ui::FontLayout{L"宋体", 9, FW_NORMAL, GB2312_CHARSET}},
         controls,
         std::size(controls)};
     return layout;

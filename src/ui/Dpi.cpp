@@ -31,6 +31,16 @@ int DpiOf(HWND window) {
     return ScreenDpi();
 }
 
+int SystemMetricAt(int metric, int dpi) {
+    using MetricsForDpiFunction = int(WINAPI*)(int, UINT);
+    static const auto metricsForDpi =
+        User32Function<MetricsForDpiFunction>("GetSystemMetricsForDpi");
+    if (metricsForDpi != nullptr) {
+        return metricsForDpi(metric, static_cast<UINT>(dpi));
+    }
+    return MulDiv(GetSystemMetrics(metric), dpi, ScreenDpi());
+}
+
 RECT OuterRect(RECT client, DWORD style, DWORD exStyle, int dpi) {
     using AdjustFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
     static const auto adjustForDpi = User32Function<AdjustFunction>("AdjustWindowRectExForDpi");

@@ -61,7 +61,7 @@ std::wstring InstalledFace(const wchar_t* face) {
     return result;
 }
 
-UniqueFont CreateFontAt(const FontSpec& description, int dpi) {
+UniqueFont CreateFontAt(const FontLayout& description, int dpi) {
     LOGFONTW font{};
     font.lfHeight = -static_cast<LONG>(std::lround(description.Points * dpi / 72.0));
     font.lfWeight = description.Weight;

@@ -12,6 +12,6 @@ namespace ui {
 std::wstring InstalledFace(const wchar_t* face);
 
 // A font of `description` at `dpi`: 9 points at 96 DPI are 12 pixels.
-UniqueFont CreateFontAt(const FontSpec& description, int dpi);
+UniqueFont CreateFontAt(const FontLayout& description, int dpi);
 
 } // namespace ui

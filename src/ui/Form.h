@@ -1,11 +1,13 @@
 #pragma once
 
+#include "FormControls.h"
+#include "FormInput.h"
+#include "FormPainting.h"
 #include "Layout.h"
-#include "UniqueHandle.h"
 #include "Window.h"
+#include "WindowIcons.h"
 
 #include <string>
-#include <vector>
 
 namespace ui {
 
@@ -46,42 +48,17 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    struct Placed {
-        const ControlSpec* Description = nullptr;
-        HWND Window = nullptr; // a child: destroyed with the form
-        UniqueFont Font;
-        UniqueBrush Back;
-        UniqueBitmap Picture;
-    };
-
-    void CreateControls();
-    void CreateTooltips();
-    void ApplyLayout();
-    RECT ControlRect(const ControlSpec& description) const;
     RECT WindowBounds() const;
-    const Placed* Find(HWND window) const;
-    HFONT FontOf(const Placed& placed) const;
-    LRESULT ColourControl(HDC dc, HWND window, UINT message);
-    void Paint();
-    void ResizeComboField(const Placed& placed, int height) const;
-    void FitLabel(const Placed& placed) const;
+    void ApplyDpi(int dpi);
+    void MoveToDpi(int dpi, const RECT& suggested);
 
     const FormLayout& layout_;
     int dpi_ = 96;
     bool shownOnce_ = false;
-    HWND lastFocus_ = nullptr;
-    std::vector<Placed> controls_;
-    UniqueFont defaultFont_;
-    UniqueBrush background_;
-    UniqueIcon icon_;
-    UniqueIcon smallIcon_;
-    HWND tooltip_ = nullptr; // owned by the form's window, destroyed with it
+    FormControls controls_;
+    FormPainting painting_;
+    FocusKeeper focus_;
+    WindowIcons icons_;
 };
-
-// Starts moving `window` with the mouse, as a press on its caption bar would.
-void BeginWindowDrag(HWND window);
-
-// The mouse-button mask of a mouse message: 1 left, 2 right, 4 middle.
-int ButtonMask(WPARAM wParam);
 
 } // namespace ui

@@ -22,7 +22,7 @@ constexpr Colour SystemColour(int index) {
     return {Colour::Source::System, static_cast<COLORREF>(index)};
 }
 
-struct FontSpec {
+struct FontLayout {
     const wchar_t* Face = nullptr; // nullptr: the window's default font
     double Points = 0;
     int Weight = FW_NORMAL;
@@ -40,14 +40,14 @@ enum class ControlKind {
     Custom,        // a window class named by the table (the rich-edit page box)
 };
 
-struct ControlSpec {
+struct ControlLayout {
     int Id;
     const wchar_t* Name;
     ControlKind Kind;
     int Container; // Id of the group box holding it, or 0 for the window itself
     int Left, Top, Width, Height;
     const wchar_t* Caption = L"";
-    FontSpec Font{};
+    FontLayout Font{};
     Colour Fore{};
     Colour Back{};
     const wchar_t* Tooltip = nullptr;
@@ -58,19 +58,19 @@ struct ControlSpec {
     DWORD ExtraExStyle = 0;
 };
 
-struct WindowSpec {
+struct WindowLayout {
     const wchar_t* Caption;
     int ClientWidth, ClientHeight;
     DWORD Style;
     DWORD ExStyle;
     Colour Background;
     int IconId;
-    FontSpec DefaultFont;
+    FontLayout DefaultFont;
 };
 
 struct FormLayout {
-    WindowSpec Window;
-    const ControlSpec* Controls;
+    WindowLayout Window;
+    const ControlLayout* Controls;
     size_t ControlCount;
 };
 

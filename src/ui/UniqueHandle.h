@@ -47,6 +47,9 @@ inline void DestroyWindowHandle(HWND window) {
 inline void FreeLibraryHandle(HMODULE library) {
     FreeLibrary(library);
 }
+inline void DestroyMenuHandle(HMENU menu) {
+    DestroyMenu(menu);
+}
 
 using UniqueFont = UniqueHandle<HFONT, DeleteGdiObject>;
 using UniqueBrush = UniqueHandle<HBRUSH, DeleteGdiObject>;
@@ -54,5 +57,6 @@ using UniqueBitmap = UniqueHandle<HBITMAP, DeleteGdiObject>;
 using UniqueIcon = UniqueHandle<HICON, DestroyIconHandle>;
 using UniqueWindow = UniqueHandle<HWND, DestroyWindowHandle>;
 using UniqueModule = UniqueHandle<HMODULE, FreeLibraryHandle>;
+using UniqueMenu = UniqueHandle<HMENU, DestroyMenuHandle>;
 
 } // namespace ui

@@ -88,7 +88,7 @@ RECT RectInParent(HWND control) {
 }
 
 RECT ExpectedRect(const ui::FormLayout& layout, int id) {
-    const ui::ControlSpec* description = nullptr;
+    const ui::ControlLayout* description = nullptr;
     int left = 0;
     int top = 0;
     for (int wanted = id; wanted != 0;) {

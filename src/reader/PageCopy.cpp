@@ -1,0 +1,93 @@
+#include "PageCopy.h"
+
+#include "Clipboard.h"
+#include "ContextMenu.h"
+
+#include <commctrl.h>
+#include <richedit.h>
+#include <string>
+
+namespace {
+
+enum PageMenuItem : UINT { CopyItem = 1, SelectAllItem };
+
+CHARRANGE Selection(HWND box) {
+    CHARRANGE range{};
+    SendMessageW(box, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    return range;
+}
+
+void SelectAll(HWND box) {
+    SendMessageW(box, EM_SETSEL, 0, -1);
+}
+
+void CopySelection(HWND box) {
+    const CHARRANGE range = Selection(box);
+    if (range.cpMax <= range.cpMin) {
+        return;
+    }
+    // Each line break may become the two characters CR LF.
+    std::u16string text(static_cast<size_t>(range.cpMax - range.cpMin) * 2 + 1, u'\0');
+    GETTEXTEX request{};
+    request.cb = static_cast<DWORD>(text.size() * sizeof(char16_t));
+    request.flags = GT_SELECTION | GT_USECRLF;
+    request.codepage = 1200; // UTF-16
+    const auto copied = SendMessageW(box, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request),
+                                     reinterpret_cast<LPARAM>(text.data()));
+    text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
+    ui::PutTextOnClipboard(box, text);
+}
+
+void ShowPageMenu(HWND box, LPARAM lParam) {
+    const CHARRANGE range = Selection(box);
+    POINT caret{};
+    SendMessageW(box, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&caret), range.cpMin);
+    const UINT chosen = ui::ChooseFromMenu(
+        box, ui::ContextMenuPoint(box, lParam, caret),
+        {{CopyItem, L"复制", range.cpMax > range.cpMin}, {SelectAllItem, L"全选", true}});
+    if (chosen == CopyItem) {
+        CopySelection(box);
+    } else if (chosen == SelectAllItem) {
+        SelectAll(box);
+    }
+}
+
+bool CtrlIsDown() {
+    return GetKeyState(VK_CONTROL) < 0;
+}
+
+LRESULT CALLBACK CopyKeysAndMenu(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                 DWORD_PTR) {
+    switch (message) {
+    case WM_KEYDOWN:
+        if (CtrlIsDown() && wParam == 'A') {
+            SelectAll(box);
+            return 0;
+        }
+        if (CtrlIsDown() && (wParam == 'C' || wParam == VK_INSERT)) {
+            CopySelection(box);
+            return 0;
+        }
+        break;
+    case WM_CHAR:
+        if (wParam == 1 || wParam == 3) { // the characters of Ctrl+A and Ctrl+C
+            return 0;
+        }
+        break;
+    case WM_COPY:
+        CopySelection(box);
+        return 0;
+    case WM_CONTEXTMENU:
+        ShowPageMenu(box, lParam);
+        return 0;
+    default:
+        break;
+    }
+    return DefSubclassProc(box, message, wParam, lParam);
+}
+
+} // namespace
+
+void OfferCopy(HWND box) {
+    SetWindowSubclass(box, CopyKeysAndMenu, 2, 0);
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <initializer_list>
+#include <windows.h>
+
+namespace ui {
+
+struct MenuChoice {
+    UINT Id; // not 0
+    const wchar_t* Text;
+    bool Enabled;
+};
+
+// Shows a context menu of `choices` at `at` (screen coordinates) and waits for the user.
+// Returns the Id of the chosen item, or 0 when the menu was closed without a choice.
+UINT ChooseFromMenu(HWND owner, POINT at, std::initializer_list<MenuChoice> choices);
+
+// Where a WM_CONTEXTMENU message wants its menu: at the pointer, or for the keyboard's menu
+// key (no position given) at `fallback`, in `window`'s client coordinates.
+POINT ContextMenuPoint(HWND window, LPARAM lParam, POINT fallback);
+
+} // namespace ui

@@ -1,0 +1,221 @@
+#include "ReaderFixture.h"
+
+#include "Controls.h"
+#include "PictureScaling.h"
+#include "ReaderLayout.h"
+#include "SearchLayout.h"
+#include "resource.h"
+
+#include <algorithm>
+
+namespace {
+
+const std::u8string ThreePoems = u8"<一>\r\n(甲)\r\nA\r\n//N//\r\n<二>\r\n(乙)\r\nB\r\n//N//\r\n"
+                                 u8"<三>\r\n(丙)\r\nC\r\n//N//\r\n";
+
+class Looks : public ReaderFixture {
+protected:
+    void SetUp() override { StartWithUtf8(ThreePoems); }
+
+    void MoveToDpi(int dpi) {
+        RECT window{};
+        GetWindowRect(reader->Handle(), &window);
+        RECT suggested{window.left, window.top, window.left + 483 * dpi / 96 + 20,
+                       window.top + 441 * dpi / 96 + 40};
+        SendMessageW(reader->Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
+        PumpMessages();
+        ASSERT_EQ(reader->Dpi(), dpi);
+    }
+};
+
+// What a window draws of its client area, as a grid of colours. The window paints into memory,
+// so parts of it outside the screen are seen too.
+class Capture {
+public:
+    explicit Capture(HWND window) {
+        RECT client{};
+        GetClientRect(window, &client);
+        width_ = client.right;
+        height_ = client.bottom;
+        BITMAPINFO format{};
+        format.bmiHeader.biSize = sizeof format.bmiHeader;
+        format.bmiHeader.biWidth = width_;
+        format.bmiHeader.biHeight = -height_; // top-down
+        format.bmiHeader.biPlanes = 1;
+        format.bmiHeader.biBitCount = 32;
+        void* bits = nullptr;
+        HDC dc = CreateCompatibleDC(nullptr);
+        HBITMAP bitmap = CreateDIBSection(dc, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+        HGDIOBJ previous = SelectObject(dc, bitmap);
+        SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc),
+                     PRF_CLIENT | PRF_ERASEBKGND);
+        GdiFlush();
+        const auto* pixels = static_cast<const DWORD*>(bits);
+        for (int i = 0; i < width_ * height_; ++i) {
+            const DWORD bgr = pixels[i];
+            pixels_.push_back(RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF));
+        }
+        SelectObject(dc, previous);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+    }
+    COLORREF At(int x, int y) const { return pixels_[static_cast<size_t>(y * width_ + x)]; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+
+    // The smallest rectangle inside `area` holding every pixel unlike `face`.
+    RECT Unlike(COLORREF face, RECT area) const {
+        RECT found{area.right, area.bottom, area.left, area.top};
+        for (int y = area.top; y < area.bottom; ++y) {
+            for (int x = area.left; x < area.right; ++x) {
+                if (At(x, y) != face) {
+                    found = {std::min<LONG>(found.left, x), std::min<LONG>(found.top, y),
+                             std::max<LONG>(found.right, x + 1),
+                             std::max<LONG>(found.bottom, y + 1)};
+                }
+            }
+        }
+        return found;
+    }
+
+private:
+    int width_ = 0;
+    int height_ = 0;
+    std::vector<COLORREF> pixels_;
+};
+
+SIZE BitmapSize(HBITMAP bitmap) {
+    BITMAP description{};
+    GetObjectW(bitmap, sizeof description, &description);
+    return {description.bmWidth, description.bmHeight};
+}
+
+SIZE IconSize(HICON icon) {
+    ICONINFO info{};
+    if (icon == nullptr || !GetIconInfo(icon, &info)) {
+        return {};
+    }
+    const SIZE size = BitmapSize(info.hbmColor != nullptr ? info.hbmColor : info.hbmMask);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return size;
+}
+
+// The width of the image an icon resource holds for `size`, or 0 when it has none that close.
+int IconImageWidth(int iconId, int size) {
+    HMODULE program = GetModuleHandleW(nullptr);
+    HRSRC group = FindResourceW(program, MAKEINTRESOURCEW(iconId), RT_GROUP_ICON);
+    auto* directory = static_cast<BYTE*>(LockResource(LoadResource(program, group)));
+    const int id = LookupIconIdFromDirectoryEx(directory, TRUE, size, size, LR_DEFAULTCOLOR);
+    HRSRC image = FindResourceW(program, MAKEINTRESOURCEW(id), RT_ICON);
+    if (image == nullptr) {
+        return 0;
+    }
+    const auto* header = static_cast<BITMAPINFOHEADER*>(LockResource(LoadResource(program, image)));
+    return header->biWidth;
+}
+
+} // namespace
+
+TEST_F(Looks, DroppedPoemListIsGreyLikeTheClosedOne) {
+    HWND combo = ReaderControl(cboTang);
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(GetComboBoxInfo(combo, &info));
+    SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    PumpMessages();
+    ASSERT_TRUE(IsWindowVisible(info.hwndList));
+    RECT item{}; // the last entry, which is not selected; its right end holds no text
+    SendMessageW(info.hwndList, LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&item));
+    UpdateWindow(info.hwndList);
+    HDC screen = GetDC(info.hwndList); // what the list shows on the screen
+    EXPECT_EQ(GetPixel(screen, item.right - 3, (item.top + item.bottom) / 2), RGB(173, 173, 173));
+    ReleaseDC(info.hwndList, screen);
+    SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
+    PumpMessages();
+}
+
+TEST_F(Looks, EveryComboListGetsItsLayoutsBackground) {
+    reader->Command2_Click();
+    const std::pair<const ui::Form*, int> combos[] = {{reader.get(), cboTang},
+                                                      {&reader->SearchWindow(), cboAuthor}};
+    const COLORREF expected[] = {RGB(173, 173, 173), RGB(255, 255, 255)};
+    for (size_t i = 0; i < std::size(combos); ++i) {
+        COMBOBOXINFO info{};
+        info.cbSize = sizeof info;
+        ASSERT_TRUE(GetComboBoxInfo(combos[i].first->Control(combos[i].second), &info));
+        HDC dc = CreateCompatibleDC(nullptr);
+        // The colour message as the list asks it of the form that holds the combo box.
+        const auto brush = reinterpret_cast<HBRUSH>(
+            SendMessageW(combos[i].first->Handle(), WM_CTLCOLORLISTBOX,
+                         reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(info.hwndList)));
+        LOGBRUSH colour{};
+        GetObjectW(brush, sizeof colour, &colour);
+        EXPECT_EQ(colour.lbColor, expected[i]) << i;
+        EXPECT_EQ(GetBkColor(dc), expected[i]) << i;
+        DeleteDC(dc);
+    }
+}
+
+TEST_F(Looks, PicturesGrowWithTheButtonsAndStayCentredAndClipped) {
+    struct Expected {
+        int Id;
+        SIZE At96; // the picture's size at 96 DPI
+    };
+    const Expected buttons[] = {{Command1, {38, 39}}, {Command2, {56, 39}}, {Command3, {40, 38}}};
+    SetFocus(ReaderControl(RichText1)); // no focus rectangle on the buttons
+    for (const int dpi : {96, 144, 192}) {
+        MoveToDpi(dpi);
+        for (const Expected& button : buttons) {
+            HWND window = ReaderControl(button.Id);
+            const Capture shot(window);
+            RECT face{0, 0, shot.Width(), shot.Height()};
+            InflateRect(&face, -2, -2); // inside the raised edge
+            const RECT picture = shot.Unlike(GetSysColor(COLOR_APPWORKSPACE), face);
+            const LONG width =
+                std::min<LONG>(MulDiv(button.At96.cx, dpi, 96), face.right - face.left);
+            const LONG height =
+                std::min<LONG>(MulDiv(button.At96.cy, dpi, 96), face.bottom - face.top);
+            EXPECT_NEAR(picture.right - picture.left, width, 1) << button.Id << " at " << dpi;
+            EXPECT_NEAR(picture.bottom - picture.top, height, 1) << button.Id << " at " << dpi;
+            EXPECT_NEAR(picture.left + picture.right, face.left + face.right, 1) << button.Id;
+            EXPECT_NEAR(picture.top + picture.bottom, face.top + face.bottom, 1) << button.Id;
+        }
+    }
+}
+
+TEST_F(Looks, WindowIconsComeInTheSizesOfEveryDpi) {
+    for (const int iconId : {IDI_READER, IDI_SEARCH}) {
+        for (const int size : {16, 20, 24, 32, 48, 64}) {
+            EXPECT_EQ(IconImageWidth(iconId, size), size) << iconId;
+        }
+    }
+    MoveToDpi(144);
+    const auto icon = [&](WPARAM which) {
+        return reinterpret_cast<HICON>(SendMessageW(reader->Handle(), WM_GETICON, which, 0));
+    };
+    EXPECT_EQ(IconSize(icon(ICON_SMALL)).cx, 24);
+    EXPECT_EQ(IconSize(icon(ICON_BIG)).cx, 48);
+    MoveToDpi(192);
+    EXPECT_EQ(IconSize(icon(ICON_SMALL)).cx, 32);
+    EXPECT_EQ(IconSize(icon(ICON_BIG)).cx, 64);
+}
+
+TEST(PictureScaling, EnlargingBlendsNeighboursAndShrinkingAveragesThem) {
+    const ui::Pixels blackWhite{2, 1, {0x000000, 0xFFFFFF}};
+    const ui::Pixels wide = ui::ScaleSmoothly(blackWhite, 4, 1);
+    ASSERT_EQ(wide.Values.size(), 4u);
+    EXPECT_EQ(wide.Values.front(), 0x000000u);
+    EXPECT_EQ(wide.Values.back(), 0xFFFFFFu);
+    for (size_t i = 1; i < wide.Values.size(); ++i) {
+        EXPECT_LT(wide.Values[i - 1] & 0xFF, wide.Values[i] & 0xFF) << "no repeated pixels";
+    }
+    const ui::Pixels stripes{4, 1, {0x000000, 0xFFFFFF, 0x000000, 0xFFFFFF}};
+    for (const uint32_t value : ui::ScaleSmoothly(stripes, 2, 1).Values) {
+        for (const int shift : {0, 8, 16}) {
+            EXPECT_GT((value >> shift) & 0xFF, 64u) << "grey, not one of the stripes";
+            EXPECT_LT((value >> shift) & 0xFF, 192u);
+        }
+    }
+}

@@ -1,0 +1,140 @@
+#include "ReaderFixture.h"
+
+#include "ReaderLayout.h"
+
+#include <richedit.h>
+
+namespace {
+
+const std::u8string Poem = u8"[五言绝句]\r\n<静夜思>\r\n(李白)\r\n床前明月光，\r\n疑是地上霜。\r\n"
+                           u8"//作者：李白//\r\n";
+
+class PageCopy : public ReaderFixture {
+protected:
+    void SetUp() override {
+        StartWithUtf8(Poem);
+        PutOnClipboard(u"before");
+    }
+    HWND Page() const { return ReaderControl(RichText1); }
+    CHARRANGE Selection() const {
+        CHARRANGE range{};
+        SendMessageW(Page(), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+        return range;
+    }
+    // In the control's own count, where a line break is one character.
+    long PageLength() const {
+        GETTEXTLENGTHEX length{GTL_NUMCHARS | GTL_PRECISE, 1200};
+        return static_cast<long>(
+            SendMessageW(Page(), EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0));
+    }
+
+    static void PutOnClipboard(const std::u16string& text) {
+        ASSERT_TRUE(OpenClipboard(nullptr));
+        EmptyClipboard();
+        const size_t bytes = (text.size() + 1) * sizeof(char16_t);
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+        memcpy(GlobalLock(memory), text.c_str(), bytes);
+        GlobalUnlock(memory);
+        SetClipboardData(CF_UNICODETEXT, memory);
+        CloseClipboard();
+    }
+    static std::u16string ClipboardText() {
+        if (!OpenClipboard(nullptr)) {
+            return u"(clipboard busy)";
+        }
+        std::u16string text;
+        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+            text = static_cast<const char16_t*>(GlobalLock(data));
+            GlobalUnlock(data);
+        }
+        CloseClipboard();
+        return text;
+    }
+};
+
+// Presses a key with Ctrl held down.
+void PressWithCtrl(UINT key) {
+    BYTE keys[256]{};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] |= 0x80;
+    keys[VK_LCONTROL] |= 0x80;
+    SetKeyboardState(keys);
+    PressKey(key);
+    keys[VK_CONTROL] &= 0x7F;
+    keys[VK_LCONTROL] &= 0x7F;
+    SetKeyboardState(keys);
+}
+
+// What the context menu showed, and the keys to press in it before it closes.
+struct MenuVisit {
+    std::vector<std::u16string> Items;
+    std::vector<bool> Greyed;
+    std::vector<UINT> Keys;
+};
+MenuVisit* visit = nullptr;
+
+void CALLBACK InspectMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND menuWindow = FindWindowW(L"#32768", nullptr);
+    if (menuWindow == nullptr || !IsWindowVisible(menuWindow)) {
+        return; // not open yet; a menu that never opens is seen by the test as empty
+    }
+    KillTimer(nullptr, timer);
+    auto menu = reinterpret_cast<HMENU>(SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        wchar_t text[64]{};
+        GetMenuStringW(menu, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
+        visit->Items.push_back(reinterpret_cast<const char16_t*>(text));
+        visit->Greyed.push_back((GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) &
+                                 (MF_GRAYED | MF_DISABLED)) != 0);
+    }
+    for (const UINT key : visit->Keys) { // typed on the keyboard, as the menu expects them
+        INPUT press[2]{};
+        press[0].type = press[1].type = INPUT_KEYBOARD;
+        press[0].ki.wVk = press[1].ki.wVk = static_cast<WORD>(key);
+        press[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        SendInput(2, press, sizeof(INPUT));
+    }
+}
+
+// Right-clicks the page and, while its menu is open, presses `keys` in it.
+MenuVisit RightClickPage(HWND page, std::vector<UINT> keys) {
+    MenuVisit seen;
+    seen.Keys = std::move(keys);
+    seen.Keys.push_back(VK_ESCAPE); // closes the menu if the keys chose nothing
+    visit = &seen;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, InspectMenu);
+    const LPARAM at = MAKELPARAM(40, 20);
+    SendMessageW(page, WM_RBUTTONDOWN, MK_RBUTTON, at);
+    SendMessageW(page, WM_RBUTTONUP, 0, at);
+    PumpMessages();
+    KillTimer(nullptr, timer);
+    visit = nullptr;
+    return seen;
+}
+
+} // namespace
+
+TEST_F(PageCopy, CtrlACtrlCCopyTheWholePageAsUnicodeTextWithCrLf) {
+    SetFocus(Page());
+    PressWithCtrl('A');
+    EXPECT_EQ(Selection().cpMin, 0);
+    EXPECT_GE(Selection().cpMax, PageLength()) << "the whole page, perhaps with its final mark";
+    PressWithCtrl('C');
+    EXPECT_EQ(ClipboardText(), PageText());
+    EXPECT_EQ(ClipboardText().substr(0, 7), Utf16(u8"静夜思\r\n李白"));
+}
+
+TEST_F(PageCopy, ContextMenuOffersCopyOnlyWithASelectionAndSelectAll) {
+    SendMessageW(Page(), EM_SETSEL, 0, 0);
+    const MenuVisit empty = RightClickPage(Page(), {VK_DOWN, VK_DOWN, VK_RETURN});
+    ASSERT_EQ(empty.Items, (std::vector<std::u16string>{u"复制", u"全选"}));
+    EXPECT_EQ(empty.Greyed, (std::vector<bool>{true, false}));
+    EXPECT_EQ(Selection().cpMin, 0);
+    EXPECT_GE(Selection().cpMax, PageLength()) << "全选 selected the whole page";
+    EXPECT_EQ(ClipboardText(), u"before");
+
+    SendMessageW(Page(), EM_SETSEL, 0, 6); // the title, its line break and the author
+    const MenuVisit selected = RightClickPage(Page(), {VK_DOWN, VK_RETURN});
+    EXPECT_EQ(selected.Greyed, (std::vector<bool>{false, false}));
+    EXPECT_EQ(ClipboardText(), Utf16(u8"静夜思\r\n李白"));
+}
