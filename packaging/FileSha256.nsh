@@ -32,7 +32,7 @@ Function ${PREFIX}FileSha256
     System::Alloc 65536
     Pop $4
     sha256_read:
-        System::Call 'kernel32::ReadFile(p r3, p r4, i 65536, *i 0 .r5, p 0) i .r0'
+        System::Call 'kernel32::ReadFile(p r3, p r4, i 65536, *i .r5, p 0) i .r0'
         IntCmp $0 0 sha256_close
         IntCmp $5 0 sha256_finish
         System::Call 'advapi32::CryptHashData(p r2, p r4, i r5, i 0) i .r0'

@@ -110,7 +110,9 @@ Section Uninstall
         ${EndIf}
     ${EndIf}
     Delete "$INSTDIR\uninstall.exe"
-    ; Only an empty folder goes: anything of the user's keeps it.
+    ; Only an empty folder goes: anything of the user's keeps it. A folder that is the current
+    ; one cannot be removed on Windows.
+    SetOutPath "$TEMP"
     RMDir "$INSTDIR"
     Delete "${SHORTCUT}"
     DeleteRegKey HKCU "${UNINSTALL_KEY}"
