@@ -49,8 +49,12 @@ stage_gui_tests() {
     # pipe open (see the log afterwards).
     local version rc=0 failed=0
     for version in win7 win10; do
-        env -u DISPLAY wine winecfg -v "$version" && wineserver -w
-        echo "-- GUI tests with Wine reporting $(wine cmd /c ver 2>/dev/null | tr -d '\r' | grep .)"
+        # The Wine server must be gone before the tests: one started without a display
+        # would keep a desktop that cannot show their windows.
+        env -u DISPLAY wine winecfg -v "$version"
+        echo "-- GUI tests with Wine reporting" \
+            "$(env -u DISPLAY wine cmd /c ver 2>/dev/null | tr -d '\r' | grep .)"
+        wineserver -w
         local err_log=$root/build/windows/gui-tests-$version-stderr.log
         rc=0
         (cd build/windows && with_display timeout --kill-after=10 "$gui_timeout" \
