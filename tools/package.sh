@@ -51,6 +51,9 @@ windows_text() { # SOURCE TARGET BOM(0|1)
 # strip would stamp the time here; 0, as the linker leaves it, keeps the header free of one.
 SOURCE_DATE_EPOCH=0 i686-w64-mingw32-strip -o "$files/TangReader.exe" "$build_dir/TangReader.exe"
 cp -- "$root/data/ts.txt" "$files/ts.txt"
+# README.txt, not 说明.txt: Windows' own unzip (Explorer, up to Windows 10) ignores the zip's
+# UTF-8 name flag and reads names in the OEM code page, so a Chinese name would arrive garbled
+# everywhere but on some Chinese systems. Every name in the zip stays ASCII.
 windows_text "$root/packaging/README.txt" "$files/README.txt" 1
 windows_text "$root/LICENSE" "$files/LICENSE.txt" 1
 windows_text "$root/data/LICENSE-chinese-poetry.txt" "$files/LICENSE-chinese-poetry.txt" 0
