@@ -15,6 +15,8 @@ packages=(
     wine wine32:i386 fonts-wine fonts-arphic-uming fonts-arphic-ukai
     # A display for headless runs, a usability probe for $DISPLAY, screenshots.
     xvfb x11-utils imagemagick
+    # The release packages: the installer (NSIS) and the reproducible zip (python3).
+    nsis python3
 )
 
 if ! command -v dpkg-query >/dev/null 2>&1 || ! command -v apt-get >/dev/null 2>&1; then

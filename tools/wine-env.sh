@@ -11,7 +11,7 @@ _tang_root=$(cd -- "$(dirname -- "${BASH_SOURCE[0]}")/.." && pwd)
 
 # A private 32-bit prefix inside the build tree, quiet, and without the Mono and
 # Gecko add-ons (they cannot be downloaded here, and Wine would ask for them).
-export WINEPREFIX="$_tang_root/build/wineprefix"
+export WINEPREFIX="${TANG_WINEPREFIX:-$_tang_root/build/wineprefix}"
 export WINEARCH=win32
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="

@@ -23,8 +23,12 @@ std::filesystem::path ProgramFolder() {
     return std::filesystem::path(path).parent_path();
 }
 
-// Later DLL loads look only in the system folder, never beside the program.
+// Later DLL loads by bare name look only in the system folder, never beside the program or in
+// the current folder. Windows 7 and Vista without update KB2533623 lack
+// SetDefaultDllDirectories; there the current folder at least leaves the search order, and the
+// program's own loads name the system folder (LoadSystemLibrary).
 void LoadLibrariesFromSystemFolderOnly() {
+    SetDllDirectoryW(L"");
     using SetDirectoriesFunction = BOOL(WINAPI*)(DWORD);
     const FARPROC found =
         GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");

@@ -1,6 +1,7 @@
 #include "PageBox.h"
 
 #include "PageCopy.h"
+#include "SystemLibrary.h"
 #include "UniqueHandle.h"
 
 #include <commctrl.h>
@@ -23,11 +24,11 @@ LRESULT CALLBACK LeaveTabToDialog(HWND window, UINT message, WPARAM wParam, LPAR
 const wchar_t* PageBox::WindowClass() {
     static ui::UniqueModule library;
     static const wchar_t* className = [] {
-        library.reset(LoadLibraryExW(L"msftedit.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
+        library.reset(ui::LoadSystemLibrary(L"msftedit.dll"));
         if (library) {
             return MSFTEDIT_CLASS;
         }
-        library.reset(LoadLibraryExW(L"riched20.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
+        library.reset(ui::LoadSystemLibrary(L"riched20.dll"));
         return RICHEDIT_CLASSW;
     }();
     return className;

@@ -1,0 +1,77 @@
+#include "SystemLibrary.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+struct LoadCall {
+    std::wstring Name;
+    DWORD Flags;
+};
+
+// What the stand-in loader was asked, and how it answers the search flag.
+std::vector<LoadCall> calls;
+DWORD errorForSearchFlag = ERROR_SUCCESS;
+const auto fakeModule = reinterpret_cast<HMODULE>(0x10000);
+
+HMODULE WINAPI FakeLoader(LPCWSTR name, HANDLE, DWORD flags) {
+    calls.push_back({name, flags});
+    if ((flags & LOAD_LIBRARY_SEARCH_SYSTEM32) != 0 && errorForSearchFlag != ERROR_SUCCESS) {
+        SetLastError(errorForSearchFlag);
+        return nullptr;
+    }
+    return fakeModule;
+}
+
+std::wstring SystemFolderFile(const wchar_t* name) {
+    wchar_t folder[MAX_PATH]{};
+    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+    return std::wstring(folder, length) + L"\\" + name;
+}
+
+class SystemLibraryTest : public testing::Test {
+protected:
+    void SetUp() override {
+        calls.clear();
+        errorForSearchFlag = ERROR_SUCCESS;
+    }
+};
+
+TEST_F(SystemLibraryTest, UsesTheSearchFlagWhereWindowsKnowsIt) {
+    EXPECT_EQ(ui::LoadSystemLibrary(L"msftedit.dll", FakeLoader), fakeModule);
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0].Name, L"msftedit.dll");
+    EXPECT_EQ(calls[0].Flags, static_cast<DWORD>(LOAD_LIBRARY_SEARCH_SYSTEM32));
+}
+
+// Windows 7 and Vista without KB2533623: the flag is refused, the full path is used instead,
+// and the DLL's own dependencies are looked for beside it, in the system folder.
+TEST_F(SystemLibraryTest, LoadsByFullSystemPathWhereTheFlagIsRefused) {
+    errorForSearchFlag = ERROR_INVALID_PARAMETER;
+    EXPECT_EQ(ui::LoadSystemLibrary(L"riched20.dll", FakeLoader), fakeModule);
+    ASSERT_EQ(calls.size(), 2u);
+    EXPECT_EQ(calls[1].Name, SystemFolderFile(L"riched20.dll"));
+    EXPECT_EQ(calls[1].Flags, static_cast<DWORD>(LOAD_WITH_ALTERED_SEARCH_PATH));
+}
+
+// Any other failure means the DLL is not in the system folder: no second try elsewhere.
+TEST_F(SystemLibraryTest, DoesNotSearchElsewhereWhenTheSystemCopyIsMissing) {
+    errorForSearchFlag = ERROR_MOD_NOT_FOUND;
+    EXPECT_EQ(ui::LoadSystemLibrary(L"msftedit.dll", FakeLoader), nullptr);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_MOD_NOT_FOUND));
+    EXPECT_EQ(calls.size(), 1u);
+}
+
+TEST_F(SystemLibraryTest, LoadsTheRealRichEditLibrary) {
+    const HMODULE library = ui::LoadSystemLibrary(L"riched20.dll");
+    ASSERT_NE(library, nullptr);
+    wchar_t path[MAX_PATH]{};
+    GetModuleFileNameW(library, path, MAX_PATH);
+    EXPECT_EQ(_wcsicmp(path, SystemFolderFile(L"riched20.dll").c_str()), 0) << path;
+    FreeLibrary(library);
+}
+
+} // namespace
