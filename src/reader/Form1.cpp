@@ -2,6 +2,7 @@
 
 #include "Controls.h"
 #include "Form2.h"
+#include "FullListMessage.h"
 #include "MessageBox.h"
 #include "PageText.h"
 #include "ProgramTexts.h"
@@ -67,8 +68,14 @@ void Form1::FillPoemList() {
         characters += record.Title.size() + record.Author.size() + 12;
     }
     list.ReserveItems(module_.Tangs.size(), characters);
-    for (size_t i = 0; i < module_.Tangs.size(); ++i) {
-        list.AddItem(PoemListEntry(static_cast<int16_t>(i), module_.Tangs[i]));
+    size_t listed = 0;
+    while (listed < module_.Tangs.size() &&
+           list.AddItem(PoemListEntry(static_cast<int16_t>(listed), module_.Tangs[listed])) >= 0) {
+        ++listed;
+    }
+    if (listed < module_.Tangs.size()) { // the list is full: said along with the load's news
+        loadMessage_ += loadMessage_.empty() ? u"" : u"\r\n\r\n";
+        loadMessage_ += PoemListFullMessage(listed, module_.Tangs.size());
     }
 }
 
