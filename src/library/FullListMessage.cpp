@@ -26,3 +26,17 @@ std::u16string ResultListFullMessage(size_t listed, size_t total) {
     return u"查询结果列表已满：找到 " + ToDecimal(total) + u" 首唐诗，" +
            ListedAndNot(listed, total) + u"。请缩小查询范围。";
 }
+
+std::u16string PickListsFullMessage(size_t formsNotListed, size_t authorsNotListed) {
+    std::u16string message;
+    if (formsNotListed > 0) {
+        message = u"格律列表已满，有 " + ToDecimal(formsNotListed) +
+                  u" 个格律没有列出，可在格律框中直接输入后查询。";
+    }
+    if (authorsNotListed > 0) {
+        message += message.empty() ? u"" : u"\r\n\r\n";
+        message += u"作者列表已满，有 " + ToDecimal(authorsNotListed) +
+                   u" 位作者没有列出，可在作者框中直接输入后查询。";
+    }
+    return message;
+}

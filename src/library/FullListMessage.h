@@ -7,3 +7,7 @@
 // (the system refuses entries once a list's storage is full).
 std::u16string PoemListFullMessage(size_t listed, size_t total);
 std::u16string ResultListFullMessage(size_t listed, size_t total);
+
+// The search window's pick lists: how many metrical forms and authors they could not take, or
+// the empty text when they took everything.
+std::u16string PickListsFullMessage(size_t formsNotListed, size_t authorsNotListed);

@@ -127,6 +127,14 @@ for n in 50000 500000; do
         { crlf '<T>' '(A)' 'V' '//N//'; printf '<'; repeat 静 "$n" | gbk; crlf '>' '(B)' 'W' '//M//'; } >"$d/ts.txt"
 done
 d=$(new_case poem-of-30000-lines) && { crlf '<T>' '(A)'; printf '床前明月光\r\n%.0s' $(seq 30000) | gbk; crlf '//N//'; } >"$d/ts.txt"
+d=$(new_case page-at-every-limit) && {
+    long() { repeat 静 5000 | gbk; }
+    printf '<'; long; crlf '>'; printf '('; long; crlf ')'
+    for _ in 1 2 3 4 5 6; do long; crlf ''; done
+    printf '//'; long; crlf ''
+    for _ in 1 2 3 4 5 6; do long; crlf ''; done
+    crlf 'end//'
+} >"$d/ts.txt"
 d=$(new_case over-2-gb) && crlf '<T>' '(A)' 'V' '//N//' >"$d/ts.txt" && truncate -s 2200M "$d/ts.txt"
 
 # What each case must show beyond surviving.
@@ -174,6 +182,10 @@ check_poem-of-30000-lines() {
     expect "message" "$(seen poem-of-30000-lines message)" "唐诗文件中有 27143 行没有读入：一首唐诗的诗句或注释最多读入 20000 字，其余以“…”标出。"
     expect "last verse" "$(page poem-of-30000-lines 1 2861)" "…"
 }
+check_page-at-every-limit() {
+    expect "message" "$(seen page-at-every-limit message)" "唐诗文件中有 10 行超过 4000 字，只读入了每行的前 4000 字，截断处以“…”标出。||唐诗文件中有 6 行没有读入：一首唐诗的诗句或注释最多读入 20000 字，其余以“…”标出。"
+    expect "page lines" "$(page page-at-every-limit 1 | wc -l)" 14
+}
 check_over-2-gb() {
     expect "message" "$(seen over-2-gb message | awk -F '[|][|]' '{print $2}')" "文件太大，无法读入：唐诗文件最大只能有 2 GB（2147483647 字节）。"
     expect "entries" "$(seen over-2-gb entries)" 0
@@ -202,6 +214,7 @@ run_case line-of-1000000-characters cut
 run_case second-title-of-50000-characters cut next
 run_case second-title-of-500000-characters cut next
 run_case poem-of-30000-lines left-out
+run_case page-at-every-limit cut
 run_case over-2-gb too-large
 
 echo "bad-input runs: $passed passed, $failed failed"

@@ -1,8 +1,10 @@
 // Lists that refuse entries once their storage is full: the poem list and the result list stop
 // cleanly and the user is told how many poems are not listed.
 #include "AnthologyGenerator.h"
+#include "AnthologyText.h"
 #include "MessageBoxCatcher.h"
 #include "ReaderFixture.h"
+#include "RecordingSink.h"
 
 #include "Controls.h"
 #include "ReaderLayout.h"
@@ -39,17 +41,26 @@ void MakeRefusing(HWND list, bool failItemData = false) {
     SetWindowSubclass(list, RefuseWhenFull, RefusingId, failItemData ? 1 : 0);
 }
 
-// Makes the reader's poem list refusing as soon as it is created, before it is filled.
-HHOOK poemListHook = nullptr;
+// Makes the lists with these control identifiers refusing as soon as they are created, before
+// the loader or the reader fills them.
+HHOOK creationHook = nullptr;
+std::vector<int> refusingLists;
 LRESULT CALLBACK OnCreate(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HCBT_CREATEWND) {
         const auto* create = reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs;
-        if ((create->style & WS_CHILD) != 0 &&
-            create->hMenu == reinterpret_cast<HMENU>(static_cast<INT_PTR>(cboTang))) {
-            MakeRefusing(reinterpret_cast<HWND>(wParam));
+        for (const int id : refusingLists) {
+            if ((create->style & WS_CHILD) != 0 &&
+                create->hMenu == reinterpret_cast<HMENU>(static_cast<INT_PTR>(id))) {
+                MakeRefusing(reinterpret_cast<HWND>(wParam));
+            }
         }
     }
-    return CallNextHookEx(poemListHook, code, wParam, lParam);
+    return CallNextHookEx(creationHook, code, wParam, lParam);
+}
+
+std::u16string Decimal(size_t number) {
+    const std::string digits = std::to_string(number);
+    return std::u16string(digits.begin(), digits.end());
 }
 
 std::string Anthology() {
@@ -61,11 +72,15 @@ std::string Anthology() {
 class FullList : public ReaderFixture {
 protected:
     void TearDown() override {
-        if (poemListHook != nullptr) {
-            UnhookWindowsHookEx(poemListHook);
-            poemListHook = nullptr;
+        if (creationHook != nullptr) {
+            UnhookWindowsHookEx(creationHook);
+            creationHook = nullptr;
         }
         ReaderFixture::TearDown();
+    }
+    void RefuseFromCreation(std::vector<int> ids) {
+        refusingLists = std::move(ids);
+        creationHook = SetWindowsHookExW(WH_CBT, OnCreate, nullptr, GetCurrentThreadId());
     }
     std::vector<int32_t> ResultIndexes() {
         const ui::ListBox list = reader->SearchWindow().Results();
@@ -81,7 +96,7 @@ protected:
 
 TEST_F(FullList, PoemListStopsWhenFullAndSaysHowManyPoemsAreNotListed) {
     MessageBoxCatcher catcher;
-    poemListHook = SetWindowsHookExW(WH_CBT, OnCreate, nullptr, GetCurrentThreadId());
+    RefuseFromCreation({cboTang});
     const std::string bytes = Anthology();
     Start(&bytes);
     const ui::ComboBox list(ReaderControl(cboTang));
@@ -128,4 +143,29 @@ TEST_F(FullList, ResultEntryWhoseIndexCannotBeAttachedIsNotListed) {
     EXPECT_EQ(ResultIndexes(), (std::vector<int32_t>{0, 1, 2, 3}));
     ASSERT_EQ(catcher.Boxes().size(), 1u);
     EXPECT_NE(catcher.Boxes()[0].Text.find(u"只列出了前 4 首"), std::u16string::npos);
+}
+
+TEST_F(FullList, PickListsTakeWhatTheyCanAndTheUserIsToldWhatIsMissing) {
+    const std::string bytes = Anthology();
+    std::vector<TangRecord> tangs;
+    RecordingSink reported;
+    ParseTangs(DecodeAnthologyBytes(bytes), tangs, reported);
+    const size_t formsLeft = reported.Rhymes.size() - (Capacity - 1); // "不限定" is listed first
+    const size_t authorsLeft = reported.Authors.size() - (Capacity - 1);
+    ASSERT_GT(reported.Rhymes.size(), static_cast<size_t>(Capacity));
+    ASSERT_GT(reported.Authors.size(), static_cast<size_t>(Capacity));
+
+    MessageBoxCatcher catcher;
+    RefuseFromCreation({cboRhyme, cboAuthor});
+    Start(&bytes);
+    Form2& search = reader->SearchWindow();
+    EXPECT_EQ(search.Rhymes().ListCount(), Capacity);
+    EXPECT_EQ(search.Authors().ListCount(), Capacity);
+    EXPECT_EQ(search.Authors().List(Capacity - 1), reported.Authors[Capacity - 2]);
+    ASSERT_EQ(catcher.Boxes().size(), 1u);
+    EXPECT_EQ(catcher.Boxes()[0].Text,
+              u"格律列表已满，有 " + Decimal(formsLeft) +
+                  u" 个格律没有列出，可在格律框中直接输入后查询。\r\n\r\n作者列表已满，有 " +
+                  Decimal(authorsLeft) + u" 位作者没有列出，可在作者框中直接输入后查询。");
+    EXPECT_EQ(shared.Tangs.size(), static_cast<size_t>(Poems)) << "the anthology loads whole";
 }
