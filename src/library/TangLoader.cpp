@@ -34,7 +34,7 @@ std::u16string_view StripSpaces(std::u16string_view line) {
 
 // The units from `start` to `end`, narrowed so that a character outside the Basic Multilingual
 // Plane is either kept whole or dropped whole, never split into a lone half.
-std::u16string_view WholeCharacters(std::u16string_view line, size_t start, size_t end) {
+inline std::u16string_view WholeCharacters(std::u16string_view line, size_t start, size_t end) {
     if (start > 0 && start < line.size() && IsLowSurrogate(line[start]) &&
         IsHighSurrogate(line[start - 1])) {
         ++start;
@@ -43,7 +43,8 @@ std::u16string_view WholeCharacters(std::u16string_view line, size_t start, size
         IsHighSurrogate(line[end - 1])) {
         --end;
     }
-    return start < end ? line.substr(start, end - start) : std::u16string_view{};
+    return start < end ? std::u16string_view(line.data() + start, end - start)
+                       : std::u16string_view{};
 }
 
 // `count` characters from the 1-based position `first`; a count below one, or a start beyond
@@ -86,13 +87,6 @@ Piece Clip(std::u16string_view text) {
     return {WholeCharacters(text, 0, static_cast<size_t>(MaxLineLength)), true};
 }
 
-std::u16string Stored(const Piece& piece) {
-    std::u16string text;
-    text.reserve(piece.Size());
-    piece.AppendTo(text);
-    return text;
-}
-
 // Lines collected for a field and joined once, when the field is stored: until then they stay
 // where they are in the anthology's text, so each character is copied only once. A field takes
 // at most MaxFieldLength units; the lines beyond are left out and an ellipsis line stands in
@@ -105,7 +99,10 @@ public:
             full_ = true;
             return false;
         }
-        lines_.push_back(line);
+        if (line.Cut) { // rare: kept apart, so that the common line costs no more than a view
+            cutLines_.push_back(lines_.size());
+        }
+        lines_.push_back(line.Text);
         size_ += line.Size() + CrLf.size();
         return true;
     }
@@ -119,9 +116,20 @@ public:
             (full_ || size_ + tail.Size() > static_cast<size_t>(MaxFieldLength));
         field.clear();
         field.reserve(size_ + tail.Size() + CrLf.size() + 1);
-        for (const Piece& line : lines_) {
-            line.AppendTo(field);
-            field.append(CrLf);
+        if (cutLines_.empty()) {
+            for (const std::u16string_view line : lines_) {
+                field.append(line).append(CrLf);
+            }
+        } else {
+            size_t nextCut = 0;
+            for (size_t i = 0; i < lines_.size(); ++i) {
+                field.append(lines_[i]);
+                if (nextCut < cutLines_.size() && cutLines_[nextCut] == i) {
+                    field += Ellipsis;
+                    ++nextCut;
+                }
+                field.append(CrLf);
+            }
         }
         if (full_ || tailLeftOut) {
             field.append(1, Ellipsis).append(CrLf);
@@ -129,13 +137,15 @@ public:
             tail.AppendTo(field);
         }
         lines_.clear();
+        cutLines_.clear();
         size_ = 0;
         full_ = false;
         return tailLeftOut;
     }
 
 private:
-    std::vector<Piece> lines_;
+    std::vector<std::u16string_view> lines_;
+    std::vector<size_t> cutLines_; // positions in lines_ of the lines that were cut
     size_t size_ = 0;
     bool full_ = false;
 };
@@ -177,10 +187,13 @@ private:
     TangRecord* Current() { return tangs_.empty() ? nullptr : &tangs_.back(); }
 
     // The line's text for a one-line field, cut if it is too long.
-    std::u16string OneLineField(std::u16string_view text) {
+    void SetOneLineField(std::u16string& field, std::u16string_view text) {
         const Piece piece = Clip(text);
-        long_.Cut += piece.Cut ? 1 : 0;
-        return Stored(piece);
+        field.assign(piece.Text);
+        if (piece.Cut) {
+            field += Ellipsis;
+            ++long_.Cut;
+        }
     }
 
     void Collect(PendingLines& lines, std::u16string_view text) {
@@ -203,8 +216,9 @@ private:
 
     void Heading(std::u16string_view line) {
         const size_t bracket = line.find(u']');
-        heading_ = OneLineField(bracket == std::u16string_view::npos ? line.substr(1)
-                                                                     : line.substr(1, bracket - 1));
+        SetOneLineField(heading_, bracket == std::u16string_view::npos
+                                      ? line.substr(1)
+                                      : line.substr(1, bracket - 1));
         sink_.AddRhyme(heading_);
     }
 
@@ -216,7 +230,7 @@ private:
         }
         TangRecord& record = tangs_.emplace_back();
         record.Rhyme = heading_;
-        record.Title = OneLineField(Mid(line, 2, static_cast<ptrdiff_t>(line.size()) - 2));
+        SetOneLineField(record.Title, Mid(line, 2, static_cast<ptrdiff_t>(line.size()) - 2));
     }
 
     void Author(std::u16string_view line) {
@@ -224,7 +238,7 @@ private:
         if (record == nullptr) {
             return;
         }
-        record->Author = OneLineField(Mid(line, 2, static_cast<ptrdiff_t>(line.size()) - 2));
+        SetOneLineField(record->Author, Mid(line, 2, static_cast<ptrdiff_t>(line.size()) - 2));
         sink_.AddAuthor(record->Author);
     }
 
