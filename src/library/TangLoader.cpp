@@ -1,15 +1,11 @@
 #include "TangLoader.h"
 
-#include "AnthologyText.h"
-#include "FileBytes.h"
 #include "LineEnds.h"
 #include "Module1.h"
-#include "ProgramTexts.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <new>
 #include <string>
 
 namespace {
@@ -303,30 +299,4 @@ int ParseTangs(std::u16string_view text, std::vector<TangRecord>& tangs, TangSin
         *longLines = parser.Long();
     }
     return parser.PoemsLeftOut();
-}
-
-LoadResult LoadTangsFile(const std::filesystem::path& path, std::vector<TangRecord>& tangs,
-                         TangSink& sink) {
-    LoadResult result;
-    result.Path = path.u16string();
-    try {
-        std::u16string text;
-        {
-            FileBytes file = ReadFileBytes(path);
-            if (!file.Read) {
-                result.Failure = std::move(file.Failure);
-                return result;
-            }
-            text = DecodeAnthologyBytes(file.Bytes);
-        } // the raw bytes are released before the table is built
-        result.FileRead = true;
-        result.PoemsLeftOut = ParseTangs(text, tangs, sink, &result.Long);
-    } catch (const std::bad_alloc&) {
-        tangs = std::vector<TangRecord>();
-        result.FileRead = false;
-        result.PoemsLeftOut = 0;
-        result.Long = {};
-        result.Failure = texts::OutOfMemoryReason;
-    }
-    return result;
 }
