@@ -3,6 +3,7 @@
 // restatement of the line rules, and the properties the rest of the program relies on.
 #include "AnthologyText.h"
 #include "CodePage936.h"
+#include "EncodingDetection.h"
 #include "Module1.h"
 #include "TangLoader.h"
 
@@ -89,11 +90,13 @@ std::u16string DecodeGbkModel(std::string_view bytes) {
 }
 
 void CheckDecoding(std::string_view bytes, const std::u16string& text) {
-    const bool utf8 = bytes.starts_with("\xEF\xBB\xBF");
-    const size_t payload = utf8 ? bytes.size() - 3 : bytes.size();
-    Require(text.size() <= payload, "more UTF-16 units than bytes");
-    Require(static_cast<size_t>(std::count(text.begin(), text.end(), u'\n')) ==
-                static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')),
+    const AnthologyEncoding encoding = DetectAnthologyEncoding(bytes);
+    const bool utf16 =
+        encoding == AnthologyEncoding::Utf16Le || encoding == AnthologyEncoding::Utf16Be;
+    const size_t payload = bytes.size() - ByteOrderMarkLength(encoding);
+    Require(text.size() <= (utf16 ? (payload + 1) / 2 : payload), "more UTF-16 units than bytes");
+    Require(utf16 || static_cast<size_t>(std::count(text.begin(), text.end(), u'\n')) ==
+                         static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')),
             "a line feed was lost or made up");
     for (size_t i = 0; i < text.size(); ++i) {
         const char16_t unit = text[i];
@@ -105,7 +108,7 @@ void CheckDecoding(std::string_view bytes, const std::u16string& text) {
             Require(unit < 0xDC00 || unit > 0xDFFF, "low surrogate without its high half");
         }
     }
-    if (!utf8) {
+    if (encoding == AnthologyEncoding::Gbk) {
         Require(text == DecodeGbkModel(bytes), "GBK decoding differs from the model");
     }
 }
@@ -155,26 +158,74 @@ Parsed Parse(std::u16string_view text) {
     return parsed;
 }
 
-std::u16string_view Inner(std::u16string_view line) {
-    return line.size() >= 3 ? line.substr(1, line.size() - 2) : std::u16string_view{};
+bool IsHigh(char16_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
 }
+bool IsLow(char16_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
+// A text taken from a line by dropping units at its ends drops whole characters.
+std::u16string_view Whole(std::u16string_view text, bool cutAtStart, bool cutAtEnd) {
+    if (cutAtStart && !text.empty() && IsLow(text.front())) {
+        text.remove_prefix(1);
+    }
+    if (cutAtEnd && !text.empty() && IsHigh(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+std::u16string_view Inner(std::u16string_view line) {
+    return line.size() >= 3 ? Whole(line.substr(1, line.size() - 2), false, true)
+                            : std::u16string_view{};
+}
+
+// At most MaxLineLength units of a line's text, then an ellipsis if it was longer.
+std::u16string Fit(std::u16string_view text) {
+    if (text.size() <= static_cast<size_t>(MaxLineLength)) {
+        return std::u16string(text);
+    }
+    return std::u16string(Whole(text.substr(0, MaxLineLength), false, true)) + u"…";
+}
+
+// The lines of a verse or notes field, each with CR LF, while they fit into MaxFieldLength.
+struct FieldModel {
+    std::u16string Text;
+    bool Full = false;
+
+    void Add(std::u16string_view line) {
+        const std::u16string fitted = Fit(line);
+        if (Full || Text.size() + fitted.size() + 2 > static_cast<size_t>(MaxFieldLength)) {
+            Full = true;
+        } else {
+            Text.append(fitted).append(CrLf);
+        }
+    }
+    bool Empty() const { return Text.empty(); }
+    std::u16string Take(std::u16string_view tail = {}) {
+        const std::u16string fitted = Fit(tail);
+        Full = Full ||
+               (!tail.empty() && Text.size() + fitted.size() > static_cast<size_t>(MaxFieldLength));
+        std::u16string field = Full ? Text + u"…\r\n" : Text + fitted;
+        Text.clear();
+        Full = false;
+        return field;
+    }
+};
 
 // The line rules of ts.txt, stated as plainly as possible.
 Parsed ParseModel(std::u16string_view text) {
     Parsed model;
     std::u16string heading;
-    std::u16string verses;
-    std::u16string notes;
+    FieldModel verses;
+    FieldModel notes;
     bool full = false;
     size_t lineStart = 0;
     while (lineStart < text.size()) {
-        const size_t lf = text.find(u'\n', lineStart);
-        const size_t lineEnd = lf == std::u16string_view::npos ? text.size() : lf;
+        const size_t lineEnd = std::min(text.find_first_of(u"\r\n", lineStart), text.size());
         std::u16string_view line = text.substr(lineStart, lineEnd - lineStart);
-        lineStart = lf == std::u16string_view::npos ? text.size() : lf + 1;
-        if (line.ends_with(u'\r')) {
-            line.remove_suffix(1);
-        }
+        lineStart = text.substr(lineEnd).starts_with(CrLf) ? lineEnd + 2 : lineEnd + 1;
         while (line.starts_with(u' ')) {
             line.remove_prefix(1);
         }
@@ -187,7 +238,7 @@ Parsed ParseModel(std::u16string_view text) {
             continue;
         }
         if (kind == u'[') {
-            heading = line.substr(1, line.find(u']') - 1);
+            heading = Fit(line.substr(1, line.find(u']') - 1));
             model.Calls.Rhymes.push_back(heading);
             continue;
         }
@@ -196,7 +247,7 @@ Parsed ParseModel(std::u16string_view text) {
                 full = true;
                 model.LeftOut = 1;
             } else {
-                model.Tangs.push_back({heading, std::u16string(Inner(line)), u"", u"", u""});
+                model.Tangs.push_back({heading, Fit(Inner(line)), u"", u"", u""});
             }
             continue;
         }
@@ -205,32 +256,28 @@ Parsed ParseModel(std::u16string_view text) {
         }
         TangRecord& record = model.Tangs.back();
         if (kind == u'(') {
-            record.Author = Inner(line);
+            record.Author = Fit(Inner(line));
             model.Calls.Authors.push_back(record.Author);
         } else if (kind == u'/') {
             if (record.Content.empty()) {
-                record.Content = verses;
-                verses.clear();
+                record.Content = verses.Take();
             }
-            if (!notes.empty()) {
-                record.Notes = notes;
-                notes.clear();
+            if (!notes.Empty()) {
+                record.Notes = notes.Take();
             } else if (line.ends_with(u"//")) {
-                record.Notes = std::u16string(line.size() >= 4 ? line.substr(2, line.size() - 4)
-                                                               : std::u16string_view{}) +
-                               std::u16string(CrLf);
+                notes.Add(line.size() >= 4 ? Whole(line.substr(2, line.size() - 4), true, true)
+                                           : std::u16string_view{});
+                record.Notes = notes.Take();
             } else {
-                notes = std::u16string(line.size() > 2 ? line.substr(2) : std::u16string_view{}) +
-                        std::u16string(CrLf);
+                notes.Add(line.size() > 2 ? Whole(line.substr(2), true, false)
+                                          : std::u16string_view{});
             }
         } else if (record.Content.empty()) {
-            verses.append(line).append(CrLf);
+            verses.Add(line);
         } else if (line.ends_with(u"//")) {
-            notes.append(line.substr(0, line.size() - 2));
-            record.Notes = notes;
-            notes.clear();
+            record.Notes = notes.Take(line.substr(0, line.size() - 2));
         } else if (!line.empty()) {
-            notes.append(line).append(CrLf);
+            notes.Add(line);
         }
     }
     return model;

@@ -1,11 +1,11 @@
 #include "AnthologyText.h"
 
 #include "CodePage936.h"
+#include "EncodingDetection.h"
 #include "GbkCheck.h"
+#include "Utf16.h"
 
 namespace {
-
-constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
 
 // The strict decoder first makes room for one unit per byte it is given, and fills that room.
 // Given the whole file, that writes twice the file's size of memory, most of it never used;
@@ -66,8 +66,18 @@ std::u16string DecodeGbk(std::string_view bytes) {
 }
 
 std::u16string DecodeAnthologyBytes(std::string_view bytes) {
-    if (bytes.starts_with(Utf8ByteOrderMark)) {
-        return DecodeUtf8(bytes.substr(Utf8ByteOrderMark.size()));
+    const AnthologyEncoding encoding = DetectAnthologyEncoding(bytes);
+    const std::string_view payload = bytes.substr(ByteOrderMarkLength(encoding));
+    switch (encoding) {
+    case AnthologyEncoding::Utf8:
+    case AnthologyEncoding::Utf8WithMark:
+        return DecodeUtf8(payload);
+    case AnthologyEncoding::Utf16Le:
+        return DecodeUtf16(payload, false);
+    case AnthologyEncoding::Utf16Be:
+        return DecodeUtf16(payload, true);
+    case AnthologyEncoding::Gbk:
+        break;
     }
-    return DecodeGbk(bytes);
+    return DecodeGbk(payload);
 }

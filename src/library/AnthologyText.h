@@ -5,9 +5,9 @@
 
 inline constexpr char16_t ReplacementCharacter = u'\uFFFD';
 
-// Turns the bytes of ts.txt into UTF-16. A file that starts with the UTF-8 byte-order mark is
-// UTF-8; any other file is GBK (code page 936). Every invalid byte sequence becomes one
-// U+FFFD and the text after it is kept.
+// Turns the bytes of ts.txt into UTF-16, in the encoding DetectAnthologyEncoding finds: UTF-8
+// or UTF-16 after their byte-order marks, UTF-8 without one, otherwise GBK (code page 936).
+// Every invalid byte sequence becomes one U+FFFD and the text after it is kept.
 std::u16string DecodeAnthologyBytes(std::string_view bytes);
 
 // The GBK half of the above, for bytes known to carry no byte-order mark.

@@ -1,22 +1,24 @@
 #include "TangLoader.h"
 
-#include "AnthologyText.h"
-#include "FileBytes.h"
+#include "LineEnds.h"
 #include "Module1.h"
 
-#include <bit>
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <new>
 #include <string>
-
-#if defined(__SSE2__) && !defined(TANG_PORTABLE_ONLY)
-#include <emmintrin.h>
-#endif
 
 namespace {
 
 constexpr std::u16string_view CrLf = u"\r\n";
+constexpr char16_t Ellipsis = u'\u2026';
+
+bool IsHighSurrogate(char16_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+bool IsLowSurrogate(char16_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
 
 std::u16string_view StripSpaces(std::u16string_view line) {
     const size_t first = line.find_first_not_of(u' ');
@@ -26,6 +28,21 @@ std::u16string_view StripSpaces(std::u16string_view line) {
     return line.substr(first, line.find_last_not_of(u' ') - first + 1);
 }
 
+// The units from `start` to `end`, narrowed so that a character outside the Basic Multilingual
+// Plane is either kept whole or dropped whole, never split into a lone half.
+inline std::u16string_view WholeCharacters(std::u16string_view line, size_t start, size_t end) {
+    if (start > 0 && start < line.size() && IsLowSurrogate(line[start]) &&
+        IsHighSurrogate(line[start - 1])) {
+        ++start;
+    }
+    if (end > 0 && end < line.size() && IsLowSurrogate(line[end]) &&
+        IsHighSurrogate(line[end - 1])) {
+        --end;
+    }
+    return start < end ? std::u16string_view(line.data() + start, end - start)
+                       : std::u16string_view{};
+}
+
 // `count` characters from the 1-based position `first`; a count below one, or a start beyond
 // the end, gives the empty text, so that a line too short for its kind yields nothing.
 std::u16string_view Mid(std::u16string_view line, ptrdiff_t first, ptrdiff_t count) {
@@ -33,65 +50,100 @@ std::u16string_view Mid(std::u16string_view line, ptrdiff_t first, ptrdiff_t cou
     if (count <= 0 || start >= line.size()) {
         return {};
     }
-    return line.substr(start, static_cast<size_t>(count));
+    return WholeCharacters(line, start, std::min(line.size(), start + static_cast<size_t>(count)));
 }
 
 std::u16string_view MidToEnd(std::u16string_view line, ptrdiff_t first) {
-    const auto start = static_cast<size_t>(first - 1);
-    return start >= line.size() ? std::u16string_view{} : line.substr(start);
-}
-
-// Position of the first LF at or after `from`, or the size of the text when there is none.
-// With SSE2, eight units are tested at once: looking for line ends is much of the loader's own
-// work.
-size_t FindLineFeed(std::u16string_view text, size_t from) {
-    const size_t size = text.size();
-    size_t at = from;
-#if defined(__SSE2__) && !defined(TANG_PORTABLE_ONLY)
-    const char16_t* const data = text.data();
-    const __m128i lineFeeds = _mm_set1_epi16(static_cast<short>(u'\n'));
-    for (; size - at >= 8; at += 8) {
-        const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at));
-        const int found = _mm_movemask_epi8(_mm_cmpeq_epi16(units, lineFeeds));
-        if (found != 0) {
-            return at + static_cast<size_t>(std::countr_zero(static_cast<unsigned>(found))) / 2;
-        }
-    }
-#endif
-    const size_t found = text.find(u'\n', at);
-    return found == std::u16string_view::npos ? size : found;
+    return WholeCharacters(line, static_cast<size_t>(first - 1), line.size());
 }
 
 bool EndsWithDoubleSlash(std::u16string_view line) {
     return line.ends_with(u"//");
 }
 
+// A line's text on its way into a field: at most MaxLineLength units of it, and whether it
+// was cut, in which case an ellipsis follows it wherever it is stored.
+struct Piece {
+    std::u16string_view Text;
+    bool Cut = false;
+
+    size_t Size() const { return Text.size() + (Cut ? 1 : 0); }
+    void AppendTo(std::u16string& out) const {
+        out.append(Text);
+        if (Cut) {
+            out += Ellipsis;
+        }
+    }
+};
+
+Piece Clip(std::u16string_view text) {
+    if (text.size() <= static_cast<size_t>(MaxLineLength)) {
+        return {text, false};
+    }
+    return {WholeCharacters(text, 0, static_cast<size_t>(MaxLineLength)), true};
+}
+
 // Lines collected for a field and joined once, when the field is stored: until then they stay
-// where they are in the anthology's text, so each character is copied only once.
+// where they are in the anthology's text, so each character is copied only once. A field takes
+// at most MaxFieldLength units; the lines beyond are left out and an ellipsis line stands in
+// their place.
 class PendingLines {
 public:
-    void Add(std::u16string_view line) {
-        lines_.push_back(line);
-        size_ += line.size() + CrLf.size();
+    // False when the field is full and the line was left out.
+    bool Add(const Piece& line) {
+        if (full_ || size_ + line.Size() + CrLf.size() > static_cast<size_t>(MaxFieldLength)) {
+            full_ = true;
+            return false;
+        }
+        if (line.Cut) { // rare: kept apart, so that the common line costs no more than a view
+            cutLines_.push_back(lines_.size());
+        }
+        lines_.push_back(line.Text);
+        size_ += line.Size() + CrLf.size();
+        return true;
     }
     bool Empty() const { return lines_.empty(); }
 
-    // The lines, each followed by CR LF, then `tail`; nothing is pending afterwards.
-    std::u16string Take(std::u16string_view tail = {}) {
-        std::u16string text;
-        text.reserve(size_ + tail.size());
-        for (const std::u16string_view line : lines_) {
-            text.append(line).append(CrLf);
+    // The lines, each followed by CR LF, then `tail` (itself subject to the field's limit);
+    // nothing is pending afterwards. Returns whether the tail was left out.
+    bool Take(std::u16string& field, const Piece& tail = {}) {
+        const bool tailLeftOut =
+            !tail.Text.empty() &&
+            (full_ || size_ + tail.Size() > static_cast<size_t>(MaxFieldLength));
+        field.clear();
+        field.reserve(size_ + tail.Size() + CrLf.size() + 1);
+        if (cutLines_.empty()) {
+            for (const std::u16string_view line : lines_) {
+                field.append(line).append(CrLf);
+            }
+        } else {
+            size_t nextCut = 0;
+            for (size_t i = 0; i < lines_.size(); ++i) {
+                field.append(lines_[i]);
+                if (nextCut < cutLines_.size() && cutLines_[nextCut] == i) {
+                    field += Ellipsis;
+                    ++nextCut;
+                }
+                field.append(CrLf);
+            }
         }
-        text.append(tail);
+        if (full_ || tailLeftOut) {
+            field.append(1, Ellipsis).append(CrLf);
+        } else {
+            tail.AppendTo(field);
+        }
         lines_.clear();
+        cutLines_.clear();
         size_ = 0;
-        return text;
+        full_ = false;
+        return tailLeftOut;
     }
 
 private:
     std::vector<std::u16string_view> lines_;
+    std::vector<size_t> cutLines_; // positions in lines_ of the lines that were cut
     size_t size_ = 0;
+    bool full_ = false;
 };
 
 class TangParser {
@@ -125,14 +177,44 @@ public:
     }
 
     int PoemsLeftOut() const { return poemsLeftOut_; }
+    const LongLines& Long() const { return long_; }
 
 private:
     TangRecord* Current() { return tangs_.empty() ? nullptr : &tangs_.back(); }
 
+    // The line's text for a one-line field, cut if it is too long.
+    void SetOneLineField(std::u16string& field, std::u16string_view text) {
+        const Piece piece = Clip(text);
+        field.assign(piece.Text);
+        if (piece.Cut) {
+            field += Ellipsis;
+            ++long_.Cut;
+        }
+    }
+
+    void Collect(PendingLines& lines, std::u16string_view text) {
+        const Piece piece = Clip(text);
+        if (!lines.Add(piece)) {
+            ++long_.LeftOut;
+        } else if (piece.Cut) {
+            ++long_.Cut;
+        }
+    }
+
+    void Store(PendingLines& lines, std::u16string& field, std::u16string_view tail = {}) {
+        const Piece piece = Clip(tail);
+        if (lines.Take(field, piece)) {
+            ++long_.LeftOut;
+        } else if (piece.Cut) {
+            ++long_.Cut;
+        }
+    }
+
     void Heading(std::u16string_view line) {
         const size_t bracket = line.find(u']');
-        heading_ =
-            bracket == std::u16string_view::npos ? line.substr(1) : line.substr(1, bracket - 1);
+        SetOneLineField(heading_, bracket == std::u16string_view::npos
+                                      ? line.substr(1)
+                                      : line.substr(1, bracket - 1));
         sink_.AddRhyme(heading_);
     }
 
@@ -144,7 +226,7 @@ private:
         }
         TangRecord& record = tangs_.emplace_back();
         record.Rhyme = heading_;
-        record.Title = Mid(line, 2, static_cast<ptrdiff_t>(line.size()) - 2);
+        SetOneLineField(record.Title, Mid(line, 2, static_cast<ptrdiff_t>(line.size()) - 2));
     }
 
     void Author(std::u16string_view line) {
@@ -152,7 +234,7 @@ private:
         if (record == nullptr) {
             return;
         }
-        record->Author = Mid(line, 2, static_cast<ptrdiff_t>(line.size()) - 2);
+        SetOneLineField(record->Author, Mid(line, 2, static_cast<ptrdiff_t>(line.size()) - 2));
         sink_.AddAuthor(record->Author);
     }
 
@@ -162,19 +244,19 @@ private:
             return;
         }
         if (record->Content.empty()) {
-            record->Content = verses_.Take();
+            Store(verses_, record->Content);
         }
         if (!notes_.Empty()) {
-            record->Notes = notes_.Take(); // closes the open block; the line's own text is dropped
+            Store(notes_, record->Notes); // closes the open block; the line's own text is dropped
             return;
         }
         const auto length = static_cast<ptrdiff_t>(line.size());
         if (!EndsWithDoubleSlash(line)) {
-            notes_.Add(MidToEnd(line, 3));
+            Collect(notes_, MidToEnd(line, 3));
             return;
         }
-        notes_.Add(Mid(line, 3, length - 4));
-        record->Notes = notes_.Take();
+        Collect(notes_, Mid(line, 3, length - 4));
+        Store(notes_, record->Notes);
     }
 
     void TextLine(std::u16string_view line) {
@@ -183,11 +265,11 @@ private:
             return;
         }
         if (record->Content.empty()) {
-            verses_.Add(line);
+            Collect(verses_, line);
         } else if (EndsWithDoubleSlash(line)) {
-            record->Notes = notes_.Take(line.substr(0, line.size() - 2));
+            Store(notes_, record->Notes, line.substr(0, line.size() - 2));
         } else if (!line.empty()) {
-            notes_.Add(line);
+            Collect(notes_, line);
         }
     }
 
@@ -198,68 +280,23 @@ private:
     PendingLines notes_;
     bool full_ = false;
     int poemsLeftOut_ = 0;
+    LongLines long_;
 };
-
-std::u16string ToDecimal(long long number) {
-    const std::string digits = std::to_string(number);
-    return std::u16string(digits.begin(), digits.end());
-}
 
 } // namespace
 
-int ParseTangs(std::u16string_view text, std::vector<TangRecord>& tangs, TangSink& sink) {
+int ParseTangs(std::u16string_view text, std::vector<TangRecord>& tangs, TangSink& sink,
+               LongLines* longLines) {
     TangParser parser(tangs, sink);
     size_t lineStart = 0;
     while (lineStart < text.size()) {
-        const size_t lineEnd = FindLineFeed(text, lineStart);
-        const size_t next = lineEnd == text.size() ? lineEnd : lineEnd + 1;
-        std::u16string_view line = text.substr(lineStart, lineEnd - lineStart);
-        if (line.ends_with(u'\r')) {
-            line.remove_suffix(1);
-        }
-        parser.Line(line);
+        size_t next = 0;
+        const size_t lineEnd = FindLineEnd(text, lineStart, next);
+        parser.Line(text.substr(lineStart, lineEnd - lineStart));
         lineStart = next;
     }
+    if (longLines != nullptr) {
+        *longLines = parser.Long();
+    }
     return parser.PoemsLeftOut();
-}
-
-LoadResult LoadTangsFile(const std::filesystem::path& path, std::vector<TangRecord>& tangs,
-                         TangSink& sink) {
-    LoadResult result;
-    result.Path = path.u16string();
-    try {
-        std::u16string text;
-        {
-            FileBytes file = ReadFileBytes(path);
-            if (!file.Read) {
-                result.Failure = std::move(file.Failure);
-                return result;
-            }
-            text = DecodeAnthologyBytes(file.Bytes);
-        } // the raw bytes are released before the table is built
-        result.FileRead = true;
-        result.PoemsLeftOut = ParseTangs(text, tangs, sink);
-    } catch (const std::bad_alloc&) {
-        tangs = std::vector<TangRecord>();
-        sink.ForgetAll();
-        result.FileRead = false;
-        result.PoemsLeftOut = 0;
-        result.Failure = u"内存不足，无法读入整个文件。";
-    }
-    return result;
-}
-
-std::u16string LoadMessage(const LoadResult& result, size_t poemCount) {
-    if (!result.FileRead) {
-        return u"无法读取唐诗文件：\r\n" + result.Path + u"\r\n\r\n" + result.Failure +
-               u"\r\n\r\n程序将以空的诗集启动。";
-    }
-    if (poemCount == 0) {
-        return u"唐诗文件中没有找到任何唐诗：\r\n" + result.Path;
-    }
-    if (result.PoemsLeftOut > 0) {
-        return u"唐诗文件中的唐诗超过 " + ToDecimal(MaxTangs) + u" 首，其后的 " +
-               ToDecimal(result.PoemsLeftOut) + u" 首没有读入。";
-    }
-    return {};
 }

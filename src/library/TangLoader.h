@@ -20,16 +20,32 @@ protected:
     ~TangSink() = default;
 };
 
+// No line of a poem comes near this many UTF-16 units; a longer line (a minified file saved as
+// ts.txt, say) is cut here, with an ellipsis after it, so that the page stays quick to show.
+inline constexpr int MaxLineLength = 4000;
+// The verses of one poem, and its notes, hold at most this many units; the lines beyond are
+// left out (the verses of poems without notes lines pile up into the next poem's).
+inline constexpr int MaxFieldLength = 20000;
+
+// Lines the loader shortened or left out because they were too long for a page.
+struct LongLines {
+    int Cut = 0;     // lines longer than MaxLineLength, cut there
+    int LeftOut = 0; // lines beyond a field's MaxFieldLength
+};
+
 struct LoadResult {
     bool FileRead = false;
     std::u16string Path;
     std::u16string Failure; // the system's reason, when the file could not be read
     int PoemsLeftOut = 0;   // poem lines beyond the table's capacity
+    LongLines Long;
 };
 
 // Builds the poem table from the anthology's text in one pass over its lines.
-// Returns the number of poem lines that did not fit into the table.
-int ParseTangs(std::u16string_view text, std::vector<TangRecord>& tangs, TangSink& sink);
+// Returns the number of poem lines that did not fit into the table; counts the lines that were
+// too long into `longLines` when it is given.
+int ParseTangs(std::u16string_view text, std::vector<TangRecord>& tangs, TangSink& sink,
+               LongLines* longLines = nullptr);
 
 // Reads, decodes and parses the anthology file. The file is only read, and only while it loads.
 LoadResult LoadTangsFile(const std::filesystem::path& path, std::vector<TangRecord>& tangs,

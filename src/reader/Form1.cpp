@@ -2,6 +2,7 @@
 
 #include "Controls.h"
 #include "Form2.h"
+#include "FullListMessage.h"
 #include "MessageBox.h"
 #include "PageText.h"
 #include "ProgramTexts.h"
@@ -13,14 +14,32 @@ namespace {
 class PickListFeeder final : public TangSink {
 public:
     PickListFeeder(Form1& reader, Form2& search) : reader_(reader), search_(search) {}
-    void AddRhyme(const std::u16string& heading) override { search_.Rhymes().AddItem(heading); }
-    void AddAuthor(const std::u16string& strAuthor) override { reader_.AddAuthor(strAuthor); }
+    // A full list refuses an entry (AddItem < 0); the loader goes on, and the user is told.
+    void AddRhyme(const std::u16string& heading) override {
+        formsNotListed_ += search_.Rhymes().AddItem(heading) < 0 ? 1 : 0;
+    }
+    void AddAuthor(const std::u16string& strAuthor) override {
+        const size_t known = search_.ListedAuthors().Size();
+        const int listed = search_.Authors().ListCount();
+        reader_.AddAuthor(strAuthor);
+        const bool newName = search_.ListedAuthors().Size() > known;
+        authorsNotListed_ += newName && search_.Authors().ListCount() == listed ? 1 : 0;
+    }
+    std::u16string ListsFullMessage() const {
+        return PickListsFullMessage(formsNotListed_, authorsNotListed_);
+    }
     // Both lists go back to their preset entry alone, as for an empty anthology.
-    void ForgetAll() override { search_.ResetPickLists(); }
+    void ForgetAll() override {
+        search_.ResetPickLists();
+        formsNotListed_ = 0;
+        authorsNotListed_ = 0;
+    }
 
 private:
     Form1& reader_;
     Form2& search_;
+    size_t formsNotListed_ = 0;
+    size_t authorsNotListed_ = 0;
 };
 
 ui::ComboBox PoemList(const ui::Form& form) {
@@ -63,6 +82,9 @@ void Form1::LoadTangs() {
     PickListFeeder feeder(*this, *form2_);
     const LoadResult result = LoadTangsFile(anthology_, module_.Tangs, feeder);
     loadMessage_ = LoadMessage(result, module_.Tangs.size());
+    const std::u16string full = result.FileRead ? feeder.ListsFullMessage() : u"";
+    loadMessage_ += loadMessage_.empty() || full.empty() ? u"" : u"\r\n\r\n";
+    loadMessage_ += full;
 }
 
 void Form1::FillPoemList() {
@@ -73,8 +95,14 @@ void Form1::FillPoemList() {
         characters += record.Title.size() + record.Author.size() + 12;
     }
     list.ReserveItems(module_.Tangs.size(), characters);
-    for (size_t i = 0; i < module_.Tangs.size(); ++i) {
-        list.AddItem(PoemListEntry(static_cast<int16_t>(i), module_.Tangs[i]));
+    size_t listed = 0;
+    while (listed < module_.Tangs.size() &&
+           list.AddItem(PoemListEntry(static_cast<int16_t>(listed), module_.Tangs[listed])) >= 0) {
+        ++listed;
+    }
+    if (listed < module_.Tangs.size()) { // the list is full: said along with the load's news
+        loadMessage_ += loadMessage_.empty() ? u"" : u"\r\n\r\n";
+        loadMessage_ += PoemListFullMessage(listed, module_.Tangs.size());
     }
 }
 
@@ -84,8 +112,10 @@ void Form1::ShowTang(int16_t Index) {
     }
     SetLabelCaption(lblInfo, PageCaption(Index));
     const ui::ComboBox list = PoemList(*this);
-    if (list.ListIndex() != Index) {
-        list.SetListIndex(Index); // raises no notification, so this does not re-enter
+    // A poem beyond a full list has no entry: then nothing is selected, rather than another poem.
+    const int entry = Index < list.ListCount() ? Index : -1;
+    if (list.ListIndex() != entry) {
+        list.SetListIndex(entry); // raises no notification, so this does not re-enter
     }
     const TangRecord& record = module_.Tangs[static_cast<size_t>(Index)];
     page_->SetText(u"");

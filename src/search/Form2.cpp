@@ -1,5 +1,7 @@
 #include "Form2.h"
 
+#include "FullListMessage.h"
+#include "MessageBox.h"
 #include "PageText.h"
 #include "ProgramTexts.h"
 #include "TangSearch.h"
@@ -29,18 +31,32 @@ void Form2::cmdSearch_Click() {
     const std::vector<int16_t> found = SearchTangs(module_.Tangs, criteria);
 
     const ui::ListBox results = Results();
-    const ui::RedrawSuspended quiet(results.Handle());
-    results.Clear();
-    size_t characters = 0;
-    for (const int16_t index : found) {
-        const TangRecord& record = module_.Tangs[static_cast<size_t>(index)];
-        characters += record.Title.size() + record.Author.size() + 4;
+    size_t listed = 0;
+    {
+        const ui::RedrawSuspended quiet(results.Handle());
+        results.Clear();
+        size_t characters = 0;
+        for (const int16_t index : found) {
+            const TangRecord& record = module_.Tangs[static_cast<size_t>(index)];
+            characters += record.Title.size() + record.Author.size() + 4;
+        }
+        results.ReserveItems(found.size(), characters);
+        for (; listed < found.size(); ++listed) {
+            const int16_t index = found[listed];
+            const int entry =
+                results.AddItem(SearchResultEntry(module_.Tangs[static_cast<size_t>(index)]));
+            if (entry < 0) {
+                break; // the list is full
+            }
+            if (!results.SetItemData(entry, index)) {
+                results.RemoveItem(entry); // an entry that opens no poem is not listed
+                break;
+            }
+        }
     }
-    results.ReserveItems(found.size(), characters);
-    for (const int16_t index : found) {
-        const int entry =
-            results.AddItem(SearchResultEntry(module_.Tangs[static_cast<size_t>(index)]));
-        results.SetItemData(entry, index);
+    if (listed < found.size()) {
+        ui::ShowInformation(Handle(), ResultListFullMessage(listed, found.size()),
+                            texts::ProgramName);
     }
 }
 

@@ -67,6 +67,9 @@ void ComboBox::ReserveItems(size_t count, size_t characters) const {
 int ListBox::AddItem(const std::u16string& text) const {
     return static_cast<int>(SendMessageW(window_, LB_ADDSTRING, 0, TextParam(text)));
 }
+void ListBox::RemoveItem(int index) const {
+    SendMessageW(window_, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+}
 void ListBox::Clear() const {
     SendMessageW(window_, LB_RESETCONTENT, 0, 0);
 }
@@ -86,8 +89,9 @@ int32_t ListBox::ItemData(int index) const {
     return static_cast<int32_t>(
         SendMessageW(window_, LB_GETITEMDATA, static_cast<WPARAM>(index), 0));
 }
-void ListBox::SetItemData(int index, int32_t value) const {
-    SendMessageW(window_, LB_SETITEMDATA, static_cast<WPARAM>(index), static_cast<LPARAM>(value));
+bool ListBox::SetItemData(int index, int32_t value) const {
+    return SendMessageW(window_, LB_SETITEMDATA, static_cast<WPARAM>(index),
+                        static_cast<LPARAM>(value)) != LB_ERR;
 }
 void ListBox::ReserveItems(size_t count, size_t characters) const {
     SendMessageW(window_, LB_INITSTORAGE, count, static_cast<LPARAM>(characters * sizeof(wchar_t)));

@@ -29,6 +29,8 @@ public:
     explicit ComboBox(HWND window) : window_(window) {}
     HWND Handle() const { return window_; }
 
+    // The new entry's position, or a negative value when the list refused it (CB_ERRSPACE
+    // once its storage is full).
     int AddItem(const std::u16string& text) const;
     int ListCount() const;
     std::u16string List(int index) const;
@@ -48,14 +50,18 @@ public:
     explicit ListBox(HWND window) : window_(window) {}
     HWND Handle() const { return window_; }
 
+    // The new entry's position, or a negative value when the list refused it (LB_ERRSPACE
+    // once its storage is full).
     int AddItem(const std::u16string& text) const;
+    void RemoveItem(int index) const;
     void Clear() const;
     int ListCount() const;
     std::u16string List(int index) const;
     int ListIndex() const;
     void SetListIndex(int index) const;
     int32_t ItemData(int index) const;
-    void SetItemData(int index, int32_t value) const;
+    // False when the list refused the value.
+    bool SetItemData(int index, int32_t value) const;
     void ReserveItems(size_t count, size_t characters) const;
 
 private:

@@ -1,58 +1,23 @@
 // Starts the real program in a folder of its own, as a user would, and checks that it comes
 // up, says what it should say about its ts.txt, and ends cleanly when its window is closed.
+// It also writes down what the user sees, for the calling script to compare:
 //
-//   BadInputDriver FOLDER EXPECTED
+//   BadInputDriver FOLDER EXPECTED REPORT [next]
 //
-// EXPECTED is one of: none, unreadable, no-poems, left-out, any.
-#include <windows.h>
+// EXPECTED is one of: none, unreadable, no-poems, left-out, cut, too-large, any. REPORT is a
+// file name: it gets the time until the window appeared, the peak memory, every message, the
+// poem list's entry count, first and last entries and the page caption; REPORT.page1 gets the
+// page's text. With `next`, the reader's next-poem button is clicked once; REPORT gets the time
+// the page took and REPORT.page2 the new page.
+#include "ProgramWindows.h"
+
+#include <psapi.h>
 
 #include <cstdio>
 #include <string>
 #include <vector>
 
 namespace {
-
-struct Found {
-    DWORD Process = 0;
-    HWND Reader = nullptr;
-    std::vector<HWND> Boxes;
-};
-
-std::wstring Text(HWND window) {
-    wchar_t text[4096]{};
-    SendMessageTimeoutW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
-                        2000, nullptr);
-    return text;
-}
-
-std::wstring ClassOf(HWND window) {
-    wchar_t name[64]{};
-    GetClassNameW(window, name, 64);
-    return name;
-}
-
-BOOL CALLBACK Collect(HWND window, LPARAM state) {
-    auto& found = *reinterpret_cast<Found*>(state);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process != found.Process || !IsWindowVisible(window)) {
-        return TRUE;
-    }
-    const std::wstring name = ClassOf(window);
-    if (name == L"#32770") {
-        found.Boxes.push_back(window);
-    } else if (name == L"LuxiTangForm" && GetWindow(window, GW_OWNER) == nullptr) {
-        found.Reader = window;
-    }
-    return TRUE;
-}
-
-Found Look(DWORD process) {
-    Found found;
-    found.Process = process;
-    EnumWindows(Collect, reinterpret_cast<LPARAM>(&found));
-    return found;
-}
 
 bool Matches(const std::wstring& expected, const std::vector<std::wstring>& messages) {
     if (expected == L"any") {
@@ -61,9 +26,11 @@ bool Matches(const std::wstring& expected, const std::vector<std::wstring>& mess
     if (expected == L"none") {
         return messages.empty();
     }
-    const wchar_t* marker = expected == L"unreadable" ? L"无法读取"
-                            : expected == L"no-poems" ? L"没有找到"
-                                                      : L"没有读入";
+    const wchar_t* marker = expected == L"unreadable"  ? L"无法读取"
+                            : expected == L"no-poems"  ? L"没有找到"
+                            : expected == L"cut"       ? L"截断"
+                            : expected == L"too-large" ? L"文件太大"
+                                                       : L"没有读入";
     return messages.size() == 1 && messages[0].find(marker) != std::wstring::npos;
 }
 
@@ -81,36 +48,67 @@ struct StartedProgram {
 };
 
 void Print(const std::wstring& text) {
-    // UTF-8, so that the log reads the same on any console.
-    const int size =
-        WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, bytes.data(), size, nullptr, nullptr);
-    std::fputs(bytes.c_str(), stdout);
-    std::fputs("\n", stdout);
+    std::fputs(Utf8(text + L"\n").c_str(), stdout);
     std::fflush(stdout);
+}
+
+// What the reader shows once it is up, written down for the script.
+void ReportReader(HWND reader, const std::wstring& report, std::wstring& lines) {
+    HWND list = GetDlgItem(reader, ReaderPoemList);
+    const auto count = SendMessageW(list, CB_GETCOUNT, 0, 0);
+    lines += L"entries " + std::to_wstring(count) + L"\n";
+    if (count > 0) {
+        lines += L"entry-first " + ListEntry(list, 0) + L"\n";
+        lines += L"entry-last " + ListEntry(list, static_cast<int>(count) - 1) + L"\n";
+    }
+    lines += L"caption " + Text(GetDlgItem(reader, ReaderCaption)) + L"\n";
+    WriteUtf8(report + L".page1", PageText(GetDlgItem(reader, ReaderPage)));
+}
+
+// Clicks the next-poem button and reports how long the new page took.
+void StepOnce(HWND reader, const std::wstring& report, std::wstring& lines) {
+    const DWORD start = GetTickCount();
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(reader, WM_COMMAND, MAKEWPARAM(ReaderNextButton, BN_CLICKED),
+                        reinterpret_cast<LPARAM>(GetDlgItem(reader, ReaderNextButton)), SMTO_NORMAL,
+                        120000, &result);
+    lines += L"next-ms " + std::to_wstring(GetTickCount() - start) + L"\n";
+    lines += L"caption-after-next " + Text(GetDlgItem(reader, ReaderCaption)) + L"\n";
+    WriteUtf8(report + L".page2", PageText(GetDlgItem(reader, ReaderPage)));
+}
+
+std::wstring OneLine(std::wstring text) {
+    for (size_t at = text.find(L"\r\n"); at != std::wstring::npos; at = text.find(L"\r\n", at)) {
+        text.replace(at, 2, L"|");
+    }
+    return text;
 }
 
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc != 3) {
-        Print(L"usage: BadInputDriver FOLDER none|unreadable|no-poems|left-out|any");
+    if (argc != 4 && argc != 5) {
+        Print(L"usage: BadInputDriver FOLDER none|unreadable|no-poems|left-out|cut|too-large|any "
+              L"REPORT [next]");
         return 2;
     }
     const std::wstring folder = argv[1];
     const std::wstring expected = argv[2];
+    const std::wstring report = argv[3];
+    const bool step = argc == 5 && std::wstring(argv[4]) == L"next";
     std::wstring command = L"\"" + folder + L"\\TangReader.exe\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     StartedProgram started;
     PROCESS_INFORMATION& program = started.Info;
+    const DWORD startedAt = GetTickCount();
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         folder.c_str(), &startup, &program)) {
         Print(L"FAIL: the program did not start");
         return 1;
     }
 
+    std::wstring lines;
     std::vector<std::wstring> messages;
     HWND reader = nullptr;
     DWORD quietSince = 0;
@@ -119,10 +117,14 @@ int wmain(int argc, wchar_t** argv) {
             break; // it ended by itself: a crash, since nobody closed it
         }
         const Found found = Look(program.dwProcessId);
+        if (reader == nullptr && found.Reader != nullptr) {
+            lines += L"window-ms " + std::to_wstring(GetTickCount() - startedAt) + L"\n";
+        }
         reader = found.Reader != nullptr ? found.Reader : reader;
         for (HWND box : found.Boxes) {
             messages.push_back(Text(GetDlgItem(box, 0xFFFF)));
             Print(L"message: " + messages.back());
+            lines += L"message " + OneLine(messages.back()) + L"\n";
             PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                          reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
             Sleep(200);
@@ -143,8 +145,18 @@ int wmain(int argc, wchar_t** argv) {
         Print(L"FAIL: the reader window never appeared");
         ok = false;
     } else {
+        ReportReader(reader, report, lines);
+        if (step) {
+            StepOnce(reader, report, lines);
+        }
+        PROCESS_MEMORY_COUNTERS memory{};
+        memory.cb = sizeof memory;
+        if (GetProcessMemoryInfo(program.hProcess, &memory, sizeof memory)) {
+            lines += L"peak-kb " + std::to_wstring(memory.PeakWorkingSetSize / 1024) + L"\n";
+        }
         PostMessageW(reader, WM_CLOSE, 0, 0);
     }
+    WriteUtf8(report, lines);
     if (!Matches(expected, messages)) {
         Print(L"FAIL: expected message '" + expected + L"', saw " +
               std::to_wstring(messages.size()));

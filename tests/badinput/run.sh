@@ -18,7 +18,9 @@ if [[ -z ${TANG_BAD_INPUT_DISPLAY_READY:-} ]]; then
     exit
 fi
 
-program=build/windows/TangReader.exe
+# TANG_BAD_INPUT_PROGRAM runs another build of the program (an older one, to compare);
+# TANG_BAD_INPUT_ONLY, a regular expression, runs only the cases whose names match it.
+program=${TANG_BAD_INPUT_PROGRAM:-build/windows/TangReader.exe}
 driver=build/windows/BadInputDriver.exe
 generator=build/native/tools/generator/generate-anthology
 for needed in "$program" "$driver" "$generator"; do
@@ -36,25 +38,50 @@ new_case() {
     echo "$work/$1"
 }
 
-snapshot() { # everything in the folder, with a checksum of every file
-    (cd "$1" && find . -mindepth 1 -printf '%y %p\n' | sort && find . -type f -exec sha256sum {} + | sort -k2)
+snapshot() { # everything in the folder, with a checksum of every file (size and time of huge ones)
+    (cd "$1" && find . -mindepth 1 -printf '%y %p %s %T@\n' | sort &&
+        find . -type f -size -64M -exec sha256sum {} + | sort -k2)
+}
+
+# What the driver saw: the value of KEY in the case's report (every line, for "message").
+seen() { sed -n "s/^$2 //p" "$work/$1.seen"; }
+# The case's page, line N (1-based), or the whole page without N.
+page() { if (($# == 3)); then sed -n "$3p" "$work/$1.seen.page$2"; else cat "$work/$1.seen.page$2"; fi; }
+
+problems=
+expect() { # WHAT ACTUAL EXPECTED
+    [[ $2 == "$3" ]] || problems+="$1: expected '${3:0:200}', saw '${2:0:200}'"$'\n'
+}
+expect_same_page() { # CASE REFERENCE
+    cmp -s "$work/$1.seen.page1" "$work/$2.seen.page1" ||
+        problems+="poem 1 differs from $2's: $(diff "$work/$2.seen.page1" "$work/$1.seen.page1" | head -c 400 || true)"$'\n'
+    expect "entries" "$(seen "$1" entries)" "$(seen "$2" entries)"
+    expect "first entry" "$(seen "$1" entry-first)" "$(seen "$2" entry-first)"
+    expect "last entry" "$(seen "$1" entry-last)" "$(seen "$2" entry-last)"
 }
 
 passed=0
 failed=0
-run_case() { # NAME EXPECTED
+run_case() { # NAME EXPECTED [next]
     local folder=$work/$1 before after rc=0
+    [[ $1 =~ ${TANG_BAD_INPUT_ONLY:-.} ]] || return 0
     before=$(snapshot "$folder")
-    wine "$driver" "$(winepath -w "$folder")" "$2" >"$folder.log" 2>"$folder.err" || rc=$?
+    wine "$driver" "$(winepath -w "$folder")" "$2" "$(winepath -w "$work/$1.seen")" ${3:-} \
+        >"$folder.log" 2>"$folder.err" || rc=$?
     after=$(snapshot "$folder")
     if [[ $before != "$after" ]]; then
         echo "the folder changed:" >>"$folder.log"
         diff <(echo "$before") <(echo "$after") >>"$folder.log" || true
         rc=1
     fi
+    problems=
+    if ((rc == 0)) && declare -F "check_$1" >/dev/null; then
+        "check_$1"
+        [[ -z $problems ]] || { printf '%s' "$problems" >>"$folder.log"; rc=1; }
+    fi
     if ((rc == 0)); then
         passed=$((passed + 1))
-        echo "ok      $1"
+        echo "ok      $1  ($(seen "$1" window-ms) ms to the window${3:+, $(seen "$1" next-ms) ms to the next poem}, peak $(seen "$1" peak-kb) KiB)"
     else
         failed=$((failed + 1))
         echo "FAILED  $1"
@@ -63,6 +90,12 @@ run_case() { # NAME EXPECTED
 }
 
 crlf() { printf '%s\r\n' "$@"; }
+repeat() { # TEXT COUNT: the text that many times, without line ends
+    local bytes
+    bytes=$(printf '%s' "$1" | wc -c)
+    head -c "$(($2 * bytes))" < <(yes "$1" | tr -d '\n') # no pipe fails when head stops reading
+}
+gbk() { iconv -f UTF-8 -t CP936; }
 
 new_case missing >/dev/null
 d=$(new_case folder-in-its-place) && mkdir "$d/ts.txt"
@@ -73,10 +106,90 @@ d=$(new_case lines-too-short) && crlf '<' '(' 'V' '//' '<T>' '(A)' 'V' '///' '<U
 d=$(new_case heading-beyond-32767) && { printf '[%s]x\r\n' "$(head -c 40000 /dev/zero | tr '\0' 'x')"; crlf '<T>' '(A)' 'V' '//N//'; } >"$d/ts.txt"
 d=$(new_case poems-40000) && "$generator" 40000 >"$d/ts.txt"
 d=$(new_case invalid-gbk) && printf '<T\xff>\r\n(\xc0)\r\nV\x80\xfe\xfe\x81\r\n//N\xff//\r\n' >"$d/ts.txt"
-d=$(new_case bare-line-feeds) && "$generator" 300 --lf >"$d/ts.txt"
 d=$(new_case line-of-5-mb) && { crlf '<T>' '(A)'; head -c 5242880 /dev/zero | tr '\0' 'x'; crlf '' '//N//'; } >"$d/ts.txt"
 d=$(new_case random-1-mb) && "$generator" --random-bytes 1048576 --seed 20261206 >"$d/ts.txt"
 d=$(new_case utf8-with-byte-order-mark) && printf '\xef\xbb\xbf[\xe4\xb9\x90\xe5\xba\x9c]\r\n<\xe9\x9d\x99>\r\n(\xe6\x9d\x8e)\r\nV\r\n//N//\r\n' >"$d/ts.txt"
+
+# One anthology in every encoding and with every line end: each must read as the GBK CR LF file.
+d=$(new_case gbk-crlf) && "$generator" 300 >"$d/ts.txt"
+reference=$d/ts.txt
+d=$(new_case bare-line-feeds) && "$generator" 300 --lf >"$d/ts.txt"
+d=$(new_case lone-carriage-returns) && tr -d '\n' <"$reference" >"$d/ts.txt"
+d=$(new_case utf8-without-mark) && iconv -f CP936 -t UTF-8 <"$reference" >"$d/ts.txt"
+d=$(new_case utf8-with-mark) && { printf '\xef\xbb\xbf'; iconv -f CP936 -t UTF-8 <"$reference"; } >"$d/ts.txt"
+d=$(new_case utf16-le) && { printf '\xff\xfe'; iconv -f CP936 -t UTF-16LE <"$reference"; } >"$d/ts.txt"
+d=$(new_case utf16-be) && { printf '\xfe\xff'; iconv -f CP936 -t UTF-16BE <"$reference"; } >"$d/ts.txt"
+
+# Giant lines (a minified file saved as ts.txt) and a poem too long for a page.
+d=$(new_case line-of-1000000-characters) && { crlf '<T>' '(A)'; repeat 静 1000000 | gbk; crlf '' '//N//'; } >"$d/ts.txt"
+for n in 50000 500000; do
+    d=$(new_case "second-title-of-$n-characters") &&
+        { crlf '<T>' '(A)' 'V' '//N//'; printf '<'; repeat 静 "$n" | gbk; crlf '>' '(B)' 'W' '//M//'; } >"$d/ts.txt"
+done
+d=$(new_case poem-of-30000-lines) && { crlf '<T>' '(A)'; printf '床前明月光\r\n%.0s' $(seq 30000) | gbk; crlf '//N//'; } >"$d/ts.txt"
+d=$(new_case page-at-every-limit) && {
+    long() { repeat 静 5000 | gbk; }
+    printf '<'; long; crlf '>'; printf '('; long; crlf ')'
+    for _ in 1 2 3 4 5 6; do long; crlf ''; done
+    printf '//'; long; crlf ''
+    for _ in 1 2 3 4 5 6; do long; crlf ''; done
+    crlf 'end//'
+} >"$d/ts.txt"
+d=$(new_case over-2-gb) && crlf '<T>' '(A)' 'V' '//N//' >"$d/ts.txt" && truncate -s 2200M "$d/ts.txt"
+
+# What each case must show beyond surviving.
+check_lines-before-first-poem() {
+    expect "entries" "$(seen lines-before-first-poem entries)" 1
+    expect "caption" "$(seen lines-before-first-poem caption)" "青简雅韵集 第1首"
+    expect "page" "$(page lines-before-first-poem 1)" $'T\nA\n\nV\n\nN'
+}
+check_heading-beyond-32767() {
+    expect "message" "$(seen heading-beyond-32767 message)" "唐诗文件中有 1 行超过 4000 字，只读入了每行的前 4000 字，截断处以“…”标出。"
+}
+check_poems-40000() {
+    expect "entries" "$(seen poems-40000 entries)" 32767
+    expect "message" "$(seen poems-40000 message)" "唐诗文件中的唐诗超过 32767 首，其后的 7233 首没有读入。"
+    expect "last entry number" "$(seen poems-40000 entry-last | cut -c1-8)" "(32767) "
+}
+check_invalid-gbk() {
+    local verse
+    verse=$(page invalid-gbk 1 4)
+    expect "title" "$(page invalid-gbk 1 1)" "T�"
+    expect "author" "$(page invalid-gbk 1 2)" "�"
+    expect "verse start" "${verse:0:2}" "V€"
+    expect "verse end" "${verse: -1}" "�"
+    expect "notes" "$(page invalid-gbk 1 6)" "N�"
+}
+check_gbk-crlf() { expect "entries" "$(seen gbk-crlf entries)" 300; }
+for same in bare-line-feeds lone-carriage-returns utf8-without-mark utf8-with-mark utf16-le utf16-be; do
+    eval "check_$same() { expect_same_page $same gbk-crlf; }"
+done
+check_utf8-with-byte-order-mark() { expect "page" "$(page utf8-with-byte-order-mark 1)" $'静\n李\n\nV\n\nN'; }
+check_line-of-5-mb() {
+    expect "verse" "$(page line-of-5-mb 1 4)" "$(repeat x 4000)…"
+}
+check_line-of-1000000-characters() {
+    expect "message" "$(seen line-of-1000000-characters message)" "唐诗文件中有 1 行超过 4000 字，只读入了每行的前 4000 字，截断处以“…”标出。"
+    expect "verse" "$(page line-of-1000000-characters 1 4)" "$(repeat 静 4000)…"
+}
+check_second-title() { # N
+    expect "title after next" "$(page "second-title-of-$1-characters" 2 1)" "$(repeat 静 4000)…"
+    expect "caption after next" "$(seen "second-title-of-$1-characters" caption-after-next)" "青简雅韵集 第2首"
+}
+check_second-title-of-50000-characters() { check_second-title 50000; }
+check_second-title-of-500000-characters() { check_second-title 500000; }
+check_poem-of-30000-lines() {
+    expect "message" "$(seen poem-of-30000-lines message)" "唐诗文件中有 27143 行没有读入：一首唐诗的诗句或注释最多读入 20000 字，其余以“…”标出。"
+    expect "last verse" "$(page poem-of-30000-lines 1 2861)" "…"
+}
+check_page-at-every-limit() {
+    expect "message" "$(seen page-at-every-limit message)" "唐诗文件中有 10 行超过 4000 字，只读入了每行的前 4000 字，截断处以“…”标出。||唐诗文件中有 6 行没有读入：一首唐诗的诗句或注释最多读入 20000 字，其余以“…”标出。"
+    expect "page lines" "$(page page-at-every-limit 1 | wc -l)" 14
+}
+check_over-2-gb() {
+    expect "message" "$(seen over-2-gb message | awk -F '[|][|]' '{print $2}')" "文件太大，无法读入：唐诗文件最大只能有 2 GB（2147483647 字节）。"
+    expect "entries" "$(seen over-2-gb entries)" 0
+}
 
 run_case missing unreadable
 run_case folder-in-its-place unreadable
@@ -84,13 +197,25 @@ run_case empty-file no-poems
 run_case headings-only no-poems
 run_case lines-before-first-poem none
 run_case lines-too-short none
-run_case heading-beyond-32767 none
+run_case heading-beyond-32767 cut
 run_case poems-40000 left-out
 run_case invalid-gbk none
-run_case bare-line-feeds none
-run_case line-of-5-mb none
+run_case line-of-5-mb cut
 run_case random-1-mb any
 run_case utf8-with-byte-order-mark none
+run_case gbk-crlf none
+run_case bare-line-feeds none
+run_case lone-carriage-returns none
+run_case utf8-without-mark none
+run_case utf8-with-mark none
+run_case utf16-le none
+run_case utf16-be none
+run_case line-of-1000000-characters cut
+run_case second-title-of-50000-characters cut next
+run_case second-title-of-500000-characters cut next
+run_case poem-of-30000-lines left-out
+run_case page-at-every-limit cut
+run_case over-2-gb too-large
 
 echo "bad-input runs: $passed passed, $failed failed"
 ((failed == 0))

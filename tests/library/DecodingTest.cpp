@@ -34,7 +34,8 @@ TEST(Decoding, CharactersAtTheEdgesOfTheCodePage) {
     EXPECT_EQ(DecodeAnthologyBytes("\x81\x80"), u"\u4E90");
     EXPECT_EQ(DecodeAnthologyBytes("\x81\x80\xff"), u"\u4E90\uFFFD");
     EXPECT_EQ(DecodeAnthologyBytes("\xFE\x40"), u"\uFA0C");
-    EXPECT_EQ(DecodeAnthologyBytes("\xff\xFE\x40"), u"\uFFFD\uFA0C");
+    EXPECT_EQ(DecodeAnthologyBytes("@\xff\xFE\x40"), u"@\uFFFD\uFA0C")
+        << "the @ keeps FF FE from reading as the UTF-16 byte-order mark";
     EXPECT_EQ(DecodeAnthologyBytes("\xFE\xFE\x80\xff\x80"), u"\uFFFD\u20AC\uFFFD\u20AC")
         << "FE FE is a user-defined pair";
     EXPECT_EQ(DecodeAnthologyBytes("\xFE"), u"\uFFFD");

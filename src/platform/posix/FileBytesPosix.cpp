@@ -1,5 +1,7 @@
 #include "FileBytes.h"
 
+#include "ProgramTexts.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -48,6 +50,10 @@ FileBytes ReadFileBytes(const std::filesystem::path& path) {
         result.Failure = Reason(EISDIR);
         return result;
     }
+    if (static_cast<unsigned long long>(status.st_size) > MaxFileBytes) {
+        result.Failure = texts::FileTooLargeReason;
+        return result;
+    }
     try {
         result.Bytes.reserve(static_cast<size_t>(status.st_size));
         char buffer[65536];
@@ -65,10 +71,15 @@ FileBytes ReadFileBytes(const std::filesystem::path& path) {
                 break;
             }
             result.Bytes.append(buffer, static_cast<size_t>(got));
+            if (result.Bytes.size() > MaxFileBytes) { // a device or pipe that does not end
+                result.Bytes = std::string();
+                result.Failure = texts::FileTooLargeReason;
+                return result;
+            }
         }
     } catch (const std::bad_alloc&) {
         result.Bytes = std::string();
-        result.Failure = Reason(ENOMEM);
+        result.Failure = texts::OutOfMemoryReason;
         return result;
     }
     result.Read = true;

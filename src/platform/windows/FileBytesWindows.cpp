@@ -1,5 +1,7 @@
 #include "FileBytes.h"
 
+#include "ProgramTexts.h"
+
 #include <new>
 #include <windows.h>
 
@@ -58,15 +60,15 @@ FileBytes ReadFileBytes(const std::filesystem::path& path) {
         result.Failure = Reason(GetLastError());
         return result;
     }
-    if (size.QuadPart > 0x7FFFFFFF) {
-        result.Failure = Reason(ERROR_NOT_ENOUGH_MEMORY);
+    if (static_cast<unsigned long long>(size.QuadPart) > MaxFileBytes) {
+        result.Failure = texts::FileTooLargeReason;
         return result;
     }
     try {
         result.Bytes.resize(static_cast<size_t>(size.QuadPart));
     } catch (const std::bad_alloc&) {
         result.Bytes = std::string();
-        result.Failure = Reason(ERROR_NOT_ENOUGH_MEMORY);
+        result.Failure = texts::OutOfMemoryReason;
         return result;
     }
     size_t done = 0;

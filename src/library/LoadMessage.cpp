@@ -1,0 +1,50 @@
+#include "Module1.h"
+#include "TangLoader.h"
+
+#include <string>
+
+namespace {
+
+std::u16string ToDecimal(long long number) {
+    const std::string digits = std::to_string(number);
+    return std::u16string(digits.begin(), digits.end());
+}
+
+// What became of the lines that were too long for a page, or nothing when there were none.
+std::u16string LongLinesMessage(const LongLines& lines) {
+    std::u16string message;
+    if (lines.Cut > 0) {
+        message += u"唐诗文件中有 " + ToDecimal(lines.Cut) + u" 行超过 " +
+                   ToDecimal(MaxLineLength) + u" 字，只读入了每行的前 " + ToDecimal(MaxLineLength) +
+                   u" 字，截断处以“…”标出。";
+    }
+    if (lines.LeftOut > 0) {
+        message += message.empty() ? u"" : u"\r\n\r\n";
+        message += u"唐诗文件中有 " + ToDecimal(lines.LeftOut) +
+                   u" 行没有读入：一首唐诗的诗句或注释最多读入 " + ToDecimal(MaxFieldLength) +
+                   u" 字，其余以“…”标出。";
+    }
+    return message;
+}
+
+} // namespace
+
+std::u16string LoadMessage(const LoadResult& result, size_t poemCount) {
+    if (!result.FileRead) {
+        return u"无法读取唐诗文件：\r\n" + result.Path + u"\r\n\r\n" + result.Failure +
+               u"\r\n\r\n程序将以空的诗集启动。";
+    }
+    std::u16string message;
+    if (poemCount == 0) {
+        message = u"唐诗文件中没有找到任何唐诗：\r\n" + result.Path;
+    } else if (result.PoemsLeftOut > 0) {
+        message = u"唐诗文件中的唐诗超过 " + ToDecimal(MaxTangs) + u" 首，其后的 " +
+                  ToDecimal(result.PoemsLeftOut) + u" 首没有读入。";
+    }
+    const std::u16string longLines = LongLinesMessage(result.Long);
+    if (!longLines.empty()) {
+        message += message.empty() ? u"" : u"\r\n\r\n";
+        message += longLines;
+    }
+    return message;
+}

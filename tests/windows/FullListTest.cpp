@@ -1,0 +1,171 @@
+// Lists that refuse entries once their storage is full: the poem list and the result list stop
+// cleanly and the user is told how many poems are not listed.
+#include "AnthologyGenerator.h"
+#include "AnthologyText.h"
+#include "MessageBoxCatcher.h"
+#include "ReaderFixture.h"
+#include "RecordingSink.h"
+
+#include "Controls.h"
+#include "ReaderLayout.h"
+#include "SearchLayout.h"
+
+#include <commctrl.h>
+
+namespace {
+
+constexpr int Poems = 12;
+constexpr int Capacity = 5; // entries the refusing list takes
+constexpr UINT_PTR RefusingId = 0x4C495354;
+
+// Answers an insertion beyond `Capacity` entries, or a LB_SETITEMDATA for entry `Capacity`
+// when the reference data asks for it, as a list whose storage is full does.
+LRESULT CALLBACK RefuseWhenFull(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                DWORD_PTR failItemData) {
+    if (message == CB_ADDSTRING || message == CB_INSERTSTRING) {
+        if (DefSubclassProc(list, CB_GETCOUNT, 0, 0) >= Capacity) {
+            return CB_ERRSPACE;
+        }
+    } else if (message == LB_ADDSTRING || message == LB_INSERTSTRING) {
+        if (DefSubclassProc(list, LB_GETCOUNT, 0, 0) >= Capacity) {
+            return LB_ERRSPACE;
+        }
+    } else if (message == LB_SETITEMDATA && failItemData != 0 &&
+               wParam == static_cast<WPARAM>(Capacity - 1)) {
+        return LB_ERR;
+    }
+    return DefSubclassProc(list, message, wParam, lParam);
+}
+
+void MakeRefusing(HWND list, bool failItemData = false) {
+    SetWindowSubclass(list, RefuseWhenFull, RefusingId, failItemData ? 1 : 0);
+}
+
+// Makes the lists with these control identifiers refusing as soon as they are created, before
+// the loader or the reader fills them.
+HHOOK creationHook = nullptr;
+std::vector<int> refusingLists;
+LRESULT CALLBACK OnCreate(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND) {
+        const auto* create = reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs;
+        for (const int id : refusingLists) {
+            if ((create->style & WS_CHILD) != 0 &&
+                create->hMenu == reinterpret_cast<HMENU>(static_cast<INT_PTR>(id))) {
+                MakeRefusing(reinterpret_cast<HWND>(wParam));
+            }
+        }
+    }
+    return CallNextHookEx(creationHook, code, wParam, lParam);
+}
+
+std::u16string Decimal(size_t number) {
+    const std::string digits = std::to_string(number);
+    return std::u16string(digits.begin(), digits.end());
+}
+
+std::string Anthology() {
+    AnthologyShape shape;
+    shape.Poems = Poems;
+    return GenerateAnthology(shape);
+}
+
+class FullList : public ReaderFixture {
+protected:
+    void TearDown() override {
+        if (creationHook != nullptr) {
+            UnhookWindowsHookEx(creationHook);
+            creationHook = nullptr;
+        }
+        ReaderFixture::TearDown();
+    }
+    void RefuseFromCreation(std::vector<int> ids) {
+        refusingLists = std::move(ids);
+        creationHook = SetWindowsHookExW(WH_CBT, OnCreate, nullptr, GetCurrentThreadId());
+    }
+    std::vector<int32_t> ResultIndexes() {
+        const ui::ListBox list = reader->SearchWindow().Results();
+        std::vector<int32_t> indexes;
+        for (int i = 0; i < list.ListCount(); ++i) {
+            indexes.push_back(list.ItemData(i));
+        }
+        return indexes;
+    }
+};
+
+} // namespace
+
+TEST_F(FullList, PoemListStopsWhenFullAndSaysHowManyPoemsAreNotListed) {
+    MessageBoxCatcher catcher;
+    RefuseFromCreation({cboTang});
+    const std::string bytes = Anthology();
+    Start(&bytes);
+    const ui::ComboBox list(ReaderControl(cboTang));
+    EXPECT_EQ(list.ListCount(), Capacity);
+    ASSERT_EQ(catcher.Boxes().size(), 1u);
+    EXPECT_EQ(catcher.Boxes()[0].Text,
+              u"诗目列表已满：共 12 首唐诗，只列出了前 5 首，其后的 7 首没有列出。"
+              u"可用翻页按钮或查询窗口找到它们。");
+    EXPECT_EQ(catcher.Boxes()[0].Caption, u"鹭溪吟窗");
+
+    // The poems beyond the list are still shown, and showing them selects nothing wrong.
+    Click(ReaderControl(cmdMoveLast));
+    EXPECT_EQ(shared.CurrentIndex, Poems - 1);
+    EXPECT_EQ(ui::WindowText(ReaderControl(lblInfo)), u"青简雅韵集 第12首");
+    EXPECT_EQ(list.ListIndex(), -1);
+    Click(ReaderControl(cmdMoveFirst));
+    EXPECT_EQ(list.ListIndex(), 0);
+}
+
+TEST_F(FullList, ResultListStopsWhenFullAndSaysHowManyMatchesAreNotListed) {
+    const std::string bytes = Anthology();
+    Start(&bytes);
+    Form2& search = reader->SearchWindow();
+    MakeRefusing(search.Control(lstTang));
+    MessageBoxCatcher catcher;
+    search.cmdSearch_Click();
+    PumpMessages();
+    EXPECT_EQ(ResultIndexes(), (std::vector<int32_t>{0, 1, 2, 3, 4}));
+    ASSERT_EQ(catcher.Boxes().size(), 1u);
+    EXPECT_EQ(catcher.Boxes()[0].Text, u"查询结果列表已满：找到 12 首唐诗，只列出了前 5 首，"
+                                       u"其后的 7 首没有列出。请缩小查询范围。");
+    EXPECT_EQ(catcher.Boxes()[0].Caption, u"鹭溪吟窗");
+    EXPECT_EQ(catcher.Boxes()[0].Owner, search.Handle());
+}
+
+TEST_F(FullList, ResultEntryWhoseIndexCannotBeAttachedIsNotListed) {
+    const std::string bytes = Anthology();
+    Start(&bytes);
+    Form2& search = reader->SearchWindow();
+    MakeRefusing(search.Control(lstTang), true);
+    MessageBoxCatcher catcher;
+    search.cmdSearch_Click();
+    PumpMessages();
+    EXPECT_EQ(ResultIndexes(), (std::vector<int32_t>{0, 1, 2, 3}));
+    ASSERT_EQ(catcher.Boxes().size(), 1u);
+    EXPECT_NE(catcher.Boxes()[0].Text.find(u"只列出了前 4 首"), std::u16string::npos);
+}
+
+TEST_F(FullList, PickListsTakeWhatTheyCanAndTheUserIsToldWhatIsMissing) {
+    const std::string bytes = Anthology();
+    std::vector<TangRecord> tangs;
+    RecordingSink reported;
+    ParseTangs(DecodeAnthologyBytes(bytes), tangs, reported);
+    const size_t formsLeft = reported.Rhymes.size() - (Capacity - 1); // "不限定" is listed first
+    const size_t authorsLeft = reported.Authors.size() - (Capacity - 1);
+    ASSERT_GT(reported.Rhymes.size(), static_cast<size_t>(Capacity));
+    ASSERT_GT(reported.Authors.size(), static_cast<size_t>(Capacity));
+
+    MessageBoxCatcher catcher;
+    RefuseFromCreation({cboRhyme, cboAuthor});
+    Start(&bytes);
+    Form2& search = reader->SearchWindow();
+    EXPECT_EQ(search.Rhymes().ListCount(), Capacity);
+    EXPECT_EQ(search.Authors().ListCount(), Capacity);
+    EXPECT_EQ(search.Authors().List(Capacity - 1), reported.Authors[Capacity - 2]);
+    ASSERT_EQ(catcher.Boxes().size(), 1u);
+    EXPECT_EQ(catcher.Boxes()[0].Text,
+              u"格律列表已满，有 " + Decimal(formsLeft) +
+                  u" 个格律没有列出，可在格律框中直接输入后查询。\r\n\r\n作者列表已满，有 " +
+                  Decimal(authorsLeft) + u" 位作者没有列出，可在作者框中直接输入后查询。");
+    EXPECT_EQ(shared.Tangs.size(), static_cast<size_t>(Poems)) << "the anthology loads whole";
+}
