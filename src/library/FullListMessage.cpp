@@ -1,13 +1,10 @@
 #include "FullListMessage.h"
 
+#include "MessageParagraphs.h"
+
 #include <string>
 
 namespace {
-
-std::u16string ToDecimal(size_t number) {
-    const std::string digits = std::to_string(number);
-    return std::u16string(digits.begin(), digits.end());
-}
 
 // "只列出了前 M 首，其后的 K 首没有列出"
 std::u16string ListedAndNot(size_t listed, size_t total) {
@@ -34,9 +31,8 @@ std::u16string PickListsFullMessage(size_t formsNotListed, size_t authorsNotList
                   u" 个格律没有列出，可在格律框中直接输入后查询。";
     }
     if (authorsNotListed > 0) {
-        message += message.empty() ? u"" : u"\r\n\r\n";
-        message += u"作者列表已满，有 " + ToDecimal(authorsNotListed) +
-                   u" 位作者没有列出，可在作者框中直接输入后查询。";
+        AppendParagraph(message, u"作者列表已满，有 " + ToDecimal(authorsNotListed) +
+                                     u" 位作者没有列出，可在作者框中直接输入后查询。");
     }
     return message;
 }

@@ -1,14 +1,10 @@
+#include "MessageParagraphs.h"
 #include "Module1.h"
 #include "TangLoader.h"
 
 #include <string>
 
 namespace {
-
-std::u16string ToDecimal(long long number) {
-    const std::string digits = std::to_string(number);
-    return std::u16string(digits.begin(), digits.end());
-}
 
 // What became of the lines that were too long for a page, or nothing when there were none.
 std::u16string LongLinesMessage(const LongLines& lines) {
@@ -19,10 +15,9 @@ std::u16string LongLinesMessage(const LongLines& lines) {
                    u" 字，截断处以“…”标出。";
     }
     if (lines.LeftOut > 0) {
-        message += message.empty() ? u"" : u"\r\n\r\n";
-        message += u"唐诗文件中有 " + ToDecimal(lines.LeftOut) +
-                   u" 行没有读入：一首唐诗的诗句或注释最多读入 " + ToDecimal(MaxFieldLength) +
-                   u" 字，其余以“…”标出。";
+        AppendParagraph(message, u"唐诗文件中有 " + ToDecimal(lines.LeftOut) +
+                                     u" 行没有读入：一首唐诗的诗句或注释最多读入 " +
+                                     ToDecimal(MaxFieldLength) + u" 字，其余以“…”标出。");
     }
     return message;
 }
@@ -41,10 +36,6 @@ std::u16string LoadMessage(const LoadResult& result, size_t poemCount) {
         message = u"唐诗文件中的唐诗超过 " + ToDecimal(MaxTangs) + u" 首，其后的 " +
                   ToDecimal(result.PoemsLeftOut) + u" 首没有读入。";
     }
-    const std::u16string longLines = LongLinesMessage(result.Long);
-    if (!longLines.empty()) {
-        message += message.empty() ? u"" : u"\r\n\r\n";
-        message += longLines;
-    }
+    AppendParagraph(message, LongLinesMessage(result.Long));
     return message;
 }

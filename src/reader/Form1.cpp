@@ -3,6 +3,7 @@
 #include "Controls.h"
 #include "Form2.h"
 #include "FullListMessage.h"
+#include "MessageParagraphs.h"
 #include "MessageBox.h"
 #include "PageText.h"
 #include "ProgramTexts.h"
@@ -82,9 +83,9 @@ void Form1::LoadTangs() {
     PickListFeeder feeder(*this, *form2_);
     const LoadResult result = LoadTangsFile(anthology_, module_.Tangs, feeder);
     loadMessage_ = LoadMessage(result, module_.Tangs.size());
-    const std::u16string full = result.FileRead ? feeder.ListsFullMessage() : u"";
-    loadMessage_ += loadMessage_.empty() || full.empty() ? u"" : u"\r\n\r\n";
-    loadMessage_ += full;
+    if (result.FileRead) {
+        AppendParagraph(loadMessage_, feeder.ListsFullMessage());
+    }
 }
 
 void Form1::FillPoemList() {
@@ -101,8 +102,7 @@ void Form1::FillPoemList() {
         ++listed;
     }
     if (listed < module_.Tangs.size()) { // the list is full: said along with the load's news
-        loadMessage_ += loadMessage_.empty() ? u"" : u"\r\n\r\n";
-        loadMessage_ += PoemListFullMessage(listed, module_.Tangs.size());
+        AppendParagraph(loadMessage_, PoemListFullMessage(listed, module_.Tangs.size()));
     }
 }
 
