@@ -19,11 +19,12 @@ public:
     void AddRhyme(const std::u16string& heading) override {
         formsNotListed_ += search_.Rhymes().AddItem(heading) < 0 ? 1 : 0;
     }
+    // Only a name not met before can be refused; the list is asked for its count only then,
+    // since most author lines name a poet already listed.
     void AddAuthor(const std::u16string& strAuthor) override {
-        const size_t known = search_.ListedAuthors().Size();
-        const int listed = search_.Authors().ListCount();
+        const bool newName = !search_.ListedAuthors().Contains(strAuthor);
+        const int listed = newName ? search_.Authors().ListCount() : 0;
         reader_.AddAuthor(strAuthor);
-        const bool newName = search_.ListedAuthors().Size() > known;
         authorsNotListed_ += newName && search_.Authors().ListCount() == listed ? 1 : 0;
     }
     std::u16string ListsFullMessage() const {
