@@ -34,24 +34,6 @@ bool Matches(const std::wstring& expected, const std::vector<std::wstring>& mess
     return messages.size() == 1 && messages[0].find(marker) != std::wstring::npos;
 }
 
-// Closes the process and thread handles of a started program.
-struct StartedProgram {
-    PROCESS_INFORMATION Info{};
-    ~StartedProgram() {
-        if (Info.hThread != nullptr) {
-            CloseHandle(Info.hThread);
-        }
-        if (Info.hProcess != nullptr) {
-            CloseHandle(Info.hProcess);
-        }
-    }
-};
-
-void Print(const std::wstring& text) {
-    std::fputs(Utf8(text + L"\n").c_str(), stdout);
-    std::fflush(stdout);
-}
-
 // What the reader shows once it is up, written down for the script.
 void ReportReader(HWND reader, const std::wstring& report, std::wstring& lines) {
     HWND list = GetDlgItem(reader, ReaderPoemList);

@@ -91,3 +91,8 @@ void WriteUtf8(const std::wstring& path, const std::wstring& text) {
     std::fwrite(bytes.data(), 1, bytes.size(), file);
     std::fclose(file);
 }
+
+void Print(const std::wstring& text) {
+    std::fputs(Utf8(text + L"\n").c_str(), stdout);
+    std::fflush(stdout);
+}

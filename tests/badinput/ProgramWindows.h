@@ -28,3 +28,21 @@ std::wstring PageText(HWND page);
 
 std::string Utf8(const std::wstring& text);
 void WriteUtf8(const std::wstring& path, const std::wstring& text);
+// Writes one line of UTF-8 to standard output, at once.
+void Print(const std::wstring& text);
+
+// Closes the process and thread handles of a started program.
+struct StartedProgram {
+    PROCESS_INFORMATION Info{};
+    StartedProgram() = default;
+    StartedProgram(const StartedProgram&) = delete;
+    StartedProgram& operator=(const StartedProgram&) = delete;
+    ~StartedProgram() {
+        if (Info.hThread != nullptr) {
+            CloseHandle(Info.hThread);
+        }
+        if (Info.hProcess != nullptr) {
+            CloseHandle(Info.hProcess);
+        }
+    }
+};
