@@ -2,6 +2,7 @@
 
 #include "LineEnds.h"
 #include "Module1.h"
+#include "Utf16.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -13,13 +14,6 @@ namespace {
 constexpr std::u16string_view CrLf = u"\r\n";
 constexpr char16_t Ellipsis = u'\u2026';
 
-bool IsHighSurrogate(char16_t unit) {
-    return unit >= 0xD800 && unit <= 0xDBFF;
-}
-bool IsLowSurrogate(char16_t unit) {
-    return unit >= 0xDC00 && unit <= 0xDFFF;
-}
-
 std::u16string_view StripSpaces(std::u16string_view line) {
     const size_t first = line.find_first_not_of(u' ');
     if (first == std::u16string_view::npos) {
@@ -30,7 +24,7 @@ std::u16string_view StripSpaces(std::u16string_view line) {
 
 // The units from `start` to `end`, narrowed so that a character outside the Basic Multilingual
 // Plane is either kept whole or dropped whole, never split into a lone half.
-inline std::u16string_view WholeCharacters(std::u16string_view line, size_t start, size_t end) {
+std::u16string_view WholeCharacters(std::u16string_view line, size_t start, size_t end) {
     if (start > 0 && start < line.size() && IsLowSurrogate(line[start]) &&
         IsHighSurrogate(line[start - 1])) {
         ++start;
@@ -95,7 +89,7 @@ public:
             full_ = true;
             return false;
         }
-        if (line.Cut) { // rare: kept apart, so that the common line costs no more than a view
+        if (line.Cut) { // rare: noted apart, so that the common line costs no more than a view
             cutLines_.push_back(lines_.size());
         }
         lines_.push_back(line.Text);
@@ -112,20 +106,14 @@ public:
             (full_ || size_ + tail.Size() > static_cast<size_t>(MaxFieldLength));
         field.clear();
         field.reserve(size_ + tail.Size() + CrLf.size() + 1);
-        if (cutLines_.empty()) {
-            for (const std::u16string_view line : lines_) {
-                field.append(line).append(CrLf);
+        size_t nextCut = 0;
+        for (size_t i = 0; i < lines_.size(); ++i) {
+            field.append(lines_[i]);
+            if (nextCut < cutLines_.size() && cutLines_[nextCut] == i) {
+                field += Ellipsis;
+                ++nextCut;
             }
-        } else {
-            size_t nextCut = 0;
-            for (size_t i = 0; i < lines_.size(); ++i) {
-                field.append(lines_[i]);
-                if (nextCut < cutLines_.size() && cutLines_[nextCut] == i) {
-                    field += Ellipsis;
-                    ++nextCut;
-                }
-                field.append(CrLf);
-            }
+            field.append(CrLf);
         }
         if (full_ || tailLeftOut) {
             field.append(1, Ellipsis).append(CrLf);
@@ -185,11 +173,9 @@ private:
     // The line's text for a one-line field, cut if it is too long.
     void SetOneLineField(std::u16string& field, std::u16string_view text) {
         const Piece piece = Clip(text);
-        field.assign(piece.Text);
-        if (piece.Cut) {
-            field += Ellipsis;
-            ++long_.Cut;
-        }
+        field.clear();
+        piece.AppendTo(field);
+        long_.Cut += piece.Cut ? 1 : 0;
     }
 
     void Collect(PendingLines& lines, std::u16string_view text) {

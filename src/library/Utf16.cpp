@@ -4,17 +4,6 @@
 
 #include <cstdint>
 
-namespace {
-
-bool IsHighSurrogate(char16_t unit) {
-    return unit >= 0xD800 && unit <= 0xDBFF;
-}
-bool IsLowSurrogate(char16_t unit) {
-    return unit >= 0xDC00 && unit <= 0xDFFF;
-}
-
-} // namespace
-
 std::u16string DecodeUtf16(std::string_view bytes, bool bigEndian) {
     const size_t units = bytes.size() / 2;
     const auto unitAt = [&](size_t index) {
