@@ -8,8 +8,7 @@
 #define IDB_SEARCH 202
 #define IDB_EXIT 203
 
-/* Each picture drawn again at 150 % and 200 %, 10 and 20 after its own id. */
-#define IDB_SCALED_STEP 10
+/* Each picture drawn again at 150 % and 200 %, 10 and 20 after its own id (ButtonPictures.cpp). */
 #define IDB_ABOUT_150 211
 #define IDB_SEARCH_150 212
 #define IDB_EXIT_150 213

@@ -1,5 +1,7 @@
 #include "Clipboard.h"
 
+#include "UniqueHandle.h"
+
 #include <cstring>
 
 namespace ui {
@@ -23,42 +25,31 @@ private:
     bool open_;
 };
 
-// Global memory that is freed unless the clipboard has taken it over.
-class GlobalText {
-public:
-    explicit GlobalText(const std::u16string& text)
-        : memory_(GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(char16_t))) {
-        if (void* bytes = memory_ != nullptr ? GlobalLock(memory_) : nullptr) {
-            std::memcpy(bytes, text.c_str(), (text.size() + 1) * sizeof(char16_t));
-            GlobalUnlock(memory_);
-        }
+// The text in global memory, as the clipboard takes it, or nothing when there is no memory.
+UniqueGlobal GlobalCopyOf(const std::u16string& text) {
+    const size_t bytes = (text.size() + 1) * sizeof(char16_t);
+    UniqueGlobal memory(GlobalAlloc(GMEM_MOVEABLE, bytes));
+    void* target = memory ? GlobalLock(memory.get()) : nullptr;
+    if (target == nullptr) {
+        return {};
     }
-    ~GlobalText() {
-        if (memory_ != nullptr) {
-            GlobalFree(memory_);
-        }
-    }
-    GlobalText(const GlobalText&) = delete;
-    GlobalText& operator=(const GlobalText&) = delete;
-    HGLOBAL Get() const { return memory_; }
-    void HandOver() { memory_ = nullptr; }
-
-private:
-    HGLOBAL memory_;
-};
+    std::memcpy(target, text.c_str(), bytes);
+    GlobalUnlock(memory.get());
+    return memory;
+}
 
 } // namespace
 
 bool PutTextOnClipboard(HWND owner, const std::u16string& text) {
-    GlobalText memory(text);
+    UniqueGlobal memory = GlobalCopyOf(text);
     const OpenedClipboard clipboard(owner);
-    if (memory.Get() == nullptr || !clipboard.IsOpen() || !EmptyClipboard()) {
+    if (!memory || !clipboard.IsOpen() || !EmptyClipboard()) {
         return false;
     }
-    if (SetClipboardData(CF_UNICODETEXT, memory.Get()) == nullptr) {
+    if (SetClipboardData(CF_UNICODETEXT, memory.get()) == nullptr) {
         return false;
     }
-    memory.HandOver();
+    memory.release(); // the clipboard owns it now
     return true;
 }
 

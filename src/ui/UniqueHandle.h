@@ -50,6 +50,9 @@ inline void FreeLibraryHandle(HMODULE library) {
 inline void DestroyMenuHandle(HMENU menu) {
     DestroyMenu(menu);
 }
+inline void FreeGlobalMemory(HGLOBAL memory) {
+    GlobalFree(memory);
+}
 
 using UniqueFont = UniqueHandle<HFONT, DeleteGdiObject>;
 using UniqueBrush = UniqueHandle<HBRUSH, DeleteGdiObject>;
@@ -58,5 +61,6 @@ using UniqueIcon = UniqueHandle<HICON, DestroyIconHandle>;
 using UniqueWindow = UniqueHandle<HWND, DestroyWindowHandle>;
 using UniqueModule = UniqueHandle<HMODULE, FreeLibraryHandle>;
 using UniqueMenu = UniqueHandle<HMENU, DestroyMenuHandle>;
+using UniqueGlobal = UniqueHandle<HGLOBAL, FreeGlobalMemory>;
 
 } // namespace ui
