@@ -116,33 +116,27 @@ TEST_F(FullList, PoemListStopsWhenFullAndSaysHowManyPoemsAreNotListed) {
     EXPECT_EQ(list.ListIndex(), 0);
 }
 
+// A refused entry, or an entry whose index cannot be attached, ends the list.
 TEST_F(FullList, ResultListStopsWhenFullAndSaysHowManyMatchesAreNotListed) {
-    const std::string bytes = Anthology();
-    Start(&bytes);
-    Form2& search = reader->SearchWindow();
-    MakeRefusing(search.Control(lstTang));
-    MessageBoxCatcher catcher;
-    search.cmdSearch_Click();
-    PumpMessages();
-    EXPECT_EQ(ResultIndexes(), (std::vector<int32_t>{0, 1, 2, 3, 4}));
-    ASSERT_EQ(catcher.Boxes().size(), 1u);
-    EXPECT_EQ(catcher.Boxes()[0].Text, u"查询结果列表已满：找到 12 首唐诗，只列出了前 5 首，"
-                                       u"其后的 7 首没有列出。请缩小查询范围。");
-    EXPECT_EQ(catcher.Boxes()[0].Caption, u"鹭溪吟窗");
-    EXPECT_EQ(catcher.Boxes()[0].Owner, search.Handle());
-}
-
-TEST_F(FullList, ResultEntryWhoseIndexCannotBeAttachedIsNotListed) {
-    const std::string bytes = Anthology();
-    Start(&bytes);
-    Form2& search = reader->SearchWindow();
-    MakeRefusing(search.Control(lstTang), true);
-    MessageBoxCatcher catcher;
-    search.cmdSearch_Click();
-    PumpMessages();
-    EXPECT_EQ(ResultIndexes(), (std::vector<int32_t>{0, 1, 2, 3}));
-    ASSERT_EQ(catcher.Boxes().size(), 1u);
-    EXPECT_NE(catcher.Boxes()[0].Text.find(u"只列出了前 4 首"), std::u16string::npos);
+    for (const bool failItemData : {false, true}) {
+        const std::string bytes = Anthology();
+        Start(&bytes);
+        Form2& search = reader->SearchWindow();
+        MakeRefusing(search.Control(lstTang), failItemData);
+        MessageBoxCatcher catcher;
+        search.cmdSearch_Click();
+        PumpMessages();
+        const int listed = failItemData ? Capacity - 1 : Capacity;
+        ASSERT_EQ(ResultIndexes().size(), static_cast<size_t>(listed));
+        EXPECT_EQ(ResultIndexes().back(), listed - 1);
+        ASSERT_EQ(catcher.Boxes().size(), 1u);
+        EXPECT_EQ(catcher.Boxes()[0].Text,
+                  u"查询结果列表已满：找到 12 首唐诗，只列出了前 " + Decimal(listed) +
+                      u" 首，其后的 " + Decimal(Poems - listed) + u" 首没有列出。请缩小查询范围。");
+        EXPECT_EQ(catcher.Boxes()[0].Owner, search.Handle());
+        reader.reset();
+        shared = Module1{};
+    }
 }
 
 TEST_F(FullList, PickListsTakeWhatTheyCanAndTheUserIsToldWhatIsMissing) {

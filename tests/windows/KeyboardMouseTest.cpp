@@ -45,15 +45,10 @@ POINT CentreOf(HWND control) {
 TEST_F(KeyboardAndMouse, EnterOnAFocusedReaderButtonPressesIt) {
     StartWithUtf8(ThreePoems);
     MessageBoxCatcher catcher;
-    PressEnterOn(ReaderControl(cmdMoveNext));
-    EXPECT_EQ(shared.CurrentIndex, 1);
     PressEnterOn(ReaderControl(cmdMoveLast));
     EXPECT_EQ(shared.CurrentIndex, 2);
-    PressEnterOn(ReaderControl(cmdMovePrev));
-    EXPECT_EQ(shared.CurrentIndex, 1);
     PressEnterOn(ReaderControl(cmdMoveFirst));
     EXPECT_EQ(shared.CurrentIndex, 0);
-    EXPECT_TRUE(catcher.Boxes().empty());
     PressEnterOn(ReaderControl(Command1));
     ASSERT_EQ(catcher.Boxes().size(), 1u) << "the About box";
 
@@ -83,8 +78,9 @@ TEST_F(KeyboardAndMouse, EnterOnAFocusedSearchButtonPressesItAndMakesNoDefault) 
     PressEnterOn(SearchControl(txtTitle));
     PressEnterOn(SearchControl(cboAuthor));
     PressEnterOn(SearchControl(lstTang));
+    PressKey(VK_ESCAPE);
     EXPECT_EQ(Search().Results().ListCount(), 0);
-    EXPECT_TRUE(IsWindowVisible(Search().Handle()));
+    EXPECT_TRUE(IsWindowVisible(Search().Handle())) << "Escape does not close";
 
     PressEnterOn(SearchControl(cmdCancel));
     EXPECT_FALSE(IsWindowVisible(Search().Handle()));
@@ -93,6 +89,16 @@ TEST_F(KeyboardAndMouse, EnterOnAFocusedSearchButtonPressesItAndMakesNoDefault) 
 TEST_F(KeyboardAndMouse, ReaderDragsFromTheBackgroundAndInsideTheOutlinesOnly) {
     StartWithUtf8(ThreePoems);
     HWND form = reader->Handle();
+    {
+        DragWatcher watcher(form);
+        EndDragSoon(form);
+        const LPARAM background = MAKELPARAM(470, 430);
+        SendMessageW(form, WM_RBUTTONDOWN, MK_RBUTTON, background);
+        SendMessageW(form, WM_LBUTTONDOWN, MK_LBUTTON | MK_RBUTTON, background);
+        SendMessageW(form, WM_MBUTTONDOWN, MK_MBUTTON, background);
+        EXPECT_EQ(watcher.DragsStarted(), 0) << "only the left button alone drags";
+        PumpMessages();
+    }
     for (const int label : {Label1, Label2, lblInfo}) {
         EXPECT_EQ(DragsFromPressAt(form, CentreOf(ReaderControl(label))), 0) << label;
     }

@@ -16,17 +16,6 @@ const std::u8string ThreePoems = u8"<一>\r\n(甲)\r\nA\r\n//N//\r\n<二>\r\n(�
 class Looks : public ReaderFixture {
 protected:
     void SetUp() override { StartWithUtf8(ThreePoems); }
-
-    void MoveToDpi(int dpi) {
-        RECT window{};
-        GetWindowRect(reader->Handle(), &window);
-        RECT suggested{window.left, window.top, window.left + 483 * dpi / 96 + 20,
-                       window.top + 441 * dpi / 96 + 40};
-        SendMessageW(reader->Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
-                     reinterpret_cast<LPARAM>(&suggested));
-        PumpMessages();
-        ASSERT_EQ(reader->Dpi(), dpi);
-    }
 };
 
 // What a window draws of its client area, as a grid of colours. The window paints into memory,
@@ -117,24 +106,6 @@ int IconImageWidth(int iconId, int size) {
 }
 
 } // namespace
-
-TEST_F(Looks, DroppedPoemListIsGreyLikeTheClosedOne) {
-    HWND combo = ReaderControl(cboTang);
-    COMBOBOXINFO info{};
-    info.cbSize = sizeof info;
-    ASSERT_TRUE(GetComboBoxInfo(combo, &info));
-    SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
-    PumpMessages();
-    ASSERT_TRUE(IsWindowVisible(info.hwndList));
-    RECT item{}; // the last entry, which is not selected; its right end holds no text
-    SendMessageW(info.hwndList, LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&item));
-    UpdateWindow(info.hwndList);
-    HDC screen = GetDC(info.hwndList); // what the list shows on the screen
-    EXPECT_EQ(GetPixel(screen, item.right - 3, (item.top + item.bottom) / 2), RGB(173, 173, 173));
-    ReleaseDC(info.hwndList, screen);
-    SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
-    PumpMessages();
-}
 
 TEST_F(Looks, EveryComboListGetsItsLayoutsBackground) {
     reader->Command2_Click();

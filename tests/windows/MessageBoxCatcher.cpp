@@ -3,7 +3,6 @@
 #include "Controls.h"
 
 namespace {
-MessageBoxCatcher* current = nullptr;
 std::vector<MessageBoxCatcher::Seen>* seenBoxes = nullptr;
 
 BOOL CALLBACK CountButtons(HWND child, LPARAM seen) {
@@ -27,13 +26,11 @@ BOOL CALLBACK CollectEnabled(HWND window, LPARAM windows) {
 
 MessageBoxCatcher::MessageBoxCatcher()
     : hook_(SetWindowsHookExW(WH_CBT, OnCbt, nullptr, GetCurrentThreadId())) {
-    current = this;
     seenBoxes = &boxes_;
 }
 
 MessageBoxCatcher::~MessageBoxCatcher() {
     UnhookWindowsHookEx(hook_);
-    current = nullptr;
     seenBoxes = nullptr;
 }
 

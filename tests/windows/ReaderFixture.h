@@ -20,12 +20,12 @@ protected:
     void Start(const std::string* bytes);
     void StartWithUtf8(const std::u8string& text); // written with the UTF-8 byte-order mark
 
-    // Handles every pending message, as the program's message loop would.
-    static void Pump();
     // Sends a click to a control as the user's click would arrive.
     static void Click(HWND control);
 
     HWND ReaderControl(int id) const { return reader->Control(id); }
+    // Tells the reader it now stands on a monitor of `dpi`, as Windows does.
+    void MoveToDpi(int dpi);
     std::u16string PageText() const;
     std::u16string ListEntry(int index) const;
 
@@ -36,16 +36,11 @@ protected:
 };
 
 std::u16string Utf16(const std::u8string& text);
+// Handles every pending message, as the program's message loop would.
 void PumpMessages();
 
 // A control's rectangle relative to its parent's client area, in pixels.
 RECT RectInParent(HWND control);
-
-// Where a control of a layout must stand at 96 DPI, relative to the window's client area.
-RECT ExpectedRect(const ui::FormLayout& layout, int id);
-
-// Checks that each of `ids` stands exactly where `form`'s layout puts it at 96 DPI.
-void ExpectPlacedAsLaidOut(const ui::Form& form, std::initializer_list<int> ids);
 
 // Presses a key on the control that has the focus, through the program's keyboard handling.
 void PressKey(UINT key);
@@ -53,8 +48,8 @@ void PressKey(UINT key);
 // Types text into an edit field (or a combo box's edit field) character by character.
 void TypeText(HWND control, const std::u16string& text);
 
-// The focus and how Tab moves it: the controls in the order Tab reaches them from `first`.
-std::vector<HWND> TabOrderFrom(HWND first, size_t count);
+// Checks that Tab, from the first of `ids`, reaches `form`'s controls in the order of `ids`.
+void ExpectTabOrder(const ui::Form& form, const std::vector<int>& ids);
 
 // Makes sure a window move started by the mouse ends: releases the button and presses Escape.
 void EndDragSoon(HWND window);

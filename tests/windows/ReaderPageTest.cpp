@@ -51,21 +51,20 @@ TEST_F(ReaderPage, StartUpListsEveryPoemAndShowsTheFirstAsFourRuns) {
     EXPECT_EQ(PageText(), Utf16(u8"静夜思\r\n李白\r\n\r\n床前明月光，\r\n疑是地上霜。\r\n\r\n"
                                 u8"作者：李白\r\n字太白。"));
     // Positions in the control's own text, where a line break is a single character.
-    const Run title = RunAt(0);
-    const Run author = RunAt(4);
-    const Run verses = RunAt(8);
-    const Run notes = RunAt(23);
-    const Run lastNote = RunAt(29);
-    EXPECT_EQ(title.Colour, TitleColour);
-    EXPECT_EQ(author.Colour, AuthorColour);
-    EXPECT_EQ(verses.Colour, ContentColour);
-    EXPECT_EQ(notes.Colour, NotesColour);
-    EXPECT_EQ(lastNote.Colour, NotesColour);
-    EXPECT_EQ(title.Alignment, PFA_CENTER);
-    EXPECT_EQ(author.Alignment, PFA_CENTER);
-    EXPECT_EQ(verses.Alignment, PFA_CENTER);
-    EXPECT_EQ(notes.Alignment, PFA_LEFT);
-    EXPECT_EQ(lastNote.Alignment, PFA_LEFT);
+    const struct {
+        long Position;
+        uint32_t Colour;
+        WORD Alignment;
+    } runs[] = {{0, TitleColour, PFA_CENTER},
+                {4, AuthorColour, PFA_CENTER},
+                {8, ContentColour, PFA_CENTER},
+                {23, NotesColour, PFA_LEFT},
+                {29, NotesColour, PFA_LEFT}};
+    for (const auto& expected : runs) {
+        const Run run = RunAt(expected.Position);
+        EXPECT_EQ(run.Colour, expected.Colour) << expected.Position;
+        EXPECT_EQ(run.Alignment, expected.Alignment) << expected.Position;
+    }
 
     CHARFORMAT2W all{};
     all.cbSize = sizeof all;

@@ -65,13 +65,4 @@ TEST_F(SystemLibraryTest, DoesNotSearchElsewhereWhenTheSystemCopyIsMissing) {
     EXPECT_EQ(calls.size(), 1u);
 }
 
-TEST_F(SystemLibraryTest, LoadsTheRealRichEditLibrary) {
-    const HMODULE library = ui::LoadSystemLibrary(L"riched20.dll");
-    ASSERT_NE(library, nullptr);
-    wchar_t path[MAX_PATH]{};
-    GetModuleFileNameW(library, path, MAX_PATH);
-    EXPECT_EQ(_wcsicmp(path, SystemFolderFile(L"riched20.dll").c_str()), 0) << path;
-    FreeLibrary(library);
-}
-
 } // namespace
