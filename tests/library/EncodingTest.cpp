@@ -24,26 +24,27 @@ std::string Utf16Bytes(std::u16string_view text, bool bigEndian) {
 } // namespace
 
 TEST(Encoding, ByteOrderMarksAndValidUtf8DecideAndEverythingElseIsGbk) {
-    EXPECT_EQ(DetectAnthologyEncoding("\xEF\xBB\xBF<T>"), AnthologyEncoding::Utf8WithMark);
-    EXPECT_EQ(DetectAnthologyEncoding("\xFF\xFE<\0"), AnthologyEncoding::Utf16Le);
-    EXPECT_EQ(DetectAnthologyEncoding("\xFE\xFF\0<"), AnthologyEncoding::Utf16Be);
-    EXPECT_EQ(DetectAnthologyEncoding("<\xE9\x9D\x99>\r\n(\xF0\x9F\x8C\x99)"),
-              AnthologyEncoding::Utf8);
-    EXPECT_EQ(DetectAnthologyEncoding("<\xbe\xb2\xd2\xb9\xcb\xbc>\r\n(\xc0\xee\xb0\xd7)"),
-              AnthologyEncoding::Gbk);
-    EXPECT_EQ(DetectAnthologyEncoding("<plain ASCII, long enough for whole blocks>"),
-              AnthologyEncoding::Gbk)
-        << "without a multi-byte sequence nothing speaks for UTF-8";
-    EXPECT_EQ(DetectAnthologyEncoding(""), AnthologyEncoding::Gbk);
-    EXPECT_EQ(DetectAnthologyEncoding("\xE9\x9D\x99 and then a cut sequence \xF0\x9F\x8C"),
-              AnthologyEncoding::Gbk)
-        << "valid UTF-8 throughout, up to the very last byte";
-    EXPECT_EQ(DetectAnthologyEncoding("\xE9\x9D\x99\xC0\xAF"), AnthologyEncoding::Gbk)
-        << "an overlong form is not UTF-8";
-    EXPECT_EQ(DetectAnthologyEncoding("\xED\xA0\x80"), AnthologyEncoding::Gbk)
-        << "neither is an encoded surrogate";
-    EXPECT_EQ(DetectAnthologyEncoding("\xF4\x90\x80\x80"), AnthologyEncoding::Gbk)
-        << "nor a value beyond U+10FFFF";
+    using enum AnthologyEncoding;
+    const struct {
+        std::string Bytes;
+        AnthologyEncoding Encoding;
+        const char* Why;
+    } cases[] = {
+        {"\xEF\xBB\xBF<T>", Utf8WithMark, "UTF-8 mark"},
+        {std::string("\xFF\xFE<\0", 4), Utf16Le, "UTF-16 LE mark"},
+        {std::string("\xFE\xFF\0<", 4), Utf16Be, "UTF-16 BE mark"},
+        {"<\xE9\x9D\x99>\r\n(\xF0\x9F\x8C\x99)", Utf8, "valid UTF-8 without a mark"},
+        {"<\xbe\xb2\xd2\xb9\xcb\xbc>\r\n(\xc0\xee\xb0\xd7)", Gbk, "GBK"},
+        {"<plain ASCII, long enough for whole blocks>", Gbk, "nothing speaks for UTF-8"},
+        {"", Gbk, "nothing at all"},
+        {"\xE9\x9D\x99 and a cut sequence \xF0\x9F\x8C", Gbk, "UTF-8 up to the last byte only"},
+        {"\xE9\x9D\x99\xC0\xAF", Gbk, "an overlong form is not UTF-8"},
+        {"\xED\xA0\x80", Gbk, "neither is an encoded surrogate"},
+        {"\xF4\x90\x80\x80", Gbk, "nor a value beyond U+10FFFF"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(DetectAnthologyEncoding(c.Bytes), c.Encoding) << c.Why;
+    }
 }
 
 TEST(Encoding, Utf8WithoutMarkIsDecodedAsUtf8) {
@@ -66,14 +67,13 @@ TEST(Encoding, Utf16WithEitherByteOrderMarkIsDecoded) {
 }
 
 TEST(Encoding, Utf16UnpairedSurrogatesOddByteAndNulBecomeReplacements) {
-    EXPECT_EQ(DecodeUtf16(Utf16Bytes(u"a\xD800"
-                                     u"b",
-                                     false),
-                          false),
-              u"a\uFFFDb");
-    EXPECT_EQ(DecodeUtf16(Utf16Bytes(u"a\xDC00\xD800", true), true), u"a\uFFFD\uFFFD")
+    const std::u16string highFirst{u'a', 0xD800, u'b'};
+    const std::u16string lowFirst{u'a', 0xDC00, 0xD800};
+    const std::u16string twoHighs{0xD800, 0xD800, 0xDC00};
+    EXPECT_EQ(DecodeUtf16(Utf16Bytes(highFirst, false), false), u"a\uFFFDb");
+    EXPECT_EQ(DecodeUtf16(Utf16Bytes(lowFirst, true), true), u"a\uFFFD\uFFFD")
         << "a low half first, and a high half at the very end";
-    EXPECT_EQ(DecodeUtf16(Utf16Bytes(u"\xD800\xD800\xDC00", false), false), u"\uFFFD\U00010000")
+    EXPECT_EQ(DecodeUtf16(Utf16Bytes(twoHighs, false), false), u"\uFFFD\U00010000")
         << "the second high half still pairs with the low half after it";
     EXPECT_EQ(DecodeUtf16(std::string("a\0b", 3), false), u"a\uFFFD")
         << "an odd last byte is no character";

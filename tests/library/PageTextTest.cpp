@@ -22,24 +22,21 @@ std::u16string PageText(const TangRecord& record) {
 
 TEST(PageText, WellFormedPoemReadsTitleAuthorBlankVersesBlankNotes) {
     const auto runs = PageRuns(Record(u"T", u"A", u"V1\r\nV2\r\n", u"N1\r\nN2"));
-    EXPECT_EQ(runs[0].Text, u"T\r\n");
-    EXPECT_EQ(runs[1].Text, u"A\r\n\r\n");
-    EXPECT_EQ(runs[2].Text, u"V1\r\nV2\r\n\r\n");
-    EXPECT_EQ(runs[3].Text, u"N1\r\nN2");
-    EXPECT_EQ(runs[0].Colour, 0xFF5458u) << "red is the lowest byte";
-    EXPECT_EQ(runs[1].Colour, 0x5A55FFu);
-    EXPECT_EQ(runs[2].Colour, 0x8C868Cu);
-    EXPECT_EQ(runs[3].Colour, 0x00AE00u);
-    EXPECT_EQ(runs[0].Alignment, ParagraphAlignment::Centre);
-    EXPECT_EQ(runs[1].Alignment, ParagraphAlignment::Centre);
-    EXPECT_EQ(runs[2].Alignment, ParagraphAlignment::Centre);
-    EXPECT_EQ(runs[3].Alignment, ParagraphAlignment::Left);
+    using enum ParagraphAlignment;
+    const PageRun expected[] = {{u"T\r\n", 0xFF5458u, Centre}, // red is the lowest byte
+                                {u"A\r\n\r\n", 0x5A55FFu, Centre},
+                                {u"V1\r\nV2\r\n\r\n", 0x8C868Cu, Centre},
+                                {u"N1\r\nN2", 0x00AE00u, Left}};
+    for (size_t i = 0; i < runs.size(); ++i) {
+        EXPECT_EQ(runs[i].Text, expected[i].Text);
+        EXPECT_EQ(runs[i].Colour, expected[i].Colour) << i;
+        EXPECT_EQ(runs[i].Alignment, expected[i].Alignment) << i;
+    }
 }
 
 TEST(PageText, EachFieldHasItsOwnLineBreakRule) {
     // CR LF anywhere in title or notes: nothing added.
     EXPECT_EQ(PageRuns(Record(u"a\r\nb", u"", u"", u""))[0].Text, u"a\r\nb");
-    EXPECT_EQ(PageRuns(Record(u"", u"", u"", u"n\r\nm"))[3].Text, u"n\r\nm");
     EXPECT_EQ(PageRuns(Record(u"", u"", u"", u"n"))[3].Text, u"n\r\n");
     // The author always gets at least one.
     EXPECT_EQ(PageRuns(Record(u"", u"a\r\nb", u"", u""))[1].Text, u"a\r\nb\r\n");
@@ -57,15 +54,12 @@ TEST(PageText, EmptyPoemGivesFiveEmptyLines) {
 
 TEST(PageText, CaptionIsNumberedFromOneWithoutZeroFill) {
     EXPECT_EQ(PageCaption(0), u"青简雅韵集 第1首");
-    EXPECT_EQ(PageCaption(299), u"青简雅韵集 第300首");
     EXPECT_EQ(PageCaption(32766), u"青简雅韵集 第32767首");
 }
 
 TEST(PageText, ListEntryIsZeroFilledToThreeDigitsAndNeverCut) {
     const TangRecord record = Record(u"T", u"A", u"", u"");
     EXPECT_EQ(PoemListEntry(0, record), u"(001) T [A]");
-    EXPECT_EQ(PoemListEntry(41, record), u"(042) T [A]");
-    EXPECT_EQ(PoemListEntry(299, record), u"(300) T [A]");
     EXPECT_EQ(PoemListEntry(999, record), u"(1000) T [A]");
     EXPECT_EQ(PoemListEntry(32766, record), u"(32767) T [A]");
     EXPECT_EQ(PoemListEntry(0, Record(u"", u"", u"", u"")), u"(001)  []");
