@@ -142,16 +142,6 @@ TEST_F(ReaderCommands, EmptyAnthologyTellsTheUserAndEveryButtonIsHarmless) {
     EXPECT_EQ(reader->SearchWindow().Results().ListCount(), 0);
 }
 
-TEST_F(ReaderCommands, MissingFileIsReportedWithItsPath) {
-    MessageBoxCatcher catcher;
-    Start(nullptr);
-    ASSERT_EQ(catcher.Boxes().size(), 1u);
-    const std::u16string path = (folder / "ts.txt").u16string();
-    EXPECT_NE(catcher.Boxes()[0].Text.find(path), std::u16string::npos);
-    EXPECT_TRUE(IsWindowVisible(reader->Handle()));
-    EXPECT_TRUE(shared.Tangs.empty());
-}
-
 TEST_F(ReaderCommands, ResizingTheWindowMovesNothing) {
     StartWithUtf8(ThreePoems);
     const RECT before = RectInParent(ReaderControl(RichText1));
