@@ -84,8 +84,10 @@ int wmain(int argc, wchar_t** argv) {
     StartedProgram started;
     PROCESS_INFORMATION& program = started.Info;
     const DWORD startedAt = GetTickCount();
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.c_str(), &startup, &program)) {
+    // Started from another folder, as a shortcut may start it: ts.txt must come from the
+    // program's own folder, not the current one.
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &program)) {
         Print(L"FAIL: the program did not start");
         return 1;
     }

@@ -5,7 +5,7 @@
 # install-and-uninstall (nothing left), and the zip unpacked into a folder named with Chinese
 # characters and a space (poem 1 on the page).
 #
-# Needs build/dist (tools/package.sh) and build/windows/PageProbe.exe.
+# Needs build/dist (tools/package.sh) and build/windows/BadInputDriver.exe.
 set -euo pipefail
 
 root=$(cd -- "$(dirname -- "${BASH_SOURCE[0]}")/../.." && pwd)
@@ -26,8 +26,8 @@ fi
 
 setup=$(echo build/dist/TangReader-*-setup.exe)
 zip=$(echo build/dist/TangReader-*-win32.zip)
-probe=build/windows/PageProbe.exe
-for needed in "$setup" "$zip" "$probe"; do
+driver=build/windows/BadInputDriver.exe
+for needed in "$setup" "$zip" "$driver"; do
     [[ -f $needed ]] || { echo "missing $needed: run tools/package.sh and the windows build" >&2; exit 1; }
 done
 work=$root/build/install-test
@@ -57,12 +57,11 @@ iconv -f GBK -t UTF-8 data/ts.txt >"$work/ts-utf8.txt"
 first_title=$(sed -n '/^</ { s/^<\(.*\)>\r\?$/\1/p; q }' "$work/ts-utf8.txt")
 first_author=$(sed -n '/^(/ { s/^(\(.*\))\r\?$/\1/p; q }' "$work/ts-utf8.txt")
 
-shows_page() { # FOLDER TITLE AUTHOR: the program there starts and shows that poem
-    local log=$work/probe-$((++probe_runs)).log
-    wine "$probe" "$(winepath -w "$1")" >"$log" 2>"$log.err" || { sed 's/^/        /' "$log"; return 1; }
-    local lines
-    lines=$(sed -n '1,2p' "$log" | tr -d '\r')
-    [[ $lines == "page: $2"$'\n'"page: $3" ]] || { sed 's/^/        /' "$log"; return 1; }
+shows_page() { # FOLDER TITLE AUTHOR: the program there starts without a message and shows that poem
+    local report=$work/probe-$((++probe_runs))
+    wine "$driver" "$(winepath -w "$1")" none "$(winepath -w "$report")" >"$report.log" 2>&1 ||
+        { sed 's/^/        /' "$report.log"; return 1; }
+    [[ $(sed -n '1,2p' "$report.page1") == "$2"$'\n'"$3" ]] || { sed 's/^/        /' "$report.page1"; return 1; }
 }
 probe_runs=0
 
