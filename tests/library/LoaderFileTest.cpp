@@ -8,7 +8,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 namespace fs = std::filesystem;
@@ -33,13 +32,6 @@ protected:
     }
 
     LoadResult Load(const fs::path& path) { return LoadTangsFile(path, tangs_, sink_); }
-
-    static std::string ReadBytes(const fs::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        return bytes.str();
-    }
 
     fs::path folder_;
     std::vector<TangRecord> tangs_;
@@ -106,6 +98,6 @@ TEST_F(LoaderFile, FileWithoutPoemsSaysSoAndFileIsLeftAsItWas) {
     EXPECT_TRUE(tangs_.empty());
     EXPECT_EQ(sink_.Rhymes, (std::vector<std::u16string>{u"五言绝句"}));
     EXPECT_NE(LoadMessage(result, 0).find(u"没有找到"), std::u16string::npos);
-    EXPECT_EQ(ReadBytes(path), bytes);
+    EXPECT_EQ(ReadFileBytes(path).Bytes, bytes);
     EXPECT_EQ(fs::last_write_time(path), modified);
 }

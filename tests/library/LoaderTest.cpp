@@ -120,9 +120,4 @@ TEST(Loader, StopsAtCapacityAndCountsThePoemsLeftOut) {
     EXPECT_EQ(p.Sink.Rhymes, (Texts{u"Late"})) << "nothing after the refused poem line is read";
     EXPECT_EQ(p.Sink.AuthorCalls.size(), static_cast<size_t>(MaxTangs));
     EXPECT_EQ(p.Tangs.back().Notes, u"N\r\n");
-    LoadResult result;
-    result.FileRead = true;
-    result.PoemsLeftOut = p.LeftOut;
-    EXPECT_EQ(LoadMessage(result, p.Tangs.size()),
-              u"唐诗文件中的唐诗超过 32767 首，其后的 3 首没有读入。");
 }
