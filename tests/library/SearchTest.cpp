@@ -57,26 +57,14 @@ TEST(Search, AuthorAndFormMatchWholeStringsAndTitleAndVersesSubstrings) {
     EXPECT_TRUE(SearchTangs({}, SearchCriteria{}).empty());
 }
 
-TEST(TextSearcher, FindsNeedlesAtEveryPositionAndSharedLowBytesDoNotSkipMatches) {
-    // U+4E00 and U+7500 share their low byte; a careless shift table would jump past a match.
-    const std::u16string needle = u"\u4E00\u7500\u4E00";
-    const TextSearcher searcher(needle);
-    for (size_t at = 0; at < 8; ++at) {
-        std::u16string haystack(8, u'\u7500');
-        haystack.replace(at, 0, needle);
-        EXPECT_TRUE(searcher.FoundIn(haystack)) << "at " << at;
-    }
-    EXPECT_FALSE(searcher.FoundIn(u"\u4E00\u7500\u7500\u4E00"));
-    EXPECT_FALSE(searcher.FoundIn(u"\u4E00\u7500"));
-    EXPECT_TRUE(TextSearcher(u"ab").FoundIn(u"aab"));
-    EXPECT_TRUE(TextSearcher(u"b").FoundIn(u"ab"));
-    EXPECT_FALSE(TextSearcher(u"b").FoundIn(u"a"));
+TEST(TextSearcher, EmptyNeedleIsFoundInAnyTextButAnEmptyOne) {
     EXPECT_TRUE(TextSearcher(u"").FoundIn(u"a"));
     EXPECT_FALSE(TextSearcher(u"").FoundIn(u""));
 }
 
 TEST(TextSearcher, AgreesWithPlainFindOnGeneratedTexts) {
-    // A small alphabet makes partial matches frequent.
+    // A small alphabet makes partial matches frequent, and its characters share their low byte,
+    // where a careless shift table would jump past a match. Needles may outgrow the text.
     uint32_t state = 12345;
     auto next = [&state] {
         state = state * 1103515245u + 12345u;
@@ -84,7 +72,7 @@ TEST(TextSearcher, AgreesWithPlainFindOnGeneratedTexts) {
     };
     for (int round = 0; round < 500; ++round) {
         std::u16string haystack, needle;
-        for (int i = 0; i < 30; ++i) {
+        for (int i = 0; i < round % 31; ++i) {
             haystack += next();
         }
         for (int i = 0; i < 1 + round % 5; ++i) {
