@@ -38,20 +38,15 @@ TEST(PageText, EmptyPoemGivesFiveEmptyLines) {
     EXPECT_EQ(text, u"\r\n\r\n\r\n\r\n\r\n");
 }
 
-TEST(PageText, CaptionIsNumberedFromOneWithoutZeroFill) {
+// The caption counts from one; list entries are zero-filled to three digits and never cut.
+TEST(PageText, CaptionAndListEntriesNameThePoem) {
     EXPECT_EQ(PageCaption(0), u"青简雅韵集 第1首");
     EXPECT_EQ(PageCaption(32766), u"青简雅韵集 第32767首");
-}
-
-TEST(PageText, ListEntryIsZeroFilledToThreeDigitsAndNeverCut) {
     const TangRecord record{u"", u"T", u"A", u"", u""};
     EXPECT_EQ(PoemListEntry(0, record), u"(001) T [A]");
     EXPECT_EQ(PoemListEntry(999, record), u"(1000) T [A]");
     EXPECT_EQ(PoemListEntry(32766, record), u"(32767) T [A]");
     EXPECT_EQ(PoemListEntry(0, TangRecord{}), u"(001)  []");
-}
-
-TEST(PageText, SearchResultEntryIsTitleAndAuthorInBrackets) {
     EXPECT_EQ(SearchResultEntry(TangRecord{u"", u"静夜思", u"李白", u"", u""}), u"静夜思 [李白]");
     EXPECT_EQ(SearchResultEntry(TangRecord{u"", u"T", u"", u"", u""}), u"T []");
 }
