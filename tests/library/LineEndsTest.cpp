@@ -50,17 +50,20 @@ TEST(LineEnds, EveryEndIsFoundWhereverItFallsInABlock) {
     }
 }
 
-// The last line of the file may lack its end.
-TEST(LineEnds, FilesWithEachKindOfLineEndLoadAlike) {
+// The worked example, whose last line lacks its end as the last line of a file may.
+TEST(LineEnds, WorkedExampleLoadsAlikeWithEachKindOfLineEnd) {
     for (const std::u16string_view end : {u"\r\n", u"\n", u"\r"}) {
-        std::u16string text = u"[H]|<T>|(A)|V1||V2|//N1|N2//|<U>";
-        for (size_t at = text.find(u'|'); at != std::u16string::npos; at = text.find(u'|', at)) {
-            text.replace(at, 1, end);
-        }
+        std::u16string text =
+            Lines({u"ANTHOLOGY", u"[H1]", u"<T1>", u"(A1)", u"V1", u"", u"V2", u"//N1", u"N2", u"",
+                   u"N3//", u"[H2]x", u"<T2>", u"(A1)", u"W1", u"//M1//"},
+                  end);
+        text.resize(text.size() - end.size());
         const Parsed p = Parse(text);
-        ExpectTangs(p.Tangs, {{u"H", u"T", u"A", u"V1\r\n\r\nV2\r\n", u"N1\r\nN2"},
-                              {u"H", u"U", u"", u"", u""}});
-        EXPECT_EQ(p.Sink.Rhymes, Texts{u"H"});
-        EXPECT_EQ(p.Sink.Authors, Texts{u"A"});
+        ExpectTangs(p.Tangs, {{u"H1", u"T1", u"A1", u"V1\r\n\r\nV2\r\n", u"N1\r\nN2\r\nN3"},
+                              {u"H2", u"T2", u"A1", u"W1\r\n", u"M1\r\n"}});
+        EXPECT_EQ(p.Sink.Rhymes, (Texts{u"H1", u"H2"}));
+        EXPECT_EQ(p.Sink.Authors, (Texts{u"A1"}));
+        EXPECT_EQ(p.Sink.AuthorCalls.size(), 2u);
+        EXPECT_EQ(p.LeftOut, 0);
     }
 }

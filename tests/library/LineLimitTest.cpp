@@ -12,14 +12,6 @@ using Texts = std::vector<std::u16string>;
 
 namespace {
 
-std::u16string Repeat(std::u16string_view piece, size_t times) {
-    std::u16string text;
-    for (size_t i = 0; i < times; ++i) {
-        text.append(piece);
-    }
-    return text;
-}
-
 // Long enough that the closing bracket lies beyond any 16-bit position.
 const std::u16string Long(40000, u'静');
 const std::u16string Kept = Long.substr(0, MaxLineLength) + u"…";
@@ -41,11 +33,14 @@ TEST(LineLimit, LongLinesAreCutWithAnEllipsisWhateverFieldTheyGoTo) {
 }
 
 TEST(LineLimit, VersesAndNotesOfOnePoemStopAtTheFieldLimit) {
-    const std::u16string verse = u"床前明月光"; // 5 units, 7 with its CR LF
-    const size_t fitting = MaxFieldLength / 7;  // lines that fit with the ellipsis
-    const Parsed p = Parse(u"<T>\r\n" + Repeat(verse + u"\r\n", 30000) + u"//" + verse + u"\r\n" +
-                           Repeat(verse + u"\r\n", 30000) + u"end//\r\n<U>\r\n");
-    const std::u16string kept = Repeat(verse + u"\r\n", fitting) + u"…\r\n";
+    std::u16string verses;
+    for (int i = 0; i < 30000; ++i) {
+        verses += u"床前明月光\r\n"; // 7 units with its CR LF
+    }
+    const size_t fitting = MaxFieldLength / 7; // lines that fit with the ellipsis
+    const Parsed p =
+        Parse(u"<T>\r\n" + verses + u"//床前明月光\r\n" + verses + u"end//\r\n<U>\r\n");
+    const std::u16string kept = verses.substr(0, 7 * fitting) + u"…\r\n";
     ExpectTangs(p.Tangs, {{u"", u"T", u"", kept, kept}, {u"", u"U", u"", u"", u""}});
     EXPECT_EQ(p.Long.LeftOut, static_cast<int>(2 * (30001 - fitting)));
     EXPECT_EQ(p.Long.Cut, 0);

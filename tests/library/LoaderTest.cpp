@@ -8,18 +8,6 @@
 
 using Texts = std::vector<std::u16string>;
 
-TEST(Loader, WorkedExampleComesOutToTheCharacter) {
-    const Parsed p =
-        Parse(Lines({u"ANTHOLOGY", u"[H1]", u"<T1>", u"(A1)", u"V1", u"", u"V2", u"//N1", u"N2",
-                     u"", u"N3//", u"[H2]x", u"<T2>", u"(A1)", u"W1", u"//M1//"}));
-    ExpectTangs(p.Tangs, {{u"H1", u"T1", u"A1", u"V1\r\n\r\nV2\r\n", u"N1\r\nN2\r\nN3"},
-                          {u"H2", u"T2", u"A1", u"W1\r\n", u"M1\r\n"}});
-    EXPECT_EQ(p.Sink.Rhymes, (Texts{u"H1", u"H2"}));
-    EXPECT_EQ(p.Sink.Authors, (Texts{u"A1"}));
-    EXPECT_EQ(p.Sink.AuthorCalls.size(), 2u);
-    EXPECT_EQ(p.LeftOut, 0);
-}
-
 TEST(Loader, HeadingTakesTheTextUpToTheFirstClosingBracket) {
     const Parsed p = Parse(Lines({u"[H]", u"[H", u"[]", u"[", u"[H]tail]", u"[H]", u"  [S]  "}));
     EXPECT_EQ(p.Sink.Rhymes, (Texts{u"H", u"H", u"", u"", u"H", u"H", u"S"}));
@@ -120,9 +108,4 @@ TEST(Loader, StopsAtCapacityAndCountsThePoemsLeftOut) {
     EXPECT_EQ(p.Sink.Rhymes, (Texts{u"Late"})) << "nothing after the refused poem line is read";
     EXPECT_EQ(p.Sink.AuthorCalls.size(), static_cast<size_t>(MaxTangs));
     EXPECT_EQ(p.Tangs.back().Notes, u"N\r\n");
-    LoadResult result;
-    result.FileRead = true;
-    result.PoemsLeftOut = p.LeftOut;
-    EXPECT_EQ(LoadMessage(result, p.Tangs.size()),
-              u"唐诗文件中的唐诗超过 32767 首，其后的 3 首没有读入。");
 }

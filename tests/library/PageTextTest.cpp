@@ -2,26 +2,8 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-TangRecord Record(std::u16string title, std::u16string author, std::u16string content,
-                  std::u16string notes) {
-    return TangRecord{u"H", std::move(title), std::move(author), std::move(content),
-                      std::move(notes)};
-}
-
-std::u16string PageText(const TangRecord& record) {
-    std::u16string text;
-    for (const PageRun& run : PageRuns(record)) {
-        text += run.Text;
-    }
-    return text;
-}
-
-} // namespace
-
 TEST(PageText, WellFormedPoemReadsTitleAuthorBlankVersesBlankNotes) {
-    const auto runs = PageRuns(Record(u"T", u"A", u"V1\r\nV2\r\n", u"N1\r\nN2"));
+    const auto runs = PageRuns(TangRecord{u"", u"T", u"A", u"V1\r\nV2\r\n", u"N1\r\nN2"});
     using enum ParagraphAlignment;
     const PageRun expected[] = {{u"T\r\n", 0xFF5458u, Centre}, // red is the lowest byte
                                 {u"A\r\n\r\n", 0x5A55FFu, Centre},
@@ -36,36 +18,35 @@ TEST(PageText, WellFormedPoemReadsTitleAuthorBlankVersesBlankNotes) {
 
 TEST(PageText, EachFieldHasItsOwnLineBreakRule) {
     // CR LF anywhere in title or notes: nothing added.
-    EXPECT_EQ(PageRuns(Record(u"a\r\nb", u"", u"", u""))[0].Text, u"a\r\nb");
-    EXPECT_EQ(PageRuns(Record(u"", u"", u"", u"n"))[3].Text, u"n\r\n");
+    EXPECT_EQ(PageRuns(TangRecord{u"", u"a\r\nb", u"", u"", u""})[0].Text, u"a\r\nb");
+    EXPECT_EQ(PageRuns(TangRecord{u"", u"", u"", u"", u"n"})[3].Text, u"n\r\n");
     // The author always gets at least one.
-    EXPECT_EQ(PageRuns(Record(u"", u"a\r\nb", u"", u""))[1].Text, u"a\r\nb\r\n");
+    EXPECT_EQ(PageRuns(TangRecord{u"", u"", u"a\r\nb", u"", u""})[1].Text, u"a\r\nb\r\n");
     // Verses are tested on their first two characters only.
-    EXPECT_EQ(PageRuns(Record(u"", u"", u"\r\nV\r\n", u""))[2].Text, u"\r\nV\r\n");
-    EXPECT_EQ(PageRuns(Record(u"", u"", u"V\r\n\r\n", u""))[2].Text, u"V\r\n\r\n\r\n");
+    EXPECT_EQ(PageRuns(TangRecord{u"", u"", u"", u"\r\nV\r\n", u""})[2].Text, u"\r\nV\r\n");
+    EXPECT_EQ(PageRuns(TangRecord{u"", u"", u"", u"V\r\n\r\n", u""})[2].Text, u"V\r\n\r\n\r\n");
     // A lone CR or LF is not a line break.
-    EXPECT_EQ(PageRuns(Record(u"a\rb", u"", u"", u""))[0].Text, u"a\rb\r\n");
-    EXPECT_EQ(PageRuns(Record(u"", u"", u"\n\rV", u""))[2].Text, u"\n\rV\r\n");
+    EXPECT_EQ(PageRuns(TangRecord{u"", u"a\rb", u"", u"", u""})[0].Text, u"a\rb\r\n");
+    EXPECT_EQ(PageRuns(TangRecord{u"", u"", u"", u"\n\rV", u""})[2].Text, u"\n\rV\r\n");
 }
 
 TEST(PageText, EmptyPoemGivesFiveEmptyLines) {
-    EXPECT_EQ(PageText(TangRecord{}), u"\r\n\r\n\r\n\r\n\r\n");
+    std::u16string text;
+    for (const PageRun& run : PageRuns(TangRecord{})) {
+        text += run.Text;
+    }
+    EXPECT_EQ(text, u"\r\n\r\n\r\n\r\n\r\n");
 }
 
-TEST(PageText, CaptionIsNumberedFromOneWithoutZeroFill) {
+// The caption counts from one; list entries are zero-filled to three digits and never cut.
+TEST(PageText, CaptionAndListEntriesNameThePoem) {
     EXPECT_EQ(PageCaption(0), u"青简雅韵集 第1首");
     EXPECT_EQ(PageCaption(32766), u"青简雅韵集 第32767首");
-}
-
-TEST(PageText, ListEntryIsZeroFilledToThreeDigitsAndNeverCut) {
-    const TangRecord record = Record(u"T", u"A", u"", u"");
+    const TangRecord record{u"", u"T", u"A", u"", u""};
     EXPECT_EQ(PoemListEntry(0, record), u"(001) T [A]");
     EXPECT_EQ(PoemListEntry(999, record), u"(1000) T [A]");
     EXPECT_EQ(PoemListEntry(32766, record), u"(32767) T [A]");
-    EXPECT_EQ(PoemListEntry(0, Record(u"", u"", u"", u"")), u"(001)  []");
-}
-
-TEST(PageText, SearchResultEntryIsTitleAndAuthorInBrackets) {
-    EXPECT_EQ(SearchResultEntry(Record(u"静夜思", u"李白", u"", u"")), u"静夜思 [李白]");
-    EXPECT_EQ(SearchResultEntry(Record(u"T", u"", u"", u"")), u"T []");
+    EXPECT_EQ(PoemListEntry(0, TangRecord{}), u"(001)  []");
+    EXPECT_EQ(SearchResultEntry(TangRecord{u"", u"静夜思", u"李白", u"", u""}), u"静夜思 [李白]");
+    EXPECT_EQ(SearchResultEntry(TangRecord{u"", u"T", u"", u"", u""}), u"T []");
 }

@@ -23,11 +23,12 @@ inline Parsed Parse(std::u16string_view text) {
     return parsed;
 }
 
-// The lines joined with CR LF, as they stand in the file.
-inline std::u16string Lines(std::initializer_list<std::u16string_view> lines) {
+// The lines, each followed by the line end, as they stand in the file.
+inline std::u16string Lines(std::initializer_list<std::u16string_view> lines,
+                            std::u16string_view end = u"\r\n") {
     std::u16string text;
     for (const auto line : lines) {
-        text.append(line).append(u"\r\n");
+        text.append(line).append(end);
     }
     return text;
 }
