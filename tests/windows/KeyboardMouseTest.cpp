@@ -7,18 +7,15 @@
 
 namespace {
 
-const std::u8string ThreePoems = u8"<一>\r\n(甲)\r\nA\r\n//N//\r\n<二>\r\n(乙)\r\nB\r\n//N//\r\n"
-                                 u8"<三>\r\n(丙)\r\nC\r\n//N//\r\n";
-
 class KeyboardAndMouse : public ReaderFixture {
 protected:
-    void PressEnterOn(HWND control) {
-        SetFocus(control);
-        PressKey(VK_RETURN);
-    }
-    Form2& Search() { return reader->SearchWindow(); }
-    HWND SearchControl(int id) { return Search().Control(id); }
+    void SetUp() override { StartWithUtf8(ThreePoems); }
 };
+
+void PressEnterOn(HWND control) {
+    SetFocus(control);
+    PressKey(VK_RETURN);
+}
 
 // Presses and releases the left button at a point of `form`'s client area. The system decides
 // which window gets the press, as it does for the user's mouse: a control that lets presses
@@ -43,7 +40,6 @@ POINT CentreOf(HWND control) {
 } // namespace
 
 TEST_F(KeyboardAndMouse, EnterOnAFocusedReaderButtonPressesIt) {
-    StartWithUtf8(ThreePoems);
     MessageBoxCatcher catcher;
     PressEnterOn(ReaderControl(cmdMoveLast));
     EXPECT_EQ(shared.CurrentIndex, 2);
@@ -67,9 +63,7 @@ TEST_F(KeyboardAndMouse, EnterOnAFocusedReaderButtonPressesIt) {
 }
 
 TEST_F(KeyboardAndMouse, EnterOnAFocusedSearchButtonPressesItAndMakesNoDefault) {
-    StartWithUtf8(ThreePoems);
-    reader->Command2_Click();
-    PumpMessages();
+    OpenSearch();
     PressEnterOn(SearchControl(cmdSearch));
     EXPECT_EQ(Search().Results().ListCount(), 3);
 
@@ -87,7 +81,6 @@ TEST_F(KeyboardAndMouse, EnterOnAFocusedSearchButtonPressesItAndMakesNoDefault) 
 }
 
 TEST_F(KeyboardAndMouse, ReaderDragsFromTheBackgroundAndInsideTheOutlinesOnly) {
-    StartWithUtf8(ThreePoems);
     HWND form = reader->Handle();
     {
         DragWatcher watcher(form);
@@ -102,22 +95,21 @@ TEST_F(KeyboardAndMouse, ReaderDragsFromTheBackgroundAndInsideTheOutlinesOnly) {
     for (const int label : {Label1, Label2, lblInfo}) {
         EXPECT_EQ(DragsFromPressAt(form, CentreOf(ReaderControl(label))), 0) << label;
     }
-    EXPECT_GT(DragsFromPressAt(form, {470, 430}), 0) << "the background below Exit";
-    EXPECT_GT(DragsFromPressAt(form, {403, 35}), 0) << "inside Shape1, beside About";
-    EXPECT_GT(DragsFromPressAt(form, {402, 300}), 0) << "inside Shape2, beside the proverb";
+    // The background below Exit, inside Shape1 beside About, inside Shape2 beside the proverb.
+    for (const POINT at : {POINT{470, 430}, POINT{403, 35}, POINT{402, 300}}) {
+        EXPECT_GT(DragsFromPressAt(form, at), 0) << at.x << "," << at.y;
+    }
 }
 
 TEST_F(KeyboardAndMouse, SearchWindowDragsFromTheBackgroundOnly) {
-    StartWithUtf8(ThreePoems);
-    reader->Command2_Click();
-    PumpMessages();
+    OpenSearch();
     HWND form = Search().Handle();
     HWND focus = GetFocus();
     EXPECT_EQ(DragsFromPressAt(form, {12, 250}), 0) << "the group box, beside 标题：";
     EXPECT_EQ(GetFocus(), focus) << "a press on the group box leaves the focus alone";
-    for (const int label : {SearchLabel1, SearchLabel2, SearchLabel4, SearchLabel5}) {
+    // SearchLabel3 is the couplet.
+    for (const int label : {SearchLabel1, SearchLabel2, SearchLabel3, SearchLabel4, SearchLabel5}) {
         EXPECT_EQ(DragsFromPressAt(form, CentreOf(SearchControl(label))), 0) << label;
     }
-    EXPECT_EQ(DragsFromPressAt(form, CentreOf(SearchControl(SearchLabel3))), 0) << "couplet";
     EXPECT_GT(DragsFromPressAt(form, {10, 360}), 0) << "the background left of the couplet";
 }

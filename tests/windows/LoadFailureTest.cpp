@@ -80,7 +80,7 @@ TEST_F(LoadFailure, OutOfMemoryLeavesBothPickListsWithTheirPresetAlone) {
     EXPECT_TRUE(shared.Tangs.empty());
     EXPECT_EQ(ui::ComboBox(ReaderControl(cboTang)).ListCount(), 0);
 
-    Form2& search = reader->SearchWindow();
+    Form2& search = Search();
     for (const ui::ComboBox& list : {search.Rhymes(), search.Authors()}) {
         ASSERT_EQ(list.ListCount(), 1);
         EXPECT_EQ(list.List(0), u"不限定");

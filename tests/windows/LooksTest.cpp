@@ -9,9 +9,6 @@
 
 namespace {
 
-const std::u8string ThreePoems = u8"<一>\r\n(甲)\r\nA\r\n//N//\r\n<二>\r\n(乙)\r\nB\r\n//N//\r\n"
-                                 u8"<三>\r\n(丙)\r\nC\r\n//N//\r\n";
-
 class Looks : public ReaderFixture {
 protected:
     void SetUp() override { StartWithUtf8(ThreePoems); }
@@ -40,24 +37,21 @@ public:
                      PRF_CLIENT | PRF_ERASEBKGND);
         GdiFlush();
         const auto* pixels = static_cast<const DWORD*>(bits);
-        for (int i = 0; i < width_ * height_; ++i) {
-            const DWORD bgr = pixels[i];
-            pixels_.push_back(RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF));
-        }
+        pixels_.assign(pixels, pixels + width_ * height_);
         SelectObject(dc, previous);
         DeleteObject(bitmap);
         DeleteDC(dc);
     }
-    COLORREF At(int x, int y) const { return pixels_[static_cast<size_t>(y * width_ + x)]; }
     int Width() const { return width_; }
     int Height() const { return height_; }
 
     // The smallest rectangle inside `area` holding every pixel unlike `face`.
     RECT Unlike(COLORREF face, RECT area) const {
+        const DWORD faceInBitmap = RGB(GetBValue(face), GetGValue(face), GetRValue(face));
         RECT found{area.right, area.bottom, area.left, area.top};
         for (int y = area.top; y < area.bottom; ++y) {
             for (int x = area.left; x < area.right; ++x) {
-                if (At(x, y) != face) {
+                if (pixels_[static_cast<size_t>(y * width_ + x)] != faceInBitmap) {
                     found = {std::min<LONG>(found.left, x), std::min<LONG>(found.top, y),
                              std::max<LONG>(found.right, x + 1),
                              std::max<LONG>(found.bottom, y + 1)};
@@ -70,7 +64,7 @@ public:
 private:
     int width_ = 0;
     int height_ = 0;
-    std::vector<COLORREF> pixels_;
+    std::vector<DWORD> pixels_; // 0x00RRGGBB, unlike COLORREF
 };
 
 SIZE BitmapSize(HBITMAP bitmap) {
@@ -95,7 +89,7 @@ SIZE IconSize(HICON icon) {
 TEST_F(Looks, EveryComboListGetsItsLayoutsBackground) {
     reader->Command2_Click();
     const std::pair<const ui::Form*, int> combos[] = {{reader.get(), cboTang},
-                                                      {&reader->SearchWindow(), cboAuthor}};
+                                                      {&Search(), cboAuthor}};
     const COLORREF expected[] = {RGB(173, 173, 173), RGB(255, 255, 255)};
     for (size_t i = 0; i < std::size(combos); ++i) {
         COMBOBOXINFO info{};

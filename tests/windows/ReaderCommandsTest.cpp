@@ -8,19 +8,15 @@
 
 #include <commctrl.h>
 #include <map>
+#include <tuple>
 
 namespace {
 
-const std::u8string ThreePoems = u8"<一>\r\n(甲)\r\nA\r\n//N//\r\n<二>\r\n(乙)\r\nB\r\n//N//\r\n"
-                                 u8"<三>\r\n(丙)\r\nC\r\n//N//\r\n";
-
 class ReaderCommands : public ReaderFixture {
 protected:
-    int Selected() const { return ui::ComboBox(ReaderControl(cboTang)).ListIndex(); }
-    std::u16string Caption() const { return ui::WindowText(ReaderControl(lblInfo)); }
     void ExpectOn(int index) {
         EXPECT_EQ(shared.CurrentIndex, index);
-        EXPECT_EQ(Selected(), index);
+        EXPECT_EQ(ui::ComboBox(ReaderControl(cboTang)).ListIndex(), index);
         EXPECT_EQ(Caption(), u"青简雅韵集 第" + std::u16string(1, u'1' + index) + u"首");
         EXPECT_EQ(PageText().substr(0, 1), shared.Tangs[static_cast<size_t>(index)].Title);
     }
@@ -54,24 +50,21 @@ TEST_F(ReaderCommands, MoveButtonsStepAndStopAtBothEndsWithTheirMessages) {
     StartWithUtf8(ThreePoems);
     MessageBoxCatcher catcher;
     reader->Command2_Click(); // the search window is open too, and must be disabled as well
-    Click(ReaderControl(cmdMovePrev));
-    ASSERT_EQ(catcher.Boxes().size(), 1u);
-    ExpectInformation(catcher.Boxes()[0], reader->Handle(), texts::FirstPoemMessage);
-    ExpectOn(0);
-    Click(ReaderControl(cmdMoveNext));
-    ExpectOn(1);
-    Click(ReaderControl(cmdMoveLast));
-    ExpectOn(2);
-    Click(ReaderControl(cmdMoveNext));
-    ASSERT_EQ(catcher.Boxes().size(), 2u);
-    ExpectInformation(catcher.Boxes()[1], reader->Handle(), texts::LastPoemMessage);
-    ExpectOn(2);
-    Click(ReaderControl(cmdMovePrev));
-    ExpectOn(1);
-    Click(ReaderControl(cmdMoveFirst));
-    ExpectOn(0);
-    EXPECT_EQ(catcher.Boxes().size(), 2u) << "first and last never show a message";
-    EXPECT_TRUE(IsWindowEnabled(reader->SearchWindow().Handle()));
+    // Each press, the poem it leads to, and the message it shows, if any.
+    const std::tuple<int, int, std::u16string_view> presses[] = {
+        {cmdMovePrev, 0, texts::FirstPoemMessage}, {cmdMoveNext, 1, {}}, {cmdMoveLast, 2, {}},
+        {cmdMoveNext, 2, texts::LastPoemMessage},  {cmdMovePrev, 1, {}}, {cmdMoveFirst, 0, {}}};
+    size_t boxes = 0;
+    for (const auto& [button, poem, message] : presses) {
+        Click(ReaderControl(button));
+        boxes += message.empty() ? 0 : 1;
+        ASSERT_EQ(catcher.Boxes().size(), boxes) << "after " << button;
+        if (!message.empty()) {
+            ExpectInformation(catcher.Boxes().back(), reader->Handle(), message);
+        }
+        ExpectOn(poem);
+    }
+    EXPECT_TRUE(IsWindowEnabled(Search().Handle()));
 }
 
 TEST_F(ReaderCommands, AboutShowsFiveLines) {
@@ -105,11 +98,11 @@ TEST_F(ReaderCommands, ExitAndCloseBoxEndTheProgramWithBothWindows) {
     for (const bool useExitButton : {true, false}) {
         StartWithUtf8(ThreePoems);
         reader->Command2_Click();
-        HWND search = reader->SearchWindow().Handle();
+        HWND search = Search().Handle();
         if (useExitButton) {
             Click(ReaderControl(Command3));
         } else {
-            Click(reader->SearchWindow().Control(cmdCancel));
+            Click(SearchControl(cmdCancel));
             SendMessageW(reader->Handle(), WM_CLOSE, 0, 0);
             PumpMessages();
         }
@@ -117,9 +110,7 @@ TEST_F(ReaderCommands, ExitAndCloseBoxEndTheProgramWithBothWindows) {
         EXPECT_FALSE(IsWindow(search));
         EXPECT_EQ(reader->Handle(), nullptr);
         EXPECT_TRUE(programEnded);
-        reader.reset();
-        shared = Module1{};
-        programEnded = false;
+        Restart();
     }
 }
 
@@ -134,12 +125,12 @@ TEST_F(ReaderCommands, EmptyAnthologyTellsTheUserAndEveryButtonIsHarmless) {
     }
     EXPECT_EQ(catcher.Boxes().size(), 1u) << "no end-of-list message for an empty anthology";
     EXPECT_EQ(ui::ComboBox(ReaderControl(cboTang)).ListCount(), 0);
-    EXPECT_EQ(ui::WindowText(ReaderControl(lblInfo)), u"青简雅韵集");
+    EXPECT_EQ(Caption(), u"青简雅韵集");
     EXPECT_EQ(PageText(), u"");
     EXPECT_EQ(shared.CurrentIndex, 0);
     reader->Command2_Click();
-    reader->SearchWindow().cmdSearch_Click();
-    EXPECT_EQ(reader->SearchWindow().Results().ListCount(), 0);
+    Search().cmdSearch_Click();
+    EXPECT_TRUE(Results().empty());
 }
 
 TEST_F(ReaderCommands, ResizingTheWindowMovesNothing) {
@@ -206,5 +197,5 @@ TEST_F(ReaderCommands, MovingToAMonitorOfAnotherDpiRescalesLayoutAndFonts) {
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(ReaderControl(lblInfo), WM_GETFONT, 0, 0)),
                sizeof font, &font);
     EXPECT_EQ(font.lfHeight, -21) << "10.5 points at 144 DPI";
-    EXPECT_EQ(ui::WindowText(ReaderControl(lblInfo)), Utf16(u8"青简雅韵集 第1首"));
+    EXPECT_EQ(Caption(), u"青简雅韵集 第1首");
 }

@@ -35,6 +35,17 @@ void ReaderFixture::StartWithUtf8(const std::u8string& text) {
     Start(&bytes);
 }
 
+void ReaderFixture::Restart() {
+    reader.reset();
+    shared = Module1{};
+    programEnded = false;
+}
+
+void ReaderFixture::OpenSearch() {
+    reader->Command2_Click();
+    PumpMessages();
+}
+
 void ReaderFixture::TearDown() {
     reader.reset();
     PumpMessages();
@@ -85,6 +96,19 @@ void ReaderFixture::MoveToDpi(int dpi) {
 
 std::u16string ReaderFixture::ListEntry(int index) const {
     return ui::ComboBox(ReaderControl(cboTang)).List(index);
+}
+
+std::u16string ReaderFixture::Caption() const {
+    return ui::WindowText(ReaderControl(lblInfo));
+}
+
+std::vector<ReaderFixture::Result> ReaderFixture::Results() const {
+    const ui::ListBox list = Search().Results();
+    std::vector<Result> entries;
+    for (int i = 0; i < list.ListCount(); ++i) {
+        entries.push_back({list.List(i), list.ItemData(i)});
+    }
+    return entries;
 }
 
 RECT RectInParent(HWND control) {

@@ -11,6 +11,11 @@
 #include <string>
 #include <vector>
 
+// Three poems of one line each, titled 一, 二 and 三.
+inline const std::u8string ThreePoems =
+    u8"<一>\r\n(甲)\r\nA\r\n//N//\r\n<二>\r\n(乙)\r\nB\r\n//N//\r\n"
+    u8"<三>\r\n(丙)\r\nC\r\n//N//\r\n";
+
 // Starts the reader on an anthology of the test's own, in a folder of its own.
 class ReaderFixture : public ::testing::Test {
 protected:
@@ -19,15 +24,28 @@ protected:
     // Writes `bytes` as ts.txt (or no file, for nullptr) and starts the reader on it.
     void Start(const std::string* bytes);
     void StartWithUtf8(const std::u8string& text); // written with the UTF-8 byte-order mark
+    // Ends the reader and clears what it shared, so that a test may start it again.
+    void Restart();
+    // Shows the search window as the reader's search button does.
+    void OpenSearch();
 
     // Sends a click to a control as the user's click would arrive.
     static void Click(HWND control);
 
     HWND ReaderControl(int id) const { return reader->Control(id); }
+    Form2& Search() const { return reader->SearchWindow(); }
+    HWND SearchControl(int id) const { return Search().Control(id); }
+    std::u16string Caption() const;
     // Tells the reader it now stands on a monitor of `dpi`, as Windows does.
     void MoveToDpi(int dpi);
     std::u16string PageText() const;
     std::u16string ListEntry(int index) const;
+    struct Result {
+        std::u16string Text;
+        int32_t Index; // of the poem the entry opens
+        bool operator==(const Result&) const = default;
+    };
+    std::vector<Result> Results() const; // the search window's result list
 
     Module1 shared;
     std::unique_ptr<Form1> reader;
