@@ -69,18 +69,7 @@ void ReaderFixture::Click(HWND control) {
 }
 
 std::u16string ReaderFixture::PageText() const {
-    HWND box = ReaderControl(RichText1);
-    GETTEXTLENGTHEX length{GTL_NUMCHARS | GTL_USECRLF | GTL_PRECISE, 1200};
-    const auto size = SendMessageW(box, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0);
-    std::u16string text(static_cast<size_t>(size) + 1, u'\0');
-    GETTEXTEX request{};
-    request.cb = static_cast<DWORD>(text.size() * sizeof(char16_t));
-    request.flags = GT_USECRLF;
-    request.codepage = 1200;
-    const auto copied = SendMessageW(box, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request),
-                                     reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<size_t>(copied));
-    return text;
+    return ui::WindowText(ReaderControl(RichText1));
 }
 
 void ReaderFixture::MoveToDpi(int dpi) {
