@@ -10,6 +10,7 @@
 #include "ReaderLayout.h"
 #include "SearchLayout.h"
 
+#include <algorithm>
 #include <commctrl.h>
 
 namespace {
@@ -45,19 +46,12 @@ std::vector<int> refusingLists;
 LRESULT CALLBACK OnCreate(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HCBT_CREATEWND) {
         const auto* create = reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs;
-        for (const int id : refusingLists) {
-            if ((create->style & WS_CHILD) != 0 &&
-                create->hMenu == reinterpret_cast<HMENU>(static_cast<INT_PTR>(id))) {
-                MakeRefusing(reinterpret_cast<HWND>(wParam));
-            }
+        const auto id = static_cast<int>(reinterpret_cast<INT_PTR>(create->hMenu));
+        if ((create->style & WS_CHILD) != 0 && std::ranges::count(refusingLists, id) != 0) {
+            MakeRefusing(reinterpret_cast<HWND>(wParam));
         }
     }
     return CallNextHookEx(creationHook, code, wParam, lParam);
-}
-
-std::u16string Decimal(size_t number) {
-    const std::string digits = std::to_string(number);
-    return std::u16string(digits.begin(), digits.end());
 }
 
 const std::string Anthology = GenerateAnthology({.Poems = Poems});

@@ -67,21 +67,18 @@ private:
     std::vector<DWORD> pixels_; // 0x00RRGGBB, unlike COLORREF
 };
 
-SIZE BitmapSize(HBITMAP bitmap) {
-    BITMAP description{};
-    GetObjectW(bitmap, sizeof description, &description);
-    return {description.bmWidth, description.bmHeight};
-}
-
-SIZE IconSize(HICON icon) {
+// The width of an icon, in pixels.
+LONG IconWidth(HICON icon) {
     ICONINFO info{};
     if (icon == nullptr || !GetIconInfo(icon, &info)) {
-        return {};
+        return 0;
     }
-    const SIZE size = BitmapSize(info.hbmColor != nullptr ? info.hbmColor : info.hbmMask);
+    BITMAP description{};
+    GetObjectW(info.hbmColor != nullptr ? info.hbmColor : info.hbmMask, sizeof description,
+               &description);
     DeleteObject(info.hbmColor);
     DeleteObject(info.hbmMask);
-    return size;
+    return description.bmWidth;
 }
 
 } // namespace
@@ -136,15 +133,13 @@ TEST_F(Looks, PicturesGrowWithTheButtonsAndStayCentredAndClipped) {
 }
 
 TEST_F(Looks, WindowIconsComeInTheSizesOfEveryDpi) {
-    MoveToDpi(144);
-    const auto icon = [&](WPARAM which) {
-        return reinterpret_cast<HICON>(SendMessageW(reader->Handle(), WM_GETICON, which, 0));
-    };
-    EXPECT_EQ(IconSize(icon(ICON_SMALL)).cx, 24);
-    EXPECT_EQ(IconSize(icon(ICON_BIG)).cx, 48);
-    MoveToDpi(192);
-    EXPECT_EQ(IconSize(icon(ICON_SMALL)).cx, 32);
-    EXPECT_EQ(IconSize(icon(ICON_BIG)).cx, 64);
+    for (const int dpi : {144, 192}) {
+        MoveToDpi(dpi);
+        for (const auto& [which, at96] : {std::pair<WPARAM, int>{ICON_SMALL, 16}, {ICON_BIG, 32}}) {
+            const auto icon = SendMessageW(reader->Handle(), WM_GETICON, which, 0);
+            EXPECT_EQ(IconWidth(reinterpret_cast<HICON>(icon)), at96 * dpi / 96) << dpi;
+        }
+    }
 }
 
 TEST(PictureScaling, EnlargingBlendsNeighboursAndShrinkingAveragesThem) {

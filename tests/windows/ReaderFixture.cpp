@@ -53,6 +53,11 @@ void ReaderFixture::TearDown() {
     fs::remove_all(folder, ignored);
 }
 
+std::u16string Decimal(size_t number) {
+    const std::string digits = std::to_string(number);
+    return std::u16string(digits.begin(), digits.end());
+}
+
 void PumpMessages() {
     MSG message{};
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -91,6 +96,14 @@ std::u16string ReaderFixture::Caption() const {
     return ui::WindowText(ReaderControl(lblInfo));
 }
 
+void ReaderFixture::ExpectShowing(int index) const {
+    EXPECT_EQ(shared.CurrentIndex, index);
+    EXPECT_EQ(ui::ComboBox(ReaderControl(cboTang)).ListIndex(), index);
+    EXPECT_EQ(Caption(), u"青简雅韵集 第" + Decimal(index + 1) + u"首");
+    const std::u16string& title = shared.Tangs.at(static_cast<size_t>(index)).Title;
+    EXPECT_EQ(PageText().substr(0, title.size()), title);
+}
+
 std::vector<ReaderFixture::Result> ReaderFixture::Results() const {
     const ui::ListBox list = Search().Results();
     std::vector<Result> entries;
@@ -109,14 +122,13 @@ RECT RectInParent(HWND control) {
 
 void PressKey(UINT key) {
     MSG message{GetFocus(), WM_KEYDOWN, key, 1, static_cast<DWORD>(GetMessageTime()), {}};
-    if (!ui::PreTranslateMessage(message)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    message.message = WM_KEYUP;
-    message.lParam = static_cast<LPARAM>(0xC0000001u);
-    if (!ui::PreTranslateMessage(message)) {
-        DispatchMessageW(&message);
+    for (const UINT stroke : {WM_KEYDOWN, WM_KEYUP}) {
+        message.message = stroke;
+        message.lParam = stroke == WM_KEYDOWN ? 1 : static_cast<LPARAM>(0xC0000001u);
+        if (!ui::PreTranslateMessage(message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
     }
     PumpMessages();
 }

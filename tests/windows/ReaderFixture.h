@@ -36,6 +36,8 @@ protected:
     Form2& Search() const { return reader->SearchWindow(); }
     HWND SearchControl(int id) const { return Search().Control(id); }
     std::u16string Caption() const;
+    // Checks that the poem at `index` is the current one: selected, counted and on the page.
+    void ExpectShowing(int index) const;
     // Tells the reader it now stands on a monitor of `dpi`, as Windows does.
     void MoveToDpi(int dpi);
     std::u16string PageText() const;
@@ -54,6 +56,7 @@ protected:
 };
 
 std::u16string Utf16(const std::u8string& text);
+std::u16string Decimal(size_t number);
 // Handles every pending message, as the program's message loop would.
 void PumpMessages();
 
