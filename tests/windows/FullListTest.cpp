@@ -41,7 +41,6 @@ void MakeRefusing(HWND list, bool failItemData = false) {
 
 // Makes the lists with these control identifiers refusing as soon as they are created, before
 // the loader or the reader fills them.
-HHOOK creationHook = nullptr;
 std::vector<int> refusingLists;
 LRESULT CALLBACK OnCreate(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HCBT_CREATEWND) {
@@ -51,24 +50,18 @@ LRESULT CALLBACK OnCreate(int code, WPARAM wParam, LPARAM lParam) {
             MakeRefusing(reinterpret_cast<HWND>(wParam));
         }
     }
-    return CallNextHookEx(creationHook, code, wParam, lParam);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 const std::string Anthology = GenerateAnthology({.Poems = Poems});
 
 class FullList : public ReaderFixture {
 protected:
-    void TearDown() override {
-        if (creationHook != nullptr) {
-            UnhookWindowsHookEx(creationHook);
-            creationHook = nullptr;
-        }
-        ReaderFixture::TearDown();
-    }
     void RefuseFromCreation(std::vector<int> ids) {
         refusingLists = std::move(ids);
-        creationHook = SetWindowsHookExW(WH_CBT, OnCreate, nullptr, GetCurrentThreadId());
+        creationHook = HookThisThread(WH_CBT, OnCreate);
     }
+    UniqueHook creationHook;
 };
 
 } // namespace

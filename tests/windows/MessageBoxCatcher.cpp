@@ -7,13 +7,11 @@ std::vector<MessageBoxCatcher::Seen>* seenBoxes = nullptr;
 
 } // namespace
 
-MessageBoxCatcher::MessageBoxCatcher()
-    : hook_(SetWindowsHookExW(WH_CBT, OnCbt, nullptr, GetCurrentThreadId())) {
+MessageBoxCatcher::MessageBoxCatcher() : hook_(HookThisThread(WH_CBT, OnCbt)) {
     seenBoxes = &boxes_;
 }
 
 MessageBoxCatcher::~MessageBoxCatcher() {
-    UnhookWindowsHookEx(hook_);
     seenBoxes = nullptr;
 }
 

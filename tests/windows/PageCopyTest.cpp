@@ -79,11 +79,8 @@ void CALLBACK InspectMenu(HWND, UINT, UINT_PTR timer, DWORD) {
                                  (MF_GRAYED | MF_DISABLED)) != 0);
     }
     for (const UINT key : visit->Keys) { // typed on the keyboard, as the menu expects them
-        INPUT press[2]{};
-        press[0].type = press[1].type = INPUT_KEYBOARD;
-        press[0].ki.wVk = press[1].ki.wVk = static_cast<WORD>(key);
-        press[1].ki.dwFlags = KEYEVENTF_KEYUP;
-        SendInput(2, press, sizeof(INPUT));
+        keybd_event(static_cast<BYTE>(key), 0, 0, 0);
+        keybd_event(static_cast<BYTE>(key), 0, KEYEVENTF_KEYUP, 0);
     }
 }
 

@@ -3,6 +3,7 @@
 #include "Form1.h"
 #include "Form2.h"
 #include "Module1.h"
+#include "UniqueHandle.h"
 
 #include <gtest/gtest.h>
 
@@ -55,6 +56,12 @@ protected:
     std::filesystem::path folder;
 };
 
+// Sole owner of a hook on this thread's windows.
+using UniqueHook = ui::UniqueHandle<HHOOK, UnhookWindowsHookEx>;
+inline UniqueHook HookThisThread(int kind, HOOKPROC procedure) {
+    return UniqueHook(SetWindowsHookExW(kind, procedure, nullptr, GetCurrentThreadId()));
+}
+
 std::u16string Utf16(const std::u8string& text);
 std::u16string Decimal(size_t number);
 // Handles every pending message, as the program's message loop would.
@@ -71,16 +78,3 @@ void TypeText(HWND control, const std::u16string& text);
 
 // Checks that Tab, from the first of `ids`, reaches `form`'s controls in the order of `ids`.
 void ExpectTabOrder(const ui::Form& form, const std::vector<int>& ids);
-
-// Makes sure a window move started by the mouse ends: releases the button and presses Escape.
-void EndDragSoon(HWND window);
-
-// Records what a window is sent: every WM_NCLBUTTONDOWN or SC_MOVE that starts a drag.
-class DragWatcher {
-public:
-    explicit DragWatcher(HWND window);
-    ~DragWatcher();
-    DragWatcher(const DragWatcher&) = delete;
-    DragWatcher& operator=(const DragWatcher&) = delete;
-    int DragsStarted() const;
-};
