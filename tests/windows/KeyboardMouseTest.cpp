@@ -94,9 +94,9 @@ TEST_F(KeyboardAndMouse, EnterOnAFocusedSearchButtonPressesItAndMakesNoDefault) 
 
     // The button pressed last has not become the default: Enter elsewhere still does nothing.
     Search().Results().Clear();
-    PressEnterOn(SearchControl(txtTitle));
-    PressEnterOn(SearchControl(cboAuthor));
-    PressEnterOn(SearchControl(lstTang));
+    for (const int id : {txtTitle, cboAuthor, lstTang}) {
+        PressEnterOn(SearchControl(id));
+    }
     PressKey(VK_ESCAPE);
     EXPECT_EQ(Search().Results().ListCount(), 0);
     EXPECT_TRUE(IsWindowVisible(Search().Handle())) << "Escape does not close";

@@ -130,7 +130,7 @@ TEST_F(ReaderCommands, TooltipsOnTheSevenButtonsOnly) {
         tooltip = FindWindowExW(nullptr, tooltip, TOOLTIPS_CLASSW, nullptr);
     } while (tooltip != nullptr && GetWindow(tooltip, GW_OWNER) != reader->Handle());
     ASSERT_NE(tooltip, nullptr);
-    std::map<HWND, std::u16string> tips;
+    std::map<int, std::u16string> tips; // by control
     const auto count = SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0);
     for (int i = 0; i < count; ++i) {
         wchar_t text[80]{};
@@ -139,15 +139,15 @@ TEST_F(ReaderCommands, TooltipsOnTheSevenButtonsOnly) {
         tool.lpszText = text;
         SendMessageW(tooltip, TTM_ENUMTOOLSW, static_cast<WPARAM>(i),
                      reinterpret_cast<LPARAM>(&tool));
-        if (GetParent(reinterpret_cast<HWND>(tool.uId)) == reader->Handle()) {
-            tips[reinterpret_cast<HWND>(tool.uId)] = reinterpret_cast<const char16_t*>(text);
+        const auto control = reinterpret_cast<HWND>(tool.uId);
+        if (GetParent(control) == reader->Handle()) {
+            tips[GetDlgCtrlID(control)] = reinterpret_cast<const char16_t*>(text);
         }
     }
-    const std::map<HWND, std::u16string> expected = {
-        {ReaderControl(Command1), u"关于"},           {ReaderControl(Command2), u"查询功能"},
-        {ReaderControl(Command3), u"退出青简雅韵集"}, {ReaderControl(cmdMoveFirst), u"第一首"},
-        {ReaderControl(cmdMovePrev), u"上一首"},      {ReaderControl(cmdMoveNext), u"下一首"},
-        {ReaderControl(cmdMoveLast), u"第末首"},
+    const std::map<int, std::u16string> expected = {
+        {Command1, u"关于"},       {Command2, u"查询功能"},  {Command3, u"退出青简雅韵集"},
+        {cmdMoveFirst, u"第一首"}, {cmdMovePrev, u"上一首"}, {cmdMoveNext, u"下一首"},
+        {cmdMoveLast, u"第末首"},
     };
     EXPECT_EQ(tips, expected);
     EXPECT_EQ(ui::WindowText(ReaderControl(Command2)), u"查询功能")

@@ -134,10 +134,8 @@ void PressKey(UINT key) {
 }
 
 void TypeText(HWND control, const std::u16string& text) {
-    HWND target = control;
-    if (HWND edit = FindWindowExW(control, nullptr, L"Edit", nullptr)) {
-        target = edit; // the edit field of a combo box
-    }
+    HWND edit = FindWindowExW(control, nullptr, L"Edit", nullptr); // a combo box's edit field
+    HWND target = edit != nullptr ? edit : control;
     for (const char16_t character : text) {
         SendMessageW(target, WM_CHAR, character, 1);
     }

@@ -34,10 +34,9 @@ protected:
         SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(entry),
                      reinterpret_cast<LPARAM>(&item));
         const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
-        SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
-        SendMessageW(list, WM_LBUTTONUP, 0, at);
-        SendMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
-        SendMessageW(list, WM_LBUTTONUP, 0, at);
+        for (const UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}) {
+            SendMessageW(list, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, at);
+        }
         PumpMessages();
     }
 };
@@ -106,7 +105,6 @@ TEST_F(SearchWindow, CancelOnlyHidesAndShowingAgainKeepsEverything) {
     const auto before = Results();
     Click(SearchControl(cmdCancel));
     EXPECT_FALSE(IsWindowVisible(Search().Handle()));
-    EXPECT_TRUE(IsWindow(Search().Handle()));
     SendMessageW(Search().Handle(), WM_CLOSE, 0, 0); // the close box: hidden too
     EXPECT_TRUE(IsWindow(Search().Handle()));
     Click(ReaderControl(Command2));
