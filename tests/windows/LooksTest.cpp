@@ -14,58 +14,36 @@ protected:
     void SetUp() override { StartWithUtf8(ThreePoems); }
 };
 
-// What a window draws of its client area, as a grid of colours. The window paints into memory,
-// so parts of it outside the screen are seen too.
-class Capture {
-public:
-    explicit Capture(HWND window) {
-        RECT client{};
-        GetClientRect(window, &client);
-        width_ = client.right;
-        height_ = client.bottom;
-        BITMAPINFO format{};
-        format.bmiHeader.biSize = sizeof format.bmiHeader;
-        format.bmiHeader.biWidth = width_;
-        format.bmiHeader.biHeight = -height_; // top-down
-        format.bmiHeader.biPlanes = 1;
-        format.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        HDC dc = CreateCompatibleDC(nullptr);
-        HBITMAP bitmap = CreateDIBSection(dc, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
-        HGDIOBJ previous = SelectObject(dc, bitmap);
-        SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc),
-                     PRF_CLIENT | PRF_ERASEBKGND);
-        GdiFlush();
-        const auto* pixels = static_cast<const DWORD*>(bits);
-        pixels_.assign(pixels, pixels + width_ * height_);
-        SelectObject(dc, previous);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
-    }
-    int Width() const { return width_; }
-    int Height() const { return height_; }
-
-    // The smallest rectangle inside `area` holding every pixel unlike `face`.
-    RECT Unlike(COLORREF face, RECT area) const {
-        const DWORD faceInBitmap = RGB(GetBValue(face), GetGValue(face), GetRValue(face));
-        RECT found{area.right, area.bottom, area.left, area.top};
-        for (int y = area.top; y < area.bottom; ++y) {
-            for (int x = area.left; x < area.right; ++x) {
-                if (pixels_[static_cast<size_t>(y * width_ + x)] != faceInBitmap) {
-                    found = {std::min<LONG>(found.left, x), std::min<LONG>(found.top, y),
-                             std::max<LONG>(found.right, x + 1),
-                             std::max<LONG>(found.bottom, y + 1)};
-                }
+// The smallest rectangle inside `area` of `window`'s client area holding every pixel it draws
+// unlike `face`. The window paints into memory, so parts of it outside the screen are seen too.
+RECT DrawnUnlike(HWND window, COLORREF face, RECT area) {
+    RECT client{};
+    GetClientRect(window, &client);
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = client.right;
+    format.bmiHeader.biHeight = client.bottom;
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32; // every colour exactly, whatever the screen's depth
+    void* bits = nullptr;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateDIBSection(dc, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = SelectObject(dc, bitmap);
+    SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
+    RECT found{area.right, area.bottom, area.left, area.top};
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            if (GetPixel(dc, x, y) != face) {
+                found = {std::min<LONG>(found.left, x), std::min<LONG>(found.top, y),
+                         std::max<LONG>(found.right, x + 1), std::max<LONG>(found.bottom, y + 1)};
             }
         }
-        return found;
     }
-
-private:
-    int width_ = 0;
-    int height_ = 0;
-    std::vector<DWORD> pixels_; // 0x00RRGGBB, unlike COLORREF
-};
+    SelectObject(dc, previous);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return found;
+}
 
 // The width of an icon, in pixels.
 LONG IconWidth(HICON icon) {
@@ -116,10 +94,10 @@ TEST_F(Looks, PicturesGrowWithTheButtonsAndStayCentredAndClipped) {
         MoveToDpi(dpi);
         for (const Expected& button : buttons) {
             HWND window = ReaderControl(button.Id);
-            const Capture shot(window);
-            RECT face{0, 0, shot.Width(), shot.Height()};
+            RECT face{};
+            GetClientRect(window, &face);
             InflateRect(&face, -2, -2); // inside the raised edge
-            const RECT picture = shot.Unlike(GetSysColor(COLOR_APPWORKSPACE), face);
+            const RECT picture = DrawnUnlike(window, GetSysColor(COLOR_APPWORKSPACE), face);
             const LONG width =
                 std::min<LONG>(MulDiv(button.At96.cx, dpi, 96), face.right - face.left);
             const LONG height =
