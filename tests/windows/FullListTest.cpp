@@ -10,6 +10,7 @@
 #include "ReaderLayout.h"
 #include "SearchLayout.h"
 
+#include <algorithm>
 #include <commctrl.h>
 
 namespace {
@@ -22,13 +23,10 @@ constexpr UINT_PTR RefusingId = 0x4C495354;
 // when the reference data asks for it, as a list whose storage is full does.
 LRESULT CALLBACK RefuseWhenFull(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                 DWORD_PTR failItemData) {
-    if (message == CB_ADDSTRING || message == CB_INSERTSTRING) {
-        if (DefSubclassProc(list, CB_GETCOUNT, 0, 0) >= Capacity) {
-            return CB_ERRSPACE;
-        }
-    } else if (message == LB_ADDSTRING || message == LB_INSERTSTRING) {
-        if (DefSubclassProc(list, LB_GETCOUNT, 0, 0) >= Capacity) {
-            return LB_ERRSPACE;
+    const bool combo = message == CB_ADDSTRING || message == CB_INSERTSTRING;
+    if (combo || message == LB_ADDSTRING || message == LB_INSERTSTRING) {
+        if (DefSubclassProc(list, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0) >= Capacity) {
+            return combo ? CB_ERRSPACE : LB_ERRSPACE;
         }
     } else if (message == LB_SETITEMDATA && failItemData != 0 &&
                wParam == static_cast<WPARAM>(Capacity - 1)) {
@@ -43,53 +41,27 @@ void MakeRefusing(HWND list, bool failItemData = false) {
 
 // Makes the lists with these control identifiers refusing as soon as they are created, before
 // the loader or the reader fills them.
-HHOOK creationHook = nullptr;
 std::vector<int> refusingLists;
 LRESULT CALLBACK OnCreate(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HCBT_CREATEWND) {
         const auto* create = reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs;
-        for (const int id : refusingLists) {
-            if ((create->style & WS_CHILD) != 0 &&
-                create->hMenu == reinterpret_cast<HMENU>(static_cast<INT_PTR>(id))) {
-                MakeRefusing(reinterpret_cast<HWND>(wParam));
-            }
+        const auto id = static_cast<int>(reinterpret_cast<INT_PTR>(create->hMenu));
+        if ((create->style & WS_CHILD) != 0 && std::ranges::count(refusingLists, id) != 0) {
+            MakeRefusing(reinterpret_cast<HWND>(wParam));
         }
     }
-    return CallNextHookEx(creationHook, code, wParam, lParam);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-std::u16string Decimal(size_t number) {
-    const std::string digits = std::to_string(number);
-    return std::u16string(digits.begin(), digits.end());
-}
-
-std::string Anthology() {
-    AnthologyShape shape;
-    shape.Poems = Poems;
-    return GenerateAnthology(shape);
-}
+const std::string Anthology = GenerateAnthology({.Poems = Poems});
 
 class FullList : public ReaderFixture {
 protected:
-    void TearDown() override {
-        if (creationHook != nullptr) {
-            UnhookWindowsHookEx(creationHook);
-            creationHook = nullptr;
-        }
-        ReaderFixture::TearDown();
-    }
     void RefuseFromCreation(std::vector<int> ids) {
         refusingLists = std::move(ids);
-        creationHook = SetWindowsHookExW(WH_CBT, OnCreate, nullptr, GetCurrentThreadId());
+        creationHook = HookThisThread(WH_CBT, OnCreate);
     }
-    std::vector<int32_t> ResultIndexes() {
-        const ui::ListBox list = reader->SearchWindow().Results();
-        std::vector<int32_t> indexes;
-        for (int i = 0; i < list.ListCount(); ++i) {
-            indexes.push_back(list.ItemData(i));
-        }
-        return indexes;
-    }
+    UniqueHook creationHook;
 };
 
 } // namespace
@@ -97,8 +69,7 @@ protected:
 TEST_F(FullList, PoemListStopsWhenFullAndSaysHowManyPoemsAreNotListed) {
     MessageBoxCatcher catcher;
     RefuseFromCreation({cboTang});
-    const std::string bytes = Anthology();
-    Start(&bytes);
+    Start(&Anthology);
     const ui::ComboBox list(ReaderControl(cboTang));
     EXPECT_EQ(list.ListCount(), Capacity);
     ASSERT_EQ(catcher.Boxes().size(), 1u);
@@ -110,7 +81,7 @@ TEST_F(FullList, PoemListStopsWhenFullAndSaysHowManyPoemsAreNotListed) {
     // The poems beyond the list are still shown, and showing them selects nothing wrong.
     Click(ReaderControl(cmdMoveLast));
     EXPECT_EQ(shared.CurrentIndex, Poems - 1);
-    EXPECT_EQ(ui::WindowText(ReaderControl(lblInfo)), u"青简雅韵集 第12首");
+    EXPECT_EQ(Caption(), u"青简雅韵集 第12首");
     EXPECT_EQ(list.ListIndex(), -1);
     Click(ReaderControl(cmdMoveFirst));
     EXPECT_EQ(list.ListIndex(), 0);
@@ -119,31 +90,28 @@ TEST_F(FullList, PoemListStopsWhenFullAndSaysHowManyPoemsAreNotListed) {
 // A refused entry, or an entry whose index cannot be attached, ends the list.
 TEST_F(FullList, ResultListStopsWhenFullAndSaysHowManyMatchesAreNotListed) {
     for (const bool failItemData : {false, true}) {
-        const std::string bytes = Anthology();
-        Start(&bytes);
-        Form2& search = reader->SearchWindow();
+        Start(&Anthology);
+        Form2& search = Search();
         MakeRefusing(search.Control(lstTang), failItemData);
         MessageBoxCatcher catcher;
         search.cmdSearch_Click();
         PumpMessages();
         const int listed = failItemData ? Capacity - 1 : Capacity;
-        ASSERT_EQ(ResultIndexes().size(), static_cast<size_t>(listed));
-        EXPECT_EQ(ResultIndexes().back(), listed - 1);
+        ASSERT_EQ(Results().size(), static_cast<size_t>(listed));
+        EXPECT_EQ(Results().back().Index, listed - 1);
         ASSERT_EQ(catcher.Boxes().size(), 1u);
         EXPECT_EQ(catcher.Boxes()[0].Text,
                   u"查询结果列表已满：找到 12 首唐诗，只列出了前 " + Decimal(listed) +
                       u" 首，其后的 " + Decimal(Poems - listed) + u" 首没有列出。请缩小查询范围。");
         EXPECT_EQ(catcher.Boxes()[0].Owner, search.Handle());
-        reader.reset();
-        shared = Module1{};
+        Restart();
     }
 }
 
 TEST_F(FullList, PickListsTakeWhatTheyCanAndTheUserIsToldWhatIsMissing) {
-    const std::string bytes = Anthology();
     std::vector<TangRecord> tangs;
     RecordingSink reported;
-    ParseTangs(DecodeAnthologyBytes(bytes), tangs, reported);
+    ParseTangs(DecodeAnthologyBytes(Anthology), tangs, reported);
     const size_t formsLeft = reported.Rhymes.size() - (Capacity - 1); // "不限定" is listed first
     const size_t authorsLeft = reported.Authors.size() - (Capacity - 1);
     ASSERT_GT(reported.Rhymes.size(), static_cast<size_t>(Capacity));
@@ -151,8 +119,8 @@ TEST_F(FullList, PickListsTakeWhatTheyCanAndTheUserIsToldWhatIsMissing) {
 
     MessageBoxCatcher catcher;
     RefuseFromCreation({cboRhyme, cboAuthor});
-    Start(&bytes);
-    Form2& search = reader->SearchWindow();
+    Start(&Anthology);
+    Form2& search = Search();
     EXPECT_EQ(search.Rhymes().ListCount(), Capacity);
     EXPECT_EQ(search.Authors().ListCount(), Capacity);
     EXPECT_EQ(search.Authors().List(Capacity - 1), reported.Authors[Capacity - 2]);

@@ -7,18 +7,42 @@
 
 namespace {
 
-const std::u8string ThreePoems = u8"<一>\r\n(甲)\r\nA\r\n//N//\r\n<二>\r\n(乙)\r\nB\r\n//N//\r\n"
-                                 u8"<三>\r\n(丙)\r\nC\r\n//N//\r\n";
-
 class KeyboardAndMouse : public ReaderFixture {
 protected:
-    void PressEnterOn(HWND control) {
-        SetFocus(control);
-        PressKey(VK_RETURN);
-    }
-    Form2& Search() { return reader->SearchWindow(); }
-    HWND SearchControl(int id) { return Search().Control(id); }
+    void SetUp() override { StartWithUtf8(ThreePoems); }
 };
+
+void PressEnterOn(HWND control) {
+    SetFocus(control);
+    PressKey(VK_RETURN);
+}
+
+HWND watched = nullptr;
+int dragsStarted = 0;
+
+// Counts every WM_NCLBUTTONDOWN on the caption or SC_MOVE that starts a drag of `watched`.
+LRESULT CALLBACK WatchDrags(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && sent->hwnd == watched &&
+        ((sent->message == WM_NCLBUTTONDOWN && sent->wParam == HTCAPTION) ||
+         (sent->message == WM_SYSCOMMAND && (sent->wParam & 0xFFF0) == SC_MOVE))) {
+        ++dragsStarted;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// How many moves of `form` the mouse messages sent by `press` start.
+template <typename Press> int DragsDuring(HWND form, Press press) {
+    watched = form;
+    dragsStarted = 0;
+    const UniqueHook hook = HookThisThread(WH_CALLWNDPROC, WatchDrags);
+    // The system's move loop reads these from the queue and stops; no real button is held.
+    PostMessageW(form, WM_LBUTTONUP, 0, 0);
+    PostMessageW(form, WM_KEYDOWN, VK_ESCAPE, 1);
+    press();
+    PumpMessages();
+    return dragsStarted;
+}
 
 // Presses and releases the left button at a point of `form`'s client area. The system decides
 // which window gets the press, as it does for the user's mouse: a control that lets presses
@@ -27,12 +51,10 @@ int DragsFromPressAt(HWND form, POINT at) {
     ClientToScreen(form, &at);
     HWND target = WindowFromPoint(at);
     ScreenToClient(target, &at);
-    DragWatcher watcher(form);
-    EndDragSoon(form); // a drag, if one starts, ends at once instead of waiting for the mouse
-    SendMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
-    SendMessageW(target, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
-    PumpMessages();
-    return watcher.DragsStarted();
+    return DragsDuring(form, [&] {
+        SendMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+        SendMessageW(target, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+    });
 }
 
 POINT CentreOf(HWND control) {
@@ -43,7 +65,6 @@ POINT CentreOf(HWND control) {
 } // namespace
 
 TEST_F(KeyboardAndMouse, EnterOnAFocusedReaderButtonPressesIt) {
-    StartWithUtf8(ThreePoems);
     MessageBoxCatcher catcher;
     PressEnterOn(ReaderControl(cmdMoveLast));
     EXPECT_EQ(shared.CurrentIndex, 2);
@@ -67,17 +88,15 @@ TEST_F(KeyboardAndMouse, EnterOnAFocusedReaderButtonPressesIt) {
 }
 
 TEST_F(KeyboardAndMouse, EnterOnAFocusedSearchButtonPressesItAndMakesNoDefault) {
-    StartWithUtf8(ThreePoems);
-    reader->Command2_Click();
-    PumpMessages();
+    OpenSearch();
     PressEnterOn(SearchControl(cmdSearch));
     EXPECT_EQ(Search().Results().ListCount(), 3);
 
     // The button pressed last has not become the default: Enter elsewhere still does nothing.
     Search().Results().Clear();
-    PressEnterOn(SearchControl(txtTitle));
-    PressEnterOn(SearchControl(cboAuthor));
-    PressEnterOn(SearchControl(lstTang));
+    for (const int id : {txtTitle, cboAuthor, lstTang}) {
+        PressEnterOn(SearchControl(id));
+    }
     PressKey(VK_ESCAPE);
     EXPECT_EQ(Search().Results().ListCount(), 0);
     EXPECT_TRUE(IsWindowVisible(Search().Handle())) << "Escape does not close";
@@ -87,37 +106,32 @@ TEST_F(KeyboardAndMouse, EnterOnAFocusedSearchButtonPressesItAndMakesNoDefault) 
 }
 
 TEST_F(KeyboardAndMouse, ReaderDragsFromTheBackgroundAndInsideTheOutlinesOnly) {
-    StartWithUtf8(ThreePoems);
     HWND form = reader->Handle();
-    {
-        DragWatcher watcher(form);
-        EndDragSoon(form);
-        const LPARAM background = MAKELPARAM(470, 430);
+    const LPARAM background = MAKELPARAM(470, 430);
+    const auto otherButtons = [&] {
         SendMessageW(form, WM_RBUTTONDOWN, MK_RBUTTON, background);
         SendMessageW(form, WM_LBUTTONDOWN, MK_LBUTTON | MK_RBUTTON, background);
         SendMessageW(form, WM_MBUTTONDOWN, MK_MBUTTON, background);
-        EXPECT_EQ(watcher.DragsStarted(), 0) << "only the left button alone drags";
-        PumpMessages();
-    }
+    };
+    EXPECT_EQ(DragsDuring(form, otherButtons), 0) << "only the left button alone drags";
     for (const int label : {Label1, Label2, lblInfo}) {
         EXPECT_EQ(DragsFromPressAt(form, CentreOf(ReaderControl(label))), 0) << label;
     }
-    EXPECT_GT(DragsFromPressAt(form, {470, 430}), 0) << "the background below Exit";
-    EXPECT_GT(DragsFromPressAt(form, {403, 35}), 0) << "inside Shape1, beside About";
-    EXPECT_GT(DragsFromPressAt(form, {402, 300}), 0) << "inside Shape2, beside the proverb";
+    // The background below Exit, inside Shape1 beside About, inside Shape2 beside the proverb.
+    for (const POINT at : {POINT{470, 430}, POINT{403, 35}, POINT{402, 300}}) {
+        EXPECT_GT(DragsFromPressAt(form, at), 0) << at.x << "," << at.y;
+    }
 }
 
 TEST_F(KeyboardAndMouse, SearchWindowDragsFromTheBackgroundOnly) {
-    StartWithUtf8(ThreePoems);
-    reader->Command2_Click();
-    PumpMessages();
+    OpenSearch();
     HWND form = Search().Handle();
     HWND focus = GetFocus();
     EXPECT_EQ(DragsFromPressAt(form, {12, 250}), 0) << "the group box, beside 标题：";
     EXPECT_EQ(GetFocus(), focus) << "a press on the group box leaves the focus alone";
-    for (const int label : {SearchLabel1, SearchLabel2, SearchLabel4, SearchLabel5}) {
+    // SearchLabel3 is the couplet.
+    for (const int label : {SearchLabel1, SearchLabel2, SearchLabel3, SearchLabel4, SearchLabel5}) {
         EXPECT_EQ(DragsFromPressAt(form, CentreOf(SearchControl(label))), 0) << label;
     }
-    EXPECT_EQ(DragsFromPressAt(form, CentreOf(SearchControl(SearchLabel3))), 0) << "couplet";
     EXPECT_GT(DragsFromPressAt(form, {10, 360}), 0) << "the background left of the couplet";
 }

@@ -15,34 +15,20 @@ namespace {
 // Set when the next allocation of this program is to fail, once.
 bool failNextAllocation = false;
 
-// Counts the entries the author list has taken and, after the chosen one, makes the next
-// allocation fail. It watches the message after the list has handled it, so that the failure
-// comes in the loader's own code and not inside the system's.
-class FailureAfterAuthorEntries {
-public:
-    explicit FailureAfterAuthorEntries(int entries) {
-        remaining = entries;
-        hook_ = SetWindowsHookExW(WH_CALLWNDPROCRET, Watch, nullptr, GetCurrentThreadId());
-    }
-    ~FailureAfterAuthorEntries() {
-        UnhookWindowsHookEx(hook_);
-        failNextAllocation = false;
-    }
-    FailureAfterAuthorEntries(const FailureAfterAuthorEntries&) = delete;
-    FailureAfterAuthorEntries& operator=(const FailureAfterAuthorEntries&) = delete;
+// Author entries still to come before the allocation that fails.
+int authorEntriesLeft = 0;
 
-private:
-    static LRESULT CALLBACK Watch(int code, WPARAM wParam, LPARAM lParam) {
-        const auto* handled = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
-        if (code == HC_ACTION && handled->message == CB_ADDSTRING &&
-            GetDlgCtrlID(handled->hwnd) == cboAuthor && remaining > 0 && --remaining == 0) {
-            failNextAllocation = true;
-        }
-        return CallNextHookEx(nullptr, code, wParam, lParam);
+// Sets the failure after the chosen author entry. It watches the message after the list has
+// handled it, so that the failure comes in the loader's own code and not inside the system's.
+LRESULT CALLBACK FailAfterAuthorEntries(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* handled = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+    if (code == HC_ACTION && handled->message == CB_ADDSTRING &&
+        GetDlgCtrlID(handled->hwnd) == cboAuthor && authorEntriesLeft > 0 &&
+        --authorEntriesLeft == 0) {
+        failNextAllocation = true;
     }
-    static inline int remaining = 0;
-    HHOOK hook_;
-};
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
 
 class LoadFailure : public ReaderFixture {};
 
@@ -71,16 +57,18 @@ TEST_F(LoadFailure, OutOfMemoryLeavesBothPickListsWithTheirPresetAlone) {
         u8"//N//\r\n<春晓>\r\n(孟浩然)\r\n春眠不觉晓，处处闻啼鸟。\r\n"
         u8"//N//\r\n[七言绝句]\r\n<早发白帝城>\r\n(李白)\r\nV\r\n//N//\r\n";
     MessageBoxCatcher catcher;
+    authorEntriesLeft = 3; // the preset, 李白 and 孟浩然
     {
-        const FailureAfterAuthorEntries failure(3); // the preset, 李白 and 孟浩然
+        const UniqueHook hook = HookThisThread(WH_CALLWNDPROCRET, FailAfterAuthorEntries);
         StartWithUtf8(anthology);
     }
+    failNextAllocation = false; // in case no allocation came after the chosen entry
     ASSERT_EQ(catcher.Boxes().size(), 1u);
     EXPECT_NE(catcher.Boxes()[0].Text.find(u"内存不足，无法读入整个文件。"), std::u16string::npos);
     EXPECT_TRUE(shared.Tangs.empty());
     EXPECT_EQ(ui::ComboBox(ReaderControl(cboTang)).ListCount(), 0);
 
-    Form2& search = reader->SearchWindow();
+    Form2& search = Search();
     for (const ui::ComboBox& list : {search.Rhymes(), search.Authors()}) {
         ASSERT_EQ(list.ListCount(), 1);
         EXPECT_EQ(list.List(0), u"不限定");

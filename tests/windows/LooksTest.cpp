@@ -9,85 +9,54 @@
 
 namespace {
 
-const std::u8string ThreePoems = u8"<一>\r\n(甲)\r\nA\r\n//N//\r\n<二>\r\n(乙)\r\nB\r\n//N//\r\n"
-                                 u8"<三>\r\n(丙)\r\nC\r\n//N//\r\n";
-
 class Looks : public ReaderFixture {
 protected:
     void SetUp() override { StartWithUtf8(ThreePoems); }
 };
 
-// What a window draws of its client area, as a grid of colours. The window paints into memory,
-// so parts of it outside the screen are seen too.
-class Capture {
-public:
-    explicit Capture(HWND window) {
-        RECT client{};
-        GetClientRect(window, &client);
-        width_ = client.right;
-        height_ = client.bottom;
-        BITMAPINFO format{};
-        format.bmiHeader.biSize = sizeof format.bmiHeader;
-        format.bmiHeader.biWidth = width_;
-        format.bmiHeader.biHeight = -height_; // top-down
-        format.bmiHeader.biPlanes = 1;
-        format.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        HDC dc = CreateCompatibleDC(nullptr);
-        HBITMAP bitmap = CreateDIBSection(dc, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
-        HGDIOBJ previous = SelectObject(dc, bitmap);
-        SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc),
-                     PRF_CLIENT | PRF_ERASEBKGND);
-        GdiFlush();
-        const auto* pixels = static_cast<const DWORD*>(bits);
-        for (int i = 0; i < width_ * height_; ++i) {
-            const DWORD bgr = pixels[i];
-            pixels_.push_back(RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF));
-        }
-        SelectObject(dc, previous);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
-    }
-    COLORREF At(int x, int y) const { return pixels_[static_cast<size_t>(y * width_ + x)]; }
-    int Width() const { return width_; }
-    int Height() const { return height_; }
-
-    // The smallest rectangle inside `area` holding every pixel unlike `face`.
-    RECT Unlike(COLORREF face, RECT area) const {
-        RECT found{area.right, area.bottom, area.left, area.top};
-        for (int y = area.top; y < area.bottom; ++y) {
-            for (int x = area.left; x < area.right; ++x) {
-                if (At(x, y) != face) {
-                    found = {std::min<LONG>(found.left, x), std::min<LONG>(found.top, y),
-                             std::max<LONG>(found.right, x + 1),
-                             std::max<LONG>(found.bottom, y + 1)};
-                }
+// The smallest rectangle inside `area` of `window`'s client area holding every pixel it draws
+// unlike `face`. The window paints into memory, so parts of it outside the screen are seen too.
+RECT DrawnUnlike(HWND window, COLORREF face, RECT area) {
+    RECT client{};
+    GetClientRect(window, &client);
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = client.right;
+    format.bmiHeader.biHeight = client.bottom;
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32; // every colour exactly, whatever the screen's depth
+    void* bits = nullptr;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateDIBSection(dc, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = SelectObject(dc, bitmap);
+    SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
+    RECT found{area.right, area.bottom, area.left, area.top};
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            if (GetPixel(dc, x, y) != face) {
+                found = {std::min<LONG>(found.left, x), std::min<LONG>(found.top, y),
+                         std::max<LONG>(found.right, x + 1), std::max<LONG>(found.bottom, y + 1)};
             }
         }
-        return found;
     }
-
-private:
-    int width_ = 0;
-    int height_ = 0;
-    std::vector<COLORREF> pixels_;
-};
-
-SIZE BitmapSize(HBITMAP bitmap) {
-    BITMAP description{};
-    GetObjectW(bitmap, sizeof description, &description);
-    return {description.bmWidth, description.bmHeight};
+    SelectObject(dc, previous);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return found;
 }
 
-SIZE IconSize(HICON icon) {
+// The width of an icon, in pixels.
+LONG IconWidth(HICON icon) {
     ICONINFO info{};
     if (icon == nullptr || !GetIconInfo(icon, &info)) {
-        return {};
+        return 0;
     }
-    const SIZE size = BitmapSize(info.hbmColor != nullptr ? info.hbmColor : info.hbmMask);
+    BITMAP description{};
+    GetObjectW(info.hbmColor != nullptr ? info.hbmColor : info.hbmMask, sizeof description,
+               &description);
     DeleteObject(info.hbmColor);
     DeleteObject(info.hbmMask);
-    return size;
+    return description.bmWidth;
 }
 
 } // namespace
@@ -95,7 +64,7 @@ SIZE IconSize(HICON icon) {
 TEST_F(Looks, EveryComboListGetsItsLayoutsBackground) {
     reader->Command2_Click();
     const std::pair<const ui::Form*, int> combos[] = {{reader.get(), cboTang},
-                                                      {&reader->SearchWindow(), cboAuthor}};
+                                                      {&Search(), cboAuthor}};
     const COLORREF expected[] = {RGB(173, 173, 173), RGB(255, 255, 255)};
     for (size_t i = 0; i < std::size(combos); ++i) {
         COMBOBOXINFO info{};
@@ -125,10 +94,10 @@ TEST_F(Looks, PicturesGrowWithTheButtonsAndStayCentredAndClipped) {
         MoveToDpi(dpi);
         for (const Expected& button : buttons) {
             HWND window = ReaderControl(button.Id);
-            const Capture shot(window);
-            RECT face{0, 0, shot.Width(), shot.Height()};
+            RECT face{};
+            GetClientRect(window, &face);
             InflateRect(&face, -2, -2); // inside the raised edge
-            const RECT picture = shot.Unlike(GetSysColor(COLOR_APPWORKSPACE), face);
+            const RECT picture = DrawnUnlike(window, GetSysColor(COLOR_APPWORKSPACE), face);
             const LONG width =
                 std::min<LONG>(MulDiv(button.At96.cx, dpi, 96), face.right - face.left);
             const LONG height =
@@ -142,15 +111,13 @@ TEST_F(Looks, PicturesGrowWithTheButtonsAndStayCentredAndClipped) {
 }
 
 TEST_F(Looks, WindowIconsComeInTheSizesOfEveryDpi) {
-    MoveToDpi(144);
-    const auto icon = [&](WPARAM which) {
-        return reinterpret_cast<HICON>(SendMessageW(reader->Handle(), WM_GETICON, which, 0));
-    };
-    EXPECT_EQ(IconSize(icon(ICON_SMALL)).cx, 24);
-    EXPECT_EQ(IconSize(icon(ICON_BIG)).cx, 48);
-    MoveToDpi(192);
-    EXPECT_EQ(IconSize(icon(ICON_SMALL)).cx, 32);
-    EXPECT_EQ(IconSize(icon(ICON_BIG)).cx, 64);
+    for (const int dpi : {144, 192}) {
+        MoveToDpi(dpi);
+        for (const auto& [which, at96] : {std::pair<WPARAM, int>{ICON_SMALL, 16}, {ICON_BIG, 32}}) {
+            const auto icon = SendMessageW(reader->Handle(), WM_GETICON, which, 0);
+            EXPECT_EQ(IconWidth(reinterpret_cast<HICON>(icon)), at96 * dpi / 96) << dpi;
+        }
+    }
 }
 
 TEST(PictureScaling, EnlargingBlendsNeighboursAndShrinkingAveragesThem) {

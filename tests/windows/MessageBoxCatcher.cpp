@@ -5,32 +5,13 @@
 namespace {
 std::vector<MessageBoxCatcher::Seen>* seenBoxes = nullptr;
 
-BOOL CALLBACK CountButtons(HWND child, LPARAM seen) {
-    wchar_t className[32]{};
-    GetClassNameW(child, className, 32);
-    auto& box = *reinterpret_cast<MessageBoxCatcher::Seen*>(seen);
-    if (lstrcmpiW(className, L"Button") == 0 && IsWindowVisible(child)) {
-        ++box.Buttons;
-        box.OkButton = box.OkButton || GetDlgCtrlID(child) == IDOK;
-    }
-    return TRUE;
-}
-
-BOOL CALLBACK CollectEnabled(HWND window, LPARAM windows) {
-    if (IsWindowVisible(window) && IsWindowEnabled(window)) {
-        reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
-    }
-    return TRUE;
-}
 } // namespace
 
-MessageBoxCatcher::MessageBoxCatcher()
-    : hook_(SetWindowsHookExW(WH_CBT, OnCbt, nullptr, GetCurrentThreadId())) {
+MessageBoxCatcher::MessageBoxCatcher() : hook_(HookThisThread(WH_CBT, OnCbt)) {
     seenBoxes = &boxes_;
 }
 
 MessageBoxCatcher::~MessageBoxCatcher() {
-    UnhookWindowsHookEx(hook_);
     seenBoxes = nullptr;
 }
 
@@ -58,10 +39,18 @@ void CALLBACK MessageBoxCatcher::Inspect(HWND box, UINT, UINT_PTR timer, DWORD) 
     seen.Owner = GetWindow(box, GW_OWNER);
     const auto icon = reinterpret_cast<HICON>(SendDlgItemMessageW(box, 0x0440, STM_GETICON, 0, 0));
     seen.InformationIcon = icon != nullptr && icon == LoadIconW(nullptr, IDI_INFORMATION);
-    EnumChildWindows(box, CountButtons, reinterpret_cast<LPARAM>(&seen));
-    EnumThreadWindows(GetCurrentThreadId(), CollectEnabled,
-                      reinterpret_cast<LPARAM>(&seen.EnabledTopLevel));
-    std::erase(seen.EnabledTopLevel, box);
+    for (HWND button = nullptr; (button = FindWindowExW(box, button, L"Button", nullptr));) {
+        if (IsWindowVisible(button)) {
+            ++seen.Buttons;
+            seen.OkButton = seen.OkButton || GetDlgCtrlID(button) == IDOK;
+        }
+    }
+    for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, nullptr, nullptr));) {
+        if (window != box && GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId() &&
+            IsWindowVisible(window) && IsWindowEnabled(window)) {
+            seen.EnabledTopLevel.push_back(window);
+        }
+    }
     seenBoxes->push_back(std::move(seen));
     PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ReaderFixture.h"
+
 #include <string>
 #include <vector>
 #include <windows.h>
@@ -28,6 +30,6 @@ public:
 private:
     static LRESULT CALLBACK OnCbt(int code, WPARAM wParam, LPARAM lParam);
     static void CALLBACK Inspect(HWND box, UINT, UINT_PTR timer, DWORD);
-    HHOOK hook_;
+    UniqueHook hook_;
     std::vector<Seen> boxes_;
 };

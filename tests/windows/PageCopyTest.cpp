@@ -1,5 +1,6 @@
 #include "ReaderFixture.h"
 
+#include "Clipboard.h"
 #include "ReaderLayout.h"
 
 #include <richedit.h>
@@ -13,7 +14,7 @@ class PageCopy : public ReaderFixture {
 protected:
     void SetUp() override {
         StartWithUtf8(Poem);
-        PutOnClipboard(u"before");
+        ASSERT_TRUE(ui::PutTextOnClipboard(nullptr, u"before"));
     }
     HWND Page() const { return ReaderControl(RichText1); }
     CHARRANGE Selection() const {
@@ -28,16 +29,6 @@ protected:
             SendMessageW(Page(), EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0));
     }
 
-    static void PutOnClipboard(const std::u16string& text) {
-        ASSERT_TRUE(OpenClipboard(nullptr));
-        EmptyClipboard();
-        const size_t bytes = (text.size() + 1) * sizeof(char16_t);
-        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-        memcpy(GlobalLock(memory), text.c_str(), bytes);
-        GlobalUnlock(memory);
-        SetClipboardData(CF_UNICODETEXT, memory);
-        CloseClipboard();
-    }
     static std::u16string ClipboardText() {
         if (!OpenClipboard(nullptr)) {
             return u"(clipboard busy)";
@@ -88,11 +79,8 @@ void CALLBACK InspectMenu(HWND, UINT, UINT_PTR timer, DWORD) {
                                  (MF_GRAYED | MF_DISABLED)) != 0);
     }
     for (const UINT key : visit->Keys) { // typed on the keyboard, as the menu expects them
-        INPUT press[2]{};
-        press[0].type = press[1].type = INPUT_KEYBOARD;
-        press[0].ki.wVk = press[1].ki.wVk = static_cast<WORD>(key);
-        press[1].ki.dwFlags = KEYEVENTF_KEYUP;
-        SendInput(2, press, sizeof(INPUT));
+        keybd_event(static_cast<BYTE>(key), 0, 0, 0);
+        keybd_event(static_cast<BYTE>(key), 0, KEYEVENTF_KEYUP, 0);
     }
 }
 

@@ -8,23 +8,11 @@
 
 #include <commctrl.h>
 #include <map>
+#include <tuple>
 
 namespace {
 
-const std::u8string ThreePoems = u8"<一>\r\n(甲)\r\nA\r\n//N//\r\n<二>\r\n(乙)\r\nB\r\n//N//\r\n"
-                                 u8"<三>\r\n(丙)\r\nC\r\n//N//\r\n";
-
-class ReaderCommands : public ReaderFixture {
-protected:
-    int Selected() const { return ui::ComboBox(ReaderControl(cboTang)).ListIndex(); }
-    std::u16string Caption() const { return ui::WindowText(ReaderControl(lblInfo)); }
-    void ExpectOn(int index) {
-        EXPECT_EQ(shared.CurrentIndex, index);
-        EXPECT_EQ(Selected(), index);
-        EXPECT_EQ(Caption(), u"青简雅韵集 第" + std::u16string(1, u'1' + index) + u"首");
-        EXPECT_EQ(PageText().substr(0, 1), shared.Tangs[static_cast<size_t>(index)].Title);
-    }
-};
+class ReaderCommands : public ReaderFixture {};
 
 void ExpectInformation(const MessageBoxCatcher::Seen& box, HWND owner, std::u16string_view text) {
     EXPECT_EQ(box.Text, text);
@@ -36,42 +24,27 @@ void ExpectInformation(const MessageBoxCatcher::Seen& box, HWND owner, std::u16s
     EXPECT_TRUE(box.EnabledTopLevel.empty()) << "the box is modal to the whole program";
 }
 
-// Finds the tooltip window owned by the window passed in `found`.
-BOOL CALLBACK FindReaderTooltip(HWND window, LPARAM found) {
-    wchar_t name[64]{};
-    GetClassNameW(window, name, 64);
-    auto& tooltip = *reinterpret_cast<HWND*>(found);
-    if (lstrcmpW(name, TOOLTIPS_CLASSW) == 0 && GetWindow(window, GW_OWNER) == tooltip) {
-        tooltip = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 } // namespace
 
 TEST_F(ReaderCommands, MoveButtonsStepAndStopAtBothEndsWithTheirMessages) {
     StartWithUtf8(ThreePoems);
     MessageBoxCatcher catcher;
     reader->Command2_Click(); // the search window is open too, and must be disabled as well
-    Click(ReaderControl(cmdMovePrev));
-    ASSERT_EQ(catcher.Boxes().size(), 1u);
-    ExpectInformation(catcher.Boxes()[0], reader->Handle(), texts::FirstPoemMessage);
-    ExpectOn(0);
-    Click(ReaderControl(cmdMoveNext));
-    ExpectOn(1);
-    Click(ReaderControl(cmdMoveLast));
-    ExpectOn(2);
-    Click(ReaderControl(cmdMoveNext));
-    ASSERT_EQ(catcher.Boxes().size(), 2u);
-    ExpectInformation(catcher.Boxes()[1], reader->Handle(), texts::LastPoemMessage);
-    ExpectOn(2);
-    Click(ReaderControl(cmdMovePrev));
-    ExpectOn(1);
-    Click(ReaderControl(cmdMoveFirst));
-    ExpectOn(0);
-    EXPECT_EQ(catcher.Boxes().size(), 2u) << "first and last never show a message";
-    EXPECT_TRUE(IsWindowEnabled(reader->SearchWindow().Handle()));
+    // Each press, the poem it leads to, and the message it shows, if any.
+    const std::tuple<int, int, std::u16string_view> presses[] = {
+        {cmdMovePrev, 0, texts::FirstPoemMessage}, {cmdMoveNext, 1, {}}, {cmdMoveLast, 2, {}},
+        {cmdMoveNext, 2, texts::LastPoemMessage},  {cmdMovePrev, 1, {}}, {cmdMoveFirst, 0, {}}};
+    size_t boxes = 0;
+    for (const auto& [button, poem, message] : presses) {
+        Click(ReaderControl(button));
+        boxes += message.empty() ? 0 : 1;
+        ASSERT_EQ(catcher.Boxes().size(), boxes) << "after " << button;
+        if (!message.empty()) {
+            ExpectInformation(catcher.Boxes().back(), reader->Handle(), message);
+        }
+        ExpectShowing(poem);
+    }
+    EXPECT_TRUE(IsWindowEnabled(Search().Handle()));
 }
 
 TEST_F(ReaderCommands, AboutShowsFiveLines) {
@@ -90,7 +63,7 @@ TEST_F(ReaderCommands, ChoosingInTheListShowsThatPoemAndTypingShowsNone) {
     SetFocus(list);
     PressKey(VK_DOWN); // the keyboard's way of choosing the next entry
     PressKey(VK_DOWN);
-    ExpectOn(2);
+    ExpectShowing(2);
     TypeText(list, u"(001)");
     EXPECT_EQ(shared.CurrentIndex, 2);
     EXPECT_EQ(PageText().substr(0, 1), u"三");
@@ -105,11 +78,11 @@ TEST_F(ReaderCommands, ExitAndCloseBoxEndTheProgramWithBothWindows) {
     for (const bool useExitButton : {true, false}) {
         StartWithUtf8(ThreePoems);
         reader->Command2_Click();
-        HWND search = reader->SearchWindow().Handle();
+        HWND search = Search().Handle();
         if (useExitButton) {
             Click(ReaderControl(Command3));
         } else {
-            Click(reader->SearchWindow().Control(cmdCancel));
+            Click(SearchControl(cmdCancel));
             SendMessageW(reader->Handle(), WM_CLOSE, 0, 0);
             PumpMessages();
         }
@@ -117,9 +90,7 @@ TEST_F(ReaderCommands, ExitAndCloseBoxEndTheProgramWithBothWindows) {
         EXPECT_FALSE(IsWindow(search));
         EXPECT_EQ(reader->Handle(), nullptr);
         EXPECT_TRUE(programEnded);
-        reader.reset();
-        shared = Module1{};
-        programEnded = false;
+        Restart();
     }
 }
 
@@ -134,12 +105,12 @@ TEST_F(ReaderCommands, EmptyAnthologyTellsTheUserAndEveryButtonIsHarmless) {
     }
     EXPECT_EQ(catcher.Boxes().size(), 1u) << "no end-of-list message for an empty anthology";
     EXPECT_EQ(ui::ComboBox(ReaderControl(cboTang)).ListCount(), 0);
-    EXPECT_EQ(ui::WindowText(ReaderControl(lblInfo)), u"青简雅韵集");
+    EXPECT_EQ(Caption(), u"青简雅韵集");
     EXPECT_EQ(PageText(), u"");
     EXPECT_EQ(shared.CurrentIndex, 0);
     reader->Command2_Click();
-    reader->SearchWindow().cmdSearch_Click();
-    EXPECT_EQ(reader->SearchWindow().Results().ListCount(), 0);
+    Search().cmdSearch_Click();
+    EXPECT_TRUE(Results().empty());
 }
 
 TEST_F(ReaderCommands, ResizingTheWindowMovesNothing) {
@@ -154,10 +125,12 @@ TEST_F(ReaderCommands, ResizingTheWindowMovesNothing) {
 
 TEST_F(ReaderCommands, TooltipsOnTheSevenButtonsOnly) {
     StartWithUtf8(ThreePoems);
-    HWND tooltip = reader->Handle();
-    EnumThreadWindows(GetCurrentThreadId(), FindReaderTooltip, reinterpret_cast<LPARAM>(&tooltip));
-    ASSERT_NE(tooltip, reader->Handle());
-    std::map<HWND, std::u16string> tips;
+    HWND tooltip = nullptr; // the reader's own, among the tooltip windows of the desktop
+    do {
+        tooltip = FindWindowExW(nullptr, tooltip, TOOLTIPS_CLASSW, nullptr);
+    } while (tooltip != nullptr && GetWindow(tooltip, GW_OWNER) != reader->Handle());
+    ASSERT_NE(tooltip, nullptr);
+    std::map<int, std::u16string> tips; // by control
     const auto count = SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0);
     for (int i = 0; i < count; ++i) {
         wchar_t text[80]{};
@@ -166,15 +139,15 @@ TEST_F(ReaderCommands, TooltipsOnTheSevenButtonsOnly) {
         tool.lpszText = text;
         SendMessageW(tooltip, TTM_ENUMTOOLSW, static_cast<WPARAM>(i),
                      reinterpret_cast<LPARAM>(&tool));
-        if (GetParent(reinterpret_cast<HWND>(tool.uId)) == reader->Handle()) {
-            tips[reinterpret_cast<HWND>(tool.uId)] = reinterpret_cast<const char16_t*>(text);
+        const auto control = reinterpret_cast<HWND>(tool.uId);
+        if (GetParent(control) == reader->Handle()) {
+            tips[GetDlgCtrlID(control)] = reinterpret_cast<const char16_t*>(text);
         }
     }
-    const std::map<HWND, std::u16string> expected = {
-        {ReaderControl(Command1), u"关于"},           {ReaderControl(Command2), u"查询功能"},
-        {ReaderControl(Command3), u"退出青简雅韵集"}, {ReaderControl(cmdMoveFirst), u"第一首"},
-        {ReaderControl(cmdMovePrev), u"上一首"},      {ReaderControl(cmdMoveNext), u"下一首"},
-        {ReaderControl(cmdMoveLast), u"第末首"},
+    const std::map<int, std::u16string> expected = {
+        {Command1, u"关于"},       {Command2, u"查询功能"},  {Command3, u"退出青简雅韵集"},
+        {cmdMoveFirst, u"第一首"}, {cmdMovePrev, u"上一首"}, {cmdMoveNext, u"下一首"},
+        {cmdMoveLast, u"第末首"},
     };
     EXPECT_EQ(tips, expected);
     EXPECT_EQ(ui::WindowText(ReaderControl(Command2)), u"查询功能")
@@ -206,5 +179,5 @@ TEST_F(ReaderCommands, MovingToAMonitorOfAnotherDpiRescalesLayoutAndFonts) {
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(ReaderControl(lblInfo), WM_GETFONT, 0, 0)),
                sizeof font, &font);
     EXPECT_EQ(font.lfHeight, -21) << "10.5 points at 144 DPI";
-    EXPECT_EQ(ui::WindowText(ReaderControl(lblInfo)), Utf16(u8"青简雅韵集 第1首"));
+    EXPECT_EQ(Caption(), u"青简雅韵集 第1首");
 }

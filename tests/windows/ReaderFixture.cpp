@@ -35,11 +35,27 @@ void ReaderFixture::StartWithUtf8(const std::u8string& text) {
     Start(&bytes);
 }
 
+void ReaderFixture::Restart() {
+    reader.reset();
+    shared = Module1{};
+    programEnded = false;
+}
+
+void ReaderFixture::OpenSearch() {
+    reader->Command2_Click();
+    PumpMessages();
+}
+
 void ReaderFixture::TearDown() {
     reader.reset();
     PumpMessages();
     std::error_code ignored;
     fs::remove_all(folder, ignored);
+}
+
+std::u16string Decimal(size_t number) {
+    const std::string digits = std::to_string(number);
+    return std::u16string(digits.begin(), digits.end());
 }
 
 void PumpMessages() {
@@ -58,18 +74,7 @@ void ReaderFixture::Click(HWND control) {
 }
 
 std::u16string ReaderFixture::PageText() const {
-    HWND box = ReaderControl(RichText1);
-    GETTEXTLENGTHEX length{GTL_NUMCHARS | GTL_USECRLF | GTL_PRECISE, 1200};
-    const auto size = SendMessageW(box, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0);
-    std::u16string text(static_cast<size_t>(size) + 1, u'\0');
-    GETTEXTEX request{};
-    request.cb = static_cast<DWORD>(text.size() * sizeof(char16_t));
-    request.flags = GT_USECRLF;
-    request.codepage = 1200;
-    const auto copied = SendMessageW(box, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request),
-                                     reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<size_t>(copied));
-    return text;
+    return ui::WindowText(ReaderControl(RichText1));
 }
 
 void ReaderFixture::MoveToDpi(int dpi) {
@@ -87,6 +92,27 @@ std::u16string ReaderFixture::ListEntry(int index) const {
     return ui::ComboBox(ReaderControl(cboTang)).List(index);
 }
 
+std::u16string ReaderFixture::Caption() const {
+    return ui::WindowText(ReaderControl(lblInfo));
+}
+
+void ReaderFixture::ExpectShowing(int index) const {
+    EXPECT_EQ(shared.CurrentIndex, index);
+    EXPECT_EQ(ui::ComboBox(ReaderControl(cboTang)).ListIndex(), index);
+    EXPECT_EQ(Caption(), u"青简雅韵集 第" + Decimal(index + 1) + u"首");
+    const std::u16string& title = shared.Tangs.at(static_cast<size_t>(index)).Title;
+    EXPECT_EQ(PageText().substr(0, title.size()), title);
+}
+
+std::vector<ReaderFixture::Result> ReaderFixture::Results() const {
+    const ui::ListBox list = Search().Results();
+    std::vector<Result> entries;
+    for (int i = 0; i < list.ListCount(); ++i) {
+        entries.push_back({list.List(i), list.ItemData(i)});
+    }
+    return entries;
+}
+
 RECT RectInParent(HWND control) {
     RECT rect{};
     GetWindowRect(control, &rect);
@@ -96,23 +122,20 @@ RECT RectInParent(HWND control) {
 
 void PressKey(UINT key) {
     MSG message{GetFocus(), WM_KEYDOWN, key, 1, static_cast<DWORD>(GetMessageTime()), {}};
-    if (!ui::PreTranslateMessage(message)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    message.message = WM_KEYUP;
-    message.lParam = static_cast<LPARAM>(0xC0000001u);
-    if (!ui::PreTranslateMessage(message)) {
-        DispatchMessageW(&message);
+    for (const UINT stroke : {WM_KEYDOWN, WM_KEYUP}) {
+        message.message = stroke;
+        message.lParam = stroke == WM_KEYDOWN ? 1 : static_cast<LPARAM>(0xC0000001u);
+        if (!ui::PreTranslateMessage(message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
     }
     PumpMessages();
 }
 
 void TypeText(HWND control, const std::u16string& text) {
-    HWND target = control;
-    if (HWND edit = FindWindowExW(control, nullptr, L"Edit", nullptr)) {
-        target = edit; // the edit field of a combo box
-    }
+    HWND edit = FindWindowExW(control, nullptr, L"Edit", nullptr); // a combo box's edit field
+    HWND target = edit != nullptr ? edit : control;
     for (const char16_t character : text) {
         SendMessageW(target, WM_CHAR, character, 1);
     }
@@ -126,41 +149,4 @@ void ExpectTabOrder(const ui::Form& form, const std::vector<int>& ids) {
         EXPECT_TRUE(GetFocus() == control || GetParent(GetFocus()) == control) << "step " << step;
         PressKey(VK_TAB);
     }
-}
-
-namespace {
-HWND watched = nullptr;
-int dragsStarted = 0;
-HHOOK dragHook = nullptr;
-
-LRESULT CALLBACK WatchDrags(int code, WPARAM wParam, LPARAM lParam) {
-    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    if (code == HC_ACTION && sent->hwnd == watched &&
-        ((sent->message == WM_NCLBUTTONDOWN && sent->wParam == HTCAPTION) ||
-         (sent->message == WM_SYSCOMMAND && (sent->wParam & 0xFFF0) == SC_MOVE))) {
-        ++dragsStarted;
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-} // namespace
-
-void EndDragSoon(HWND window) {
-    // The system's move loop reads these from the queue and stops; no real button is held.
-    PostMessageW(window, WM_LBUTTONUP, 0, 0);
-    PostMessageW(window, WM_KEYDOWN, VK_ESCAPE, 1);
-}
-
-DragWatcher::DragWatcher(HWND window) {
-    watched = window;
-    dragsStarted = 0;
-    dragHook = SetWindowsHookExW(WH_CALLWNDPROC, WatchDrags, nullptr, GetCurrentThreadId());
-}
-
-DragWatcher::~DragWatcher() {
-    UnhookWindowsHookEx(dragHook);
-    watched = nullptr;
-}
-
-int DragWatcher::DragsStarted() const {
-    return dragsStarted;
 }

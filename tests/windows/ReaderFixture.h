@@ -3,6 +3,7 @@
 #include "Form1.h"
 #include "Form2.h"
 #include "Module1.h"
+#include "UniqueHandle.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,11 @@
 #include <memory>
 #include <string>
 #include <vector>
+
+// Three poems of one line each, titled 一, 二 and 三.
+inline const std::u8string ThreePoems =
+    u8"<一>\r\n(甲)\r\nA\r\n//N//\r\n<二>\r\n(乙)\r\nB\r\n//N//\r\n"
+    u8"<三>\r\n(丙)\r\nC\r\n//N//\r\n";
 
 // Starts the reader on an anthology of the test's own, in a folder of its own.
 class ReaderFixture : public ::testing::Test {
@@ -19,15 +25,30 @@ protected:
     // Writes `bytes` as ts.txt (or no file, for nullptr) and starts the reader on it.
     void Start(const std::string* bytes);
     void StartWithUtf8(const std::u8string& text); // written with the UTF-8 byte-order mark
+    // Ends the reader and clears what it shared, so that a test may start it again.
+    void Restart();
+    // Shows the search window as the reader's search button does.
+    void OpenSearch();
 
     // Sends a click to a control as the user's click would arrive.
     static void Click(HWND control);
 
     HWND ReaderControl(int id) const { return reader->Control(id); }
+    Form2& Search() const { return reader->SearchWindow(); }
+    HWND SearchControl(int id) const { return Search().Control(id); }
+    std::u16string Caption() const;
+    // Checks that the poem at `index` is the current one: selected, counted and on the page.
+    void ExpectShowing(int index) const;
     // Tells the reader it now stands on a monitor of `dpi`, as Windows does.
     void MoveToDpi(int dpi);
     std::u16string PageText() const;
     std::u16string ListEntry(int index) const;
+    struct Result {
+        std::u16string Text;
+        int32_t Index; // of the poem the entry opens
+        bool operator==(const Result&) const = default;
+    };
+    std::vector<Result> Results() const; // the search window's result list
 
     Module1 shared;
     std::unique_ptr<Form1> reader;
@@ -35,7 +56,14 @@ protected:
     std::filesystem::path folder;
 };
 
+// Sole owner of a hook on this thread's windows.
+using UniqueHook = ui::UniqueHandle<HHOOK, UnhookWindowsHookEx>;
+inline UniqueHook HookThisThread(int kind, HOOKPROC procedure) {
+    return UniqueHook(SetWindowsHookExW(kind, procedure, nullptr, GetCurrentThreadId()));
+}
+
 std::u16string Utf16(const std::u8string& text);
+std::u16string Decimal(size_t number);
 // Handles every pending message, as the program's message loop would.
 void PumpMessages();
 
@@ -50,16 +78,3 @@ void TypeText(HWND control, const std::u16string& text);
 
 // Checks that Tab, from the first of `ids`, reaches `form`'s controls in the order of `ids`.
 void ExpectTabOrder(const ui::Form& form, const std::vector<int>& ids);
-
-// Makes sure a window move started by the mouse ends: releases the button and presses Escape.
-void EndDragSoon(HWND window);
-
-// Records what a window is sent: every WM_NCLBUTTONDOWN or SC_MOVE that starts a drag.
-class DragWatcher {
-public:
-    explicit DragWatcher(HWND window);
-    ~DragWatcher();
-    DragWatcher(const DragWatcher&) = delete;
-    DragWatcher& operator=(const DragWatcher&) = delete;
-    int DragsStarted() const;
-};

@@ -5,6 +5,7 @@
 #include "ReaderLayout.h"
 
 #include <richedit.h>
+#include <utility>
 
 namespace {
 
@@ -15,22 +16,18 @@ const std::u8string Poems = u8"[五言绝句]\r\n<静夜思>\r\n(李白)\r\n床�
 
 class ReaderPage : public ReaderFixture {
 protected:
-    struct Run {
-        uint32_t Colour;
-        WORD Alignment;
-    };
-    // Colour and paragraph alignment at a character of the page, counting a line break as
-    // one character, as the rich-edit control does.
-    Run RunAt(long position) const {
+    // The character format of characters `from` to `to` of the page, counting a line break as
+    // one character as the rich-edit control does, and the alignment of their paragraph.
+    std::pair<CHARFORMAT2W, WORD> FormatOf(long from, long to) const {
         HWND box = ReaderControl(RichText1);
-        SendMessageW(box, EM_SETSEL, position, position + 1);
+        SendMessageW(box, EM_SETSEL, from, to);
         CHARFORMAT2W character{};
         character.cbSize = sizeof character;
         SendMessageW(box, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&character));
         PARAFORMAT2 paragraph{};
         paragraph.cbSize = sizeof paragraph;
         SendMessageW(box, EM_GETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&paragraph));
-        return {character.crTextColor, paragraph.wAlignment};
+        return {character, paragraph.wAlignment};
     }
 };
 
@@ -42,11 +39,9 @@ TEST_F(ReaderPage, StartUpListsEveryPoemAndShowsTheFirstAsFourRuns) {
     ASSERT_EQ(list.ListCount(), 3);
     EXPECT_EQ(ListEntry(0), Utf16(u8"(001) 静夜思 [李白]"));
     EXPECT_EQ(ListEntry(2), u"(003)  []");
-    EXPECT_EQ(list.ListIndex(), 0);
     EXPECT_EQ(list.Text(), ListEntry(0)) << "the preset edit text gives way to the entry";
-    EXPECT_EQ(ui::WindowText(ReaderControl(lblInfo)), Utf16(u8"青简雅韵集 第1首"));
-    EXPECT_EQ(shared.CurrentIndex, 0);
-    EXPECT_FALSE(IsWindowVisible(reader->SearchWindow().Handle()));
+    ExpectShowing(0);
+    EXPECT_FALSE(IsWindowVisible(Search().Handle()));
 
     EXPECT_EQ(PageText(), Utf16(u8"静夜思\r\n李白\r\n\r\n床前明月光，\r\n疑是地上霜。\r\n\r\n"
                                 u8"作者：李白\r\n字太白。"));
@@ -60,17 +55,12 @@ TEST_F(ReaderPage, StartUpListsEveryPoemAndShowsTheFirstAsFourRuns) {
                 {8, ContentColour, PFA_CENTER},
                 {23, NotesColour, PFA_LEFT},
                 {29, NotesColour, PFA_LEFT}};
-    for (const auto& expected : runs) {
-        const Run run = RunAt(expected.Position);
-        EXPECT_EQ(run.Colour, expected.Colour) << expected.Position;
-        EXPECT_EQ(run.Alignment, expected.Alignment) << expected.Position;
+    for (const auto& run : runs) {
+        const auto [character, alignment] = FormatOf(run.Position, run.Position + 1);
+        EXPECT_EQ(character.crTextColor, run.Colour) << run.Position;
+        EXPECT_EQ(alignment, run.Alignment) << run.Position;
     }
-
-    CHARFORMAT2W all{};
-    all.cbSize = sizeof all;
-    SendMessageW(ReaderControl(RichText1), EM_SETSEL, 0, -1);
-    SendMessageW(ReaderControl(RichText1), EM_GETCHARFORMAT, SCF_SELECTION,
-                 reinterpret_cast<LPARAM>(&all));
+    const CHARFORMAT2W all = FormatOf(0, -1).first;
     EXPECT_TRUE(all.dwMask & CFM_SIZE) << "one size throughout";
     EXPECT_EQ(all.yHeight, 240) << "12 points";
 }
@@ -81,7 +71,7 @@ TEST_F(ReaderPage, EveryPoemRebuildsTheWholePage) {
     EXPECT_EQ(PageText(), Utf16(u8"春晓\r\n孟浩然\r\n\r\n春眠不觉晓，\r\n\r\nN2\r\n"));
     Click(ReaderControl(cmdMoveNext));
     EXPECT_EQ(PageText(), u"\r\n\r\n\r\n\r\n\r\n") << "empty title, author and verses";
-    EXPECT_EQ(ui::WindowText(ReaderControl(lblInfo)), Utf16(u8"青简雅韵集 第3首"));
+    EXPECT_EQ(Caption(), u"青简雅韵集 第3首");
     Click(ReaderControl(cmdMoveFirst));
     const std::u16string first = PageText();
     reader->ShowTang(0);
@@ -89,13 +79,11 @@ TEST_F(ReaderPage, EveryPoemRebuildsTheWholePage) {
 }
 
 TEST_F(ReaderPage, CaptionLabelGrowsToTheRightAndStaysLeftOfNext) {
-    AnthologyShape shape;
-    shape.Poems = 1200;
-    const std::string bytes = GenerateAnthology(shape);
+    const std::string bytes = GenerateAnthology({.Poems = 1200});
     Start(&bytes);
     const RECT before = RectInParent(ReaderControl(lblInfo));
     Click(ReaderControl(cmdMoveLast));
-    EXPECT_EQ(ui::WindowText(ReaderControl(lblInfo)), Utf16(u8"青简雅韵集 第1200首"));
+    EXPECT_EQ(Caption(), u"青简雅韵集 第1200首");
     const RECT after = RectInParent(ReaderControl(lblInfo));
     EXPECT_EQ(after.left, 2040 / 15);
     EXPECT_GT(after.right, before.right);

@@ -32,17 +32,10 @@ std::wstring SystemFolderFile(const wchar_t* name) {
     return std::wstring(folder, length) + L"\\" + name;
 }
 
-class SystemLibraryTest : public testing::Test {
-protected:
-    void SetUp() override {
-        calls.clear();
-        errorForSearchFlag = ERROR_SUCCESS;
-    }
-};
-
 // Windows 7 and Vista without KB2533623: the flag is refused, the full path is used instead,
 // and the DLL's own dependencies are looked for beside it, in the system folder.
-TEST_F(SystemLibraryTest, LoadsByFullSystemPathWhereTheFlagIsRefused) {
+TEST(SystemLibraryTest, LoadsByFullSystemPathWhereTheFlagIsRefused) {
+    calls.clear();
     errorForSearchFlag = ERROR_INVALID_PARAMETER;
     EXPECT_EQ(ui::LoadSystemLibrary(L"riched20.dll", FakeLoader), fakeModule);
     ASSERT_EQ(calls.size(), 2u);
@@ -53,7 +46,8 @@ TEST_F(SystemLibraryTest, LoadsByFullSystemPathWhereTheFlagIsRefused) {
 }
 
 // Any other failure means the DLL is not in the system folder: no second try elsewhere.
-TEST_F(SystemLibraryTest, DoesNotSearchElsewhereWhenTheSystemCopyIsMissing) {
+TEST(SystemLibraryTest, DoesNotSearchElsewhereWhenTheSystemCopyIsMissing) {
+    calls.clear();
     errorForSearchFlag = ERROR_MOD_NOT_FOUND;
     EXPECT_EQ(ui::LoadSystemLibrary(L"msftedit.dll", FakeLoader), nullptr);
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_MOD_NOT_FOUND));
