@@ -46,16 +46,6 @@ public:
     void ForgetAll() override {}
 };
 
-void PumpMessages() {
-    MSG message{};
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (!ui::PreTranslateMessage(message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
-}
-
 } // namespace
 
 int main() {
@@ -78,14 +68,14 @@ int main() {
         startups.push_back(Seconds([&] { reader.Form_Load(); }));
         reader.Show();
         reader.Command2_Click();
-        PumpMessages();
+        ui::DispatchPendingMessages();
         searches.push_back(Seconds([&] { reader.SearchWindow().cmdSearch_Click(); }));
         if (reader.SearchWindow().Results().ListCount() != MaxTangs) {
             std::printf("the search listed %d poems, not %d\n",
                         reader.SearchWindow().Results().ListCount(), MaxTangs);
             return 1;
         }
-        PumpMessages();
+        ui::DispatchPendingMessages();
     }
     fs::remove_all(folder);
 

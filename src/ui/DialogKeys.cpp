@@ -44,15 +44,30 @@ bool PreTranslateMessage(MSG& message) {
     return root != nullptr && IsDialogMessageW(root, &message);
 }
 
+namespace {
+
+void Dispatch(MSG& message) {
+    if (!PreTranslateMessage(message)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+} // namespace
+
 int RunMessageLoop() {
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (!PreTranslateMessage(message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
+        Dispatch(message);
     }
     return static_cast<int>(message.wParam);
+}
+
+void DispatchPendingMessages() {
+    MSG message{};
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        Dispatch(message);
+    }
 }
 
 } // namespace ui

@@ -12,6 +12,9 @@ bool PreTranslateMessage(MSG& message);
 // Runs the message loop until WM_QUIT and returns its exit code.
 int RunMessageLoop();
 
+// Handles every message already waiting, as the message loop would, and returns.
+void DispatchPendingMessages();
+
 // Lets the tooltip window `tooltip` see the mouse messages of `form`'s controls; a null
 // tooltip ends that.
 void RelayMouseToTooltip(HWND form, HWND tooltip);

@@ -95,14 +95,15 @@ TEST_F(FullList, ResultListStopsWhenFullAndSaysHowManyMatchesAreNotListed) {
         MakeRefusing(search.Control(lstTang), failItemData);
         MessageBoxCatcher catcher;
         search.cmdSearch_Click();
-        PumpMessages();
+        ui::DispatchPendingMessages();
         const int listed = failItemData ? Capacity - 1 : Capacity;
         ASSERT_EQ(Results().size(), static_cast<size_t>(listed));
         EXPECT_EQ(Results().back().Index, listed - 1);
         ASSERT_EQ(catcher.Boxes().size(), 1u);
-        EXPECT_EQ(catcher.Boxes()[0].Text,
-                  u"查询结果列表已满：找到 12 首唐诗，只列出了前 " + Decimal(listed) +
-                      u" 首，其后的 " + Decimal(Poems - listed) + u" 首没有列出。请缩小查询范围。");
+        EXPECT_EQ(catcher.Boxes()[0].Text, u"查询结果列表已满：找到 12 首唐诗，只列出了前 " +
+                                               ToDecimal(listed) + u" 首，其后的 " +
+                                               ToDecimal(Poems - listed) +
+                                               u" 首没有列出。请缩小查询范围。");
         EXPECT_EQ(catcher.Boxes()[0].Owner, search.Handle());
         Restart();
     }
@@ -126,8 +127,8 @@ TEST_F(FullList, PickListsTakeWhatTheyCanAndTheUserIsToldWhatIsMissing) {
     EXPECT_EQ(search.Authors().List(Capacity - 1), reported.Authors[Capacity - 2]);
     ASSERT_EQ(catcher.Boxes().size(), 1u);
     EXPECT_EQ(catcher.Boxes()[0].Text,
-              u"格律列表已满，有 " + Decimal(formsLeft) +
+              u"格律列表已满，有 " + ToDecimal(formsLeft) +
                   u" 个格律没有列出，可在格律框中直接输入后查询。\r\n\r\n作者列表已满，有 " +
-                  Decimal(authorsLeft) + u" 位作者没有列出，可在作者框中直接输入后查询。");
+                  ToDecimal(authorsLeft) + u" 位作者没有列出，可在作者框中直接输入后查询。");
     EXPECT_EQ(shared.Tangs.size(), static_cast<size_t>(Poems)) << "the anthology loads whole";
 }

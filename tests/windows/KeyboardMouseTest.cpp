@@ -40,7 +40,7 @@ template <typename Press> int DragsDuring(HWND form, Press press) {
     PostMessageW(form, WM_LBUTTONUP, 0, 0);
     PostMessageW(form, WM_KEYDOWN, VK_ESCAPE, 1);
     press();
-    PumpMessages();
+    ui::DispatchPendingMessages();
     return dragsStarted;
 }
 

@@ -94,7 +94,7 @@ MenuVisit RightClickPage(HWND page, std::vector<UINT> keys) {
     const LPARAM at = MAKELPARAM(40, 20);
     SendMessageW(page, WM_RBUTTONDOWN, MK_RBUTTON, at);
     SendMessageW(page, WM_RBUTTONUP, 0, at);
-    PumpMessages();
+    ui::DispatchPendingMessages();
     KillTimer(nullptr, timer);
     visit = nullptr;
     return seen;

@@ -84,7 +84,7 @@ TEST_F(ReaderCommands, ExitAndCloseBoxEndTheProgramWithBothWindows) {
         } else {
             Click(SearchControl(cmdCancel));
             SendMessageW(reader->Handle(), WM_CLOSE, 0, 0);
-            PumpMessages();
+            ui::DispatchPendingMessages();
         }
         EXPECT_TRUE(shared.IsClosing);
         EXPECT_FALSE(IsWindow(search));
@@ -117,7 +117,7 @@ TEST_F(ReaderCommands, ResizingTheWindowMovesNothing) {
     StartWithUtf8(ThreePoems);
     const RECT before = RectInParent(ReaderControl(RichText1));
     SetWindowPos(reader->Handle(), nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER);
-    PumpMessages();
+    ui::DispatchPendingMessages();
     const RECT after = RectInParent(ReaderControl(RichText1));
     EXPECT_EQ(after.right, before.right);
     EXPECT_EQ(after.bottom, before.bottom);

@@ -27,7 +27,7 @@ void ReaderFixture::Start(const std::string* bytes) {
     reader->Form_Load();
     reader->Show();
     reader->ReportLoadProblems();
-    PumpMessages();
+    ui::DispatchPendingMessages();
 }
 
 void ReaderFixture::StartWithUtf8(const std::u8string& text) {
@@ -43,34 +43,19 @@ void ReaderFixture::Restart() {
 
 void ReaderFixture::OpenSearch() {
     reader->Command2_Click();
-    PumpMessages();
+    ui::DispatchPendingMessages();
 }
 
 void ReaderFixture::TearDown() {
     reader.reset();
-    PumpMessages();
+    ui::DispatchPendingMessages();
     std::error_code ignored;
     fs::remove_all(folder, ignored);
 }
 
-std::u16string Decimal(size_t number) {
-    const std::string digits = std::to_string(number);
-    return std::u16string(digits.begin(), digits.end());
-}
-
-void PumpMessages() {
-    MSG message{};
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (!ui::PreTranslateMessage(message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
-}
-
 void ReaderFixture::Click(HWND control) {
     SendMessageW(control, BM_CLICK, 0, 0);
-    PumpMessages();
+    ui::DispatchPendingMessages();
 }
 
 std::u16string ReaderFixture::PageText() const {
@@ -84,7 +69,7 @@ void ReaderFixture::MoveToDpi(int dpi) {
                    window.top + 441 * dpi / 96 + 40};
     SendMessageW(reader->Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
                  reinterpret_cast<LPARAM>(&suggested));
-    PumpMessages();
+    ui::DispatchPendingMessages();
     ASSERT_EQ(reader->Dpi(), dpi);
 }
 
@@ -99,7 +84,7 @@ std::u16string ReaderFixture::Caption() const {
 void ReaderFixture::ExpectShowing(int index) const {
     EXPECT_EQ(shared.CurrentIndex, index);
     EXPECT_EQ(ui::ComboBox(ReaderControl(cboTang)).ListIndex(), index);
-    EXPECT_EQ(Caption(), u"青简雅韵集 第" + Decimal(index + 1) + u"首");
+    EXPECT_EQ(Caption(), u"青简雅韵集 第" + ToDecimal(index + 1) + u"首");
     const std::u16string& title = shared.Tangs.at(static_cast<size_t>(index)).Title;
     EXPECT_EQ(PageText().substr(0, title.size()), title);
 }
@@ -130,7 +115,7 @@ void PressKey(UINT key) {
             DispatchMessageW(&message);
         }
     }
-    PumpMessages();
+    ui::DispatchPendingMessages();
 }
 
 void TypeText(HWND control, const std::u16string& text) {
@@ -139,7 +124,7 @@ void TypeText(HWND control, const std::u16string& text) {
     for (const char16_t character : text) {
         SendMessageW(target, WM_CHAR, character, 1);
     }
-    PumpMessages();
+    ui::DispatchPendingMessages();
 }
 
 void ExpectTabOrder(const ui::Form& form, const std::vector<int>& ids) {

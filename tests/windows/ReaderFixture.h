@@ -1,7 +1,9 @@
 #pragma once
 
+#include "DialogKeys.h"
 #include "Form1.h"
 #include "Form2.h"
+#include "MessageParagraphs.h"
 #include "Module1.h"
 #include "UniqueHandle.h"
 
@@ -63,9 +65,6 @@ inline UniqueHook HookThisThread(int kind, HOOKPROC procedure) {
 }
 
 std::u16string Utf16(const std::u8string& text);
-std::u16string Decimal(size_t number);
-// Handles every pending message, as the program's message loop would.
-void PumpMessages();
 
 // A control's rectangle relative to its parent's client area, in pixels.
 RECT RectInParent(HWND control);

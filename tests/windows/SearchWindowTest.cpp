@@ -37,7 +37,7 @@ protected:
         for (const UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}) {
             SendMessageW(list, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, at);
         }
-        PumpMessages();
+        ui::DispatchPendingMessages();
     }
 };
 
