@@ -4,7 +4,8 @@
 # about the file, end with exit code 0 when the window is closed, and leave the folder exactly
 # as it was: the program only reads ts.txt.
 #
-# Needs the windows build (TangReader.exe, BadInputDriver.exe) and the native generator.
+# Needs the Windows build the tests run (TangReader.exe, BadInputDriver.exe; see
+# tools/wine-env.sh) and the native generator.
 set -euo pipefail
 
 root=$(cd -- "$(dirname -- "${BASH_SOURCE[0]}")/../.." && pwd)
@@ -20,8 +21,8 @@ fi
 
 # TANG_BAD_INPUT_PROGRAM runs another build of the program (an older one, to compare);
 # TANG_BAD_INPUT_ONLY, a regular expression, runs only the cases whose names match it.
-program=${TANG_BAD_INPUT_PROGRAM:-build/windows/TangReader.exe}
-driver=build/windows/BadInputDriver.exe
+program=${TANG_BAD_INPUT_PROGRAM:-$TANG_WINDOWS_BUILD/TangReader.exe}
+driver=$TANG_WINDOWS_BUILD/BadInputDriver.exe
 generator=build/native/tools/generator/generate-anthology
 for needed in "$program" "$driver" "$generator"; do
     [[ -x $needed || -f $needed ]] || { echo "missing $needed: build it first" >&2; exit 1; }
