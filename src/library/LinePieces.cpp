@@ -44,6 +44,9 @@ std::u16string_view MidToEnd(std::u16string_view line, ptrdiff_t first) {
 }
 
 void Piece::AppendTo(std::u16string& out) const {
+    // Room for the ellipsis too: appended alone, it would double the room of every cut field,
+    // and a file of long titles and authors would hold its table twice over.
+    out.reserve(out.size() + Size());
     out.append(Text);
     if (Cut) {
         out += Ellipsis;

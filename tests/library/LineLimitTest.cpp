@@ -44,6 +44,8 @@ TEST(LineLimit, ListLinesAreCutShortAndPageLinesLong) {
     EXPECT_EQ(p.Long.TextCut, 3) << "the closing line, left out, counts once, as left out";
     EXPECT_EQ(p.Long.LeftOut, 1);
     EXPECT_EQ(p.Long.LeftOutCarried, 0);
+    EXPECT_LT(p.Tangs[0].Title.capacity(), KeptInList.size() * 3 / 2) << "no room left unused";
+    EXPECT_LT(p.Tangs[0].Author.capacity(), KeptInList.size() * 3 / 2);
 }
 
 TEST(LineLimit, VersesAndNotesOfOnePoemStopAtTheFieldLimit) {
