@@ -101,6 +101,10 @@ std::vector<std::vector<double>> TimeLongNotes(const fs::path& folder) {
     std::vector<std::vector<double>> times(std::size(NoteLengths));
     for (int round = 0; round < Rounds; ++round) {
         for (size_t i = 0; i < std::size(NoteLengths); ++i) {
+            // From a short page, as when the user steps to the poem from its neighbour.
+            shared.Tangs[0].Notes = u"N\r\n";
+            reader.ShowTang(0);
+            ui::DispatchPendingMessages();
             shared.Tangs[0].Notes = OneLineNote(NoteLengths[i]);
             times[i].push_back(Seconds([&] {
                 reader.ShowTang(0);
