@@ -23,13 +23,6 @@ stage_native() {
     ctest --preset native --output-on-failure
 }
 
-# The same library and tests without the SSE2 paths: the code the 32-bit program runs.
-stage_native_portable() {
-    cmake --preset native-portable
-    cmake --build --preset native-portable -j"$jobs"
-    ctest --preset native-portable --output-on-failure
-}
-
 # The shipped 32-bit program always; its tests and drivers in the build the tests run (the
 # same 32-bit build, or the x86-64 one where no 32-bit code runs: see tools/wine-env.sh).
 stage_windows_build() {
@@ -151,7 +144,6 @@ run_stage() { # NAME FUNCTION
 
 run_stage deps stage_deps
 run_stage native stage_native
-run_stage native-portable stage_native_portable
 run_stage windows-build stage_windows_build
 run_stage gui-tests stage_gui_tests
 run_stage bench-smoke stage_bench_smoke
