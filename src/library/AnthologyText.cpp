@@ -3,7 +3,10 @@
 #include "CodePage936.h"
 #include "EncodingDetection.h"
 #include "GbkCheck.h"
+#include "Unicode.h"
 #include "Utf16.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -65,19 +68,53 @@ std::u16string DecodeGbk(std::string_view bytes) {
     return text;
 }
 
-std::u16string DecodeAnthologyBytes(std::string_view bytes) {
-    const AnthologyEncoding encoding = DetectAnthologyEncoding(bytes);
-    const std::string_view payload = bytes.substr(ByteOrderMarkLength(encoding));
-    switch (encoding) {
-    case AnthologyEncoding::Utf8:
+namespace {
+
+// The reading with fewer flaws; on a tie UTF-8 when it holds a character of several bytes (GBK
+// text is practically never such UTF-8), else GBK, which reads plain ASCII the same. The first
+// flaw of the UTF-8 reading usually comes within the first few non-ASCII bytes of a GBK file,
+// and the second count stops as soon as UTF-8 has lost, so both counts stay short for GBK
+// files, and only a UTF-8 file with flaws is decoded twice.
+DecodedAnthology DecodeUtf8OrGbk(std::string_view bytes) {
+    const Utf8Reading flawless = ReadAsUtf8(bytes, 0);
+    if (flawless.Flaws == 0) {
+        return flawless.MultiByte ? DecodedAnthology{DecodeUtf8(bytes), AnthologyEncoding::Utf8}
+                                  : DecodedAnthology{DecodeGbk(bytes), AnthologyEncoding::Gbk};
+    }
+    DecodedAnthology gbk{DecodeGbk(bytes), AnthologyEncoding::Gbk};
+    const size_t gbkFlaws = CountFlaws(gbk.Text);
+    const Utf8Reading utf8 = ReadAsUtf8(bytes, gbkFlaws);
+    if (utf8.Flaws <= gbkFlaws && utf8.MultiByte) {
+        gbk = {}; // freed before the other text is made
+        return {DecodeUtf8(bytes), AnthologyEncoding::Utf8};
+    }
+    return gbk;
+}
+
+} // namespace
+
+DecodedAnthology DecodeAnthology(std::string_view bytes) {
+    const AnthologyEncoding mark = EncodingByMark(bytes);
+    const std::string_view payload = bytes.substr(ByteOrderMarkLength(mark));
+    DecodedAnthology decoded;
+    switch (mark) {
     case AnthologyEncoding::Utf8WithMark:
-        return DecodeUtf8(payload);
+        decoded = {DecodeUtf8(payload), mark};
+        break;
     case AnthologyEncoding::Utf16Le:
-        return DecodeUtf16(payload, false);
     case AnthologyEncoding::Utf16Be:
-        return DecodeUtf16(payload, true);
+        decoded = {DecodeUtf16(payload, mark == AnthologyEncoding::Utf16Be), mark};
+        break;
     case AnthologyEncoding::Gbk:
+    case AnthologyEncoding::Utf8:
+        decoded = DecodeUtf8OrGbk(payload);
         break;
     }
-    return DecodeGbk(payload);
+    decoded.Unreadable = static_cast<size_t>(
+        std::count(decoded.Text.begin(), decoded.Text.end(), ReplacementCharacter));
+    return decoded;
+}
+
+std::u16string DecodeAnthologyBytes(std::string_view bytes) {
+    return DecodeAnthology(bytes).Text;
 }

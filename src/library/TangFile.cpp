@@ -19,7 +19,9 @@ LoadResult LoadTangsFile(const std::filesystem::path& path, std::vector<TangReco
                 result.Failure = std::move(file.Failure);
                 return result;
             }
-            text = DecodeAnthologyBytes(file.Bytes);
+            DecodedAnthology decoded = DecodeAnthology(file.Bytes);
+            text = std::move(decoded.Text);
+            result.Unreadable = decoded.Unreadable;
         } // the raw bytes are released before the table is built
         result.FileRead = true;
         result.PoemsLeftOut = ParseTangs(text, tangs, sink, &result.Long);
@@ -28,6 +30,7 @@ LoadResult LoadTangsFile(const std::filesystem::path& path, std::vector<TangReco
         sink.ForgetAll();
         result.FileRead = false;
         result.PoemsLeftOut = 0;
+        result.Unreadable = 0;
         result.Long = {};
         result.Failure = texts::OutOfMemoryReason;
     }

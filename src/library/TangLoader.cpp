@@ -2,7 +2,7 @@
 
 #include "LineEnds.h"
 #include "Module1.h"
-#include "Utf16.h"
+#include "Unicode.h"
 
 #include <algorithm>
 #include <cstddef>
