@@ -70,21 +70,31 @@ std::u16string DecodeGbk(std::string_view bytes) {
 
 namespace {
 
+// More characters of several bytes than GBK text ever forms as UTF-8 before its first flaw.
+constexpr size_t ClearlyUtf8 = 16;
+
 // The reading with fewer flaws; on a tie UTF-8 when it holds a character of several bytes (GBK
-// text is practically never such UTF-8), else GBK, which reads plain ASCII the same. The first
-// flaw of the UTF-8 reading usually comes within the first few non-ASCII bytes of a GBK file,
-// and the second count stops as soon as UTF-8 has lost, so both counts stay short for GBK
-// files, and only a UTF-8 file with flaws is decoded twice.
+// text is practically never such UTF-8), else GBK, which reads plain ASCII the same. Each count
+// stops as soon as its reading has lost. A GBK file shows its first UTF-8 flaw within its
+// first few non-ASCII bytes and is decoded once, as GBK; a UTF-8 file with a flaw deep inside
+// is compared by the ill-formed sequences of its GBK reading first, and decoded once, as
+// UTF-8, without the slow GBK decoding of text that is not GBK.
 DecodedAnthology DecodeUtf8OrGbk(std::string_view bytes) {
-    const Utf8Reading flawless = ReadAsUtf8(bytes, 0);
-    if (flawless.Flaws == 0) {
-        return flawless.MultiByte ? DecodedAnthology{DecodeUtf8(bytes), AnthologyEncoding::Utf8}
-                                  : DecodedAnthology{DecodeGbk(bytes), AnthologyEncoding::Gbk};
+    const Utf8Reading prefix = ReadAsUtf8(bytes, 0);
+    if (prefix.Flaws == 0) {
+        return prefix.MultiByte > 0 ? DecodedAnthology{DecodeUtf8(bytes), AnthologyEncoding::Utf8}
+                                    : DecodedAnthology{DecodeGbk(bytes), AnthologyEncoding::Gbk};
+    }
+    if (prefix.MultiByte >= ClearlyUtf8) {
+        const size_t illFormedGbk = CountIllFormedGbk(bytes);
+        if (ReadAsUtf8(bytes, illFormedGbk).Flaws <= illFormedGbk) {
+            return {DecodeUtf8(bytes), AnthologyEncoding::Utf8};
+        }
     }
     DecodedAnthology gbk{DecodeGbk(bytes), AnthologyEncoding::Gbk};
     const size_t gbkFlaws = CountFlaws(gbk.Text);
     const Utf8Reading utf8 = ReadAsUtf8(bytes, gbkFlaws);
-    if (utf8.Flaws <= gbkFlaws && utf8.MultiByte) {
+    if (utf8.MultiByte > 0 && utf8.Flaws <= gbkFlaws) {
         gbk = {}; // freed before the other text is made
         return {DecodeUtf8(bytes), AnthologyEncoding::Utf8};
     }

@@ -1,5 +1,6 @@
 #include "EncodingDetection.h"
 
+#include "GbkCheck.h"
 #include "Unicode.h"
 
 #include <cstdint>
@@ -33,6 +34,9 @@ size_t ByteOrderMarkLength(AnthologyEncoding encoding) {
 }
 
 bool IsForeignToChineseText(char32_t c) {
+    if (c >= 0x4E00 && c <= 0x9FFF) {
+        return false; // the common case first
+    }
     const bool chinese = c < 0x80 || c == 0xB7 ||        // ASCII, the middle dot of names
                          (c >= 0x2000 && c <= 0x206F) || // “”‘’…—
                          (c >= 0x2E80 && c <= 0x9FFF) || // radicals, 。、《》, kana, ideographs
@@ -70,10 +74,20 @@ Utf8Reading ReadAsUtf8(std::string_view bytes, size_t limit) {
         if (!sequence.Valid || IsForeignToChineseText(sequence.CodePoint)) {
             ++reading.Flaws;
         }
-        reading.MultiByte = reading.MultiByte || sequence.Valid;
+        reading.MultiByte += sequence.Valid ? 1 : 0;
         at += sequence.Length;
     }
     return reading;
+}
+
+size_t CountIllFormedGbk(std::string_view bytes) {
+    size_t illFormed = 0;
+    for (size_t at = 0; at < bytes.size();) {
+        const size_t length = GbkCharacterLength(bytes, at);
+        illFormed += length == 0 ? 1 : 0;
+        at += length == 0 ? 1 : length;
+    }
+    return illFormed;
 }
 
 size_t CountFlaws(std::u16string_view text) {

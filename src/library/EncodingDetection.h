@@ -28,9 +28,12 @@ bool IsForeignToChineseText(char32_t character);
 // The flaws of the UTF-8 reading of `bytes`; counting stops once there are more than `limit`.
 struct Utf8Reading {
     size_t Flaws = 0;
-    bool MultiByte = false; // a character of two or more bytes was read before counting stopped
+    size_t MultiByte = 0; // characters of two or more bytes read before counting stopped
 };
 Utf8Reading ReadAsUtf8(std::string_view bytes, size_t limit);
+
+// The byte sequences of `bytes` that are no GBK character: each is a flaw of the GBK reading.
+size_t CountIllFormedGbk(std::string_view bytes);
 
 // The flaws of a decoded text.
 size_t CountFlaws(std::u16string_view text);
