@@ -121,6 +121,14 @@ d=$(new_case utf8-with-mark) && { printf '\xef\xbb\xbf'; iconv -f CP936 -t UTF-8
 d=$(new_case utf16-le) && { printf '\xff\xfe'; iconv -f CP936 -t UTF-16LE <"$reference"; } >"$d/ts.txt"
 d=$(new_case utf16-be) && { printf '\xfe\xff'; iconv -f CP936 -t UTF-16BE <"$reference"; } >"$d/ts.txt"
 
+# The bundled anthology, and files whose encoding only their content tells: the bundled one as
+# UTF-8 without a mark but with one stray byte, a GBK file whose one Chinese character is valid
+# UTF-8 as well, and GBK characters of the user-defined areas.
+d=$(new_case bundled-anthology) && cp data/ts.txt "$d/ts.txt"
+d=$(new_case bundled-as-utf8-with-stray-byte) && { iconv -f CP936 -t UTF-8 <data/ts.txt; printf '\xff'; } >"$d/ts.txt"
+d=$(new_case gbk-only-zhu) && { crlf '<T>' '(A)'; printf 'V \xd7\xa2\r\n'; crlf '//N//'; } >"$d/ts.txt"
+d=$(new_case gbk-user-defined) && printf '<\xaa\xa1>\r\n(\xfe\x50)\r\n\xa1\x40\xf8\xa1\r\n//N//\r\n' >"$d/ts.txt"
+
 # Giant lines (a minified file saved as ts.txt) and a poem too long for a page.
 d=$(new_case line-of-1000000-characters) && { crlf '<T>' '(A)'; repeat 静 1000000 | gbk; crlf '' '//N//'; } >"$d/ts.txt"
 for n in 50000 500000; do
@@ -159,8 +167,8 @@ check_invalid-gbk() {
     verse=$(page invalid-gbk 1 4)
     expect "title" "$(page invalid-gbk 1 1)" "T�"
     expect "author" "$(page invalid-gbk 1 2)" "�"
-    expect "verse start" "${verse:0:2}" "V€"
-    expect "verse end" "${verse: -1}" "�"
+    expect "verse" "$verse" $'V€\uE4C5�'
+    expect "message" "$(seen invalid-gbk message)" "唐诗文件中有 4 个字符无法识别，显示为“�”。"
     expect "notes" "$(page invalid-gbk 1 6)" "N�"
 }
 check_gbk-crlf() { expect "entries" "$(seen gbk-crlf entries)" 300; }
@@ -168,6 +176,13 @@ for same in bare-line-feeds lone-carriage-returns utf8-without-mark utf8-with-ma
     eval "check_$same() { expect_same_page $same gbk-crlf; }"
 done
 check_utf8-with-byte-order-mark() { expect "page" "$(page utf8-with-byte-order-mark 1)" $'静\n李\n\nV\n\nN'; }
+check_bundled-anthology() { expect "entries" "$(seen bundled-anthology entries)" 320; }
+check_bundled-as-utf8-with-stray-byte() {
+    expect_same_page bundled-as-utf8-with-stray-byte bundled-anthology
+    expect "message" "$(seen bundled-as-utf8-with-stray-byte message)" "唐诗文件中有 1 个字符无法识别，显示为“�”。"
+}
+check_gbk-only-zhu() { expect "verse" "$(page gbk-only-zhu 1 4)" "V 注"; }
+check_gbk-user-defined() { expect "page" "$(page gbk-user-defined 1)" $'\uE000\n\uE815\n\n\uE4C6\uE234\n\nN'; }
 check_line-of-5-mb() {
     expect "verse" "$(page line-of-5-mb 1 4)" "$(repeat x 16000)…"
 }
@@ -191,7 +206,7 @@ check_page-at-every-limit() {
 }
 check_nul-padding-of-10-mb() { expect_same_page nul-padding-of-10-mb gbk-crlf; }
 check_over-2-gb() {
-    expect "message" "$(seen over-2-gb message | awk -F '[|][|]' '{print $2}')" "文件太大，无法读入：唐诗文件最大只能有 2 GB（2147483647 字节）。"
+    expect "message" "$(seen over-2-gb message | awk -F '[|][|]' '{print $2}')" "文件太大（超过 2 GB）。"
     expect "entries" "$(seen over-2-gb entries)" 0
 }
 
@@ -203,7 +218,7 @@ run_case lines-before-first-poem none
 run_case lines-too-short none
 run_case heading-beyond-32767 cut
 run_case poems-40000 left-out
-run_case invalid-gbk none
+run_case invalid-gbk replaced
 run_case line-of-5-mb cut
 run_case random-1-mb any
 run_case utf8-with-byte-order-mark none
@@ -214,6 +229,10 @@ run_case utf8-without-mark none
 run_case utf8-with-mark none
 run_case utf16-le none
 run_case utf16-be none
+run_case bundled-anthology none
+run_case bundled-as-utf8-with-stray-byte replaced
+run_case gbk-only-zhu none
+run_case gbk-user-defined none
 run_case line-of-1000000-characters cut
 run_case second-title-of-50000-characters cut next
 run_case second-title-of-500000-characters cut next
