@@ -79,7 +79,7 @@ has_key_values() {
     values=$(uninstall_key) || return 1
     folder=$(winepath -w "$install_dir")
     folder=${folder//\\/\\\\} # as .reg files write it
-    expected=$(printf '%s\n' 'DisplayName="鹭溪吟窗"' 'DisplayVersion="3.02"' \
+    expected=$(printf '%s\n' 'DisplayName="鹭溪吟窗"' "DisplayVersion=\"$(head -n 1 VERSION)\"" \
         "DisplayIcon=\"$folder\\\\TangReader.exe,0\"" "InstallLocation=\"$folder\"")
     if [[ $(grep -cFx -f <(echo "$expected") <<<"$values") != 4 ]] ||
         ! grep -qx 'Publisher=".\+"' <<<"$values" ||
