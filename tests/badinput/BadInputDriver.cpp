@@ -111,11 +111,11 @@ int wmain(int argc, wchar_t** argv) {
     DWORD quietSince = 0;
     for (DWORD waited = 0; waited < 120000;) {
         // Finely until the window is up, so that the time to it is exact to about 10 ms.
-        const DWORD step = reader == nullptr ? 10 : 50;
-        if (WaitForSingleObject(program.hProcess, step) == WAIT_OBJECT_0) {
+        const DWORD interval = reader == nullptr ? 10 : 50;
+        if (WaitForSingleObject(program.hProcess, interval) == WAIT_OBJECT_0) {
             break; // it ended by itself: a crash, since nobody closed it
         }
-        waited += step;
+        waited += interval;
         const Found found = Look(program.dwProcessId);
         if (reader == nullptr && found.Reader != nullptr) {
             lines += L"window-ms " + std::to_wstring(GetTickCount() - startedAt) + L"\n";
