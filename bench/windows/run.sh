@@ -26,7 +26,8 @@ if [[ -z ${TANG_BENCH_DISPLAY_READY:-} ]]; then
 fi
 
 rounds=${1:-5}
-bin=build/windows
+# The build the tests run (tools/wine-env.sh may name another where no 32-bit code runs).
+bin=${TANG_WINDOWS_BUILD:-build/windows}
 generator=build/native/tools/generator/generate-anthology
 for needed in "$bin/TangReader.exe" "$bin/BadInputDriver.exe" "$bin/BareWindow.exe" \
     "$bin/TangReaderGuiBenchmark.exe" "$generator"; do
