@@ -2,7 +2,9 @@
 # Starts the real program under Wine, each time in a folder of its own, on a missing,
 # damaged, huge or unusual ts.txt. Every run must show the reader window, say what it should
 # about the file, end with exit code 0 when the window is closed, and leave the folder exactly
-# as it was: the program only reads ts.txt.
+# as it was: the program only reads ts.txt. Its peak memory must stay within 3 times the size
+# of the file's text in UTF-16 above that of the program on an empty file, measured in the same
+# run (the table at the end).
 #
 # Needs the Windows build the tests run (TangReader.exe, BadInputDriver.exe; see
 # tools/wine-env.sh) and the native generator.
@@ -63,9 +65,11 @@ expect_same_page() { # CASE REFERENCE
 
 passed=0
 failed=0
+failed_cases=
 run_case() { # NAME EXPECTED [next]
     local folder=$work/$1 before after rc=0
-    [[ $1 =~ ${TANG_BAD_INPUT_ONLY:-.} ]] || return 0
+    # empty-file always runs: its peak memory is the floor of every other case's.
+    [[ $1 == empty-file || $1 =~ ${TANG_BAD_INPUT_ONLY:-.} ]] || return 0
     before=$(snapshot "$folder")
     wine "$driver" "$(winepath -w "$folder")" "$2" "$(winepath -w "$work/$1.seen")" ${3:-} \
         >"$folder.log" 2>"$folder.err" || rc=$?
@@ -85,6 +89,7 @@ run_case() { # NAME EXPECTED [next]
         echo "ok      $1  ($(seen "$1" window-ms) ms to the window${3:+, $(seen "$1" next-ms) ms to the next poem}, peak $(seen "$1" peak-kb) KiB)"
     else
         failed=$((failed + 1))
+        failed_cases+=" $1 "
         echo "FAILED  $1"
         sed 's/^/        /' "$folder.log"
     fi
@@ -240,6 +245,70 @@ run_case poem-of-30000-lines left-out
 run_case page-at-every-limit cut
 run_case nul-padding-of-10-mb none
 run_case over-2-gb too-large
+
+# Peak memory against the size of the file's text. The floor is the empty-file case's peak,
+# the program's own; 1 MiB more is allowed for the variation between runs of the same program
+# (about ±0.5 MiB under Wine). A file the program does not read (missing, over 2 GB) has no text.
+text_utf16_bytes() { # FILE: the size of its text in UTF-16, read as the program reads it
+    python3 - "$1" <<'EOF_PY'
+import os, sys
+path = sys.argv[1]
+if not os.path.isfile(path) or os.path.getsize(path) > 2**31 - 1:
+    print(0)
+    sys.exit()
+data = open(path, 'rb').read()
+if data[:2] in (b'\xff\xfe', b'\xfe\xff'):
+    print(len(data) - 2)
+    sys.exit()
+if data[:3] == b'\xef\xbb\xbf':
+    text = data[3:].decode('utf-8', 'replace')
+else:
+    try:
+        text = data.decode('utf-8')
+        if text.isascii():
+            raise ValueError('no multi-byte character: read as GBK, which gives the same')
+    except ValueError:
+        text = data.decode('gbk', 'replace')
+print(len(text.encode('utf-16-le')))
+EOF_PY
+}
+memory_table=$work/peak-memory.md
+floor_kb=$(seen empty-file peak-kb 2>/dev/null || true)
+if [[ -z $floor_kb ]]; then
+    echo "FAILED  peak memory: the empty-file case reported no peak, so no case can be judged"
+    failed=$((failed + 1))
+else
+    {
+        echo "| Case | File (bytes) | Text in UTF-16 (KiB) | Peak (KiB) | Above the empty program (KiB) | Bound (KiB) | Verdict |"
+        echo "| --- | ---: | ---: | ---: | ---: | ---: | --- |"
+    } >"$memory_table"
+    for report in "$work"/*.seen; do
+        name=${report##*/}
+        name=${name%.seen}
+        peak=$(seen "$name" peak-kb)
+        [[ -n $peak ]] || continue
+        file_bytes=$(stat -c %s "$work/$name/ts.txt" 2>/dev/null || echo 0)
+        [[ -f $work/$name/ts.txt ]] || file_bytes=0
+        text_kb=$(($(text_utf16_bytes "$work/$name/ts.txt") / 1024))
+        bound=$((3 * text_kb + 1024))
+        above=$((peak - floor_kb))
+        verdict=within
+        if ((above > bound)); then
+            verdict="over by $((above - bound)) KiB"
+            echo "FAILED  peak memory of $name: $peak KiB, $above KiB above the empty program's $floor_kb KiB," \
+                "more than 3 × its text ($text_kb KiB in UTF-16) + 1024 KiB = $bound KiB"
+            # A case counts once, failed, whatever else it failed.
+            if [[ $failed_cases != *" $name "* ]]; then
+                passed=$((passed - 1))
+                failed=$((failed + 1))
+                failed_cases+=" $name "
+            fi
+        fi
+        echo "| $name | $file_bytes | $text_kb | $peak | $above | $bound | $verdict |" >>"$memory_table"
+    done
+    echo "peak memory against the text in UTF-16 (the empty program: $floor_kb KiB):"
+    sed 's/^/  /' "$memory_table"
+fi
 
 echo "bad-input runs: $passed passed, $failed failed"
 ((failed == 0))
