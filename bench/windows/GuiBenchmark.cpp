@@ -3,7 +3,7 @@
 #include "AnthologyGenerator.h"
 #include "Form1.h"
 #include "Form2.h"
-#include "DialogKeys.h"
+#include "MessageLoop.h"
 #include "Module1.h"
 #include "TangLoader.h"
 
