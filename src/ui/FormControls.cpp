@@ -85,7 +85,7 @@ HWND CreateControl(HWND form, const ControlLayout& description, HBRUSH backgroun
         KeepMousePresses(window);
         break;
     case ControlKind::Button:
-        AnswerEnterLikeAPushButton(window);
+        ActLikeAPushButton(window);
         break;
     case ControlKind::TextBox:
         SendMessageW(window, EM_SETLIMITTEXT, 0, 0);
