@@ -4,7 +4,7 @@
 //
 //   BadInputDriver FOLDER EXPECTED REPORT [next]
 //
-// EXPECTED is one of: none, unreadable, no-poems, left-out, cut, too-large, any. REPORT is a
+// EXPECTED is one of: none, unreadable, no-poems, left-out, cut, too-large, full, any. REPORT is a
 // file name: it gets the time until the window appeared, the peak memory, every message, the
 // poem list's entry count, first and last entries and the page caption; REPORT.page1 gets the
 // page's text. With `next`, the reader's next-poem button is clicked once; REPORT gets the time
@@ -30,6 +30,7 @@ bool Matches(const std::wstring& expected, const std::vector<std::wstring>& mess
                             : expected == L"no-poems"  ? L"没有找到"
                             : expected == L"cut"       ? L"截断"
                             : expected == L"too-large" ? L"文件太大"
+                            : expected == L"full"      ? L"列表已满"
                                                        : L"没有读入";
     return messages.size() == 1 && messages[0].find(marker) != std::wstring::npos;
 }
@@ -70,7 +71,7 @@ std::wstring OneLine(std::wstring text) {
 
 int wmain(int argc, wchar_t** argv) {
     if (argc != 4 && argc != 5) {
-        Print(L"usage: BadInputDriver FOLDER none|unreadable|no-poems|left-out|cut|too-large|any "
+        Print(L"usage: BadInputDriver FOLDER none|unreadable|no-poems|left-out|cut|too-large|full|any "
               L"REPORT [next]");
         return 2;
     }

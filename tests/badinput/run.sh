@@ -21,7 +21,7 @@ fi
 # TANG_BAD_INPUT_PROGRAM runs another build of the program (an older one, to compare);
 # TANG_BAD_INPUT_ONLY, a regular expression, runs only the cases whose names match it.
 program=${TANG_BAD_INPUT_PROGRAM:-build/windows/TangReader.exe}
-driver=build/windows/BadInputDriver.exe
+driver=${TANG_BAD_INPUT_DRIVER:-build/windows/BadInputDriver.exe}
 generator=build/native/tools/generator/generate-anthology
 for needed in "$program" "$driver" "$generator"; do
     [[ -x $needed || -f $needed ]] || { echo "missing $needed: build it first" >&2; exit 1; }
@@ -135,6 +135,9 @@ d=$(new_case page-at-every-limit) && {
     for _ in 1 2 3 4 5 6; do long; crlf ''; done
     crlf 'end//'
 } >"$d/ts.txt"
+# A million pick-list entries: headings, or distinct authors. Each list stops at its cap.
+d=$(new_case headings-1000000) && { awk 'BEGIN { for (i = 0; i < 1000000; i++) printf "[Form %07d]\r\n", i }'; crlf '<T>' '(A)' 'V' '//N//'; } >"$d/ts.txt"
+d=$(new_case authors-1000000) && { crlf '<T>'; awk 'BEGIN { for (i = 0; i < 1000000; i++) printf "(Poet %07d)\r\n", i }'; crlf 'V' '//N//'; } >"$d/ts.txt"
 d=$(new_case over-2-gb) && crlf '<T>' '(A)' 'V' '//N//' >"$d/ts.txt" && truncate -s 2200M "$d/ts.txt"
 
 # What each case must show beyond surviving.
@@ -186,6 +189,22 @@ check_page-at-every-limit() {
     expect "message" "$(seen page-at-every-limit message)" "唐诗文件中有 10 行超过 4000 字，只读入了每行的前 4000 字，截断处以“…”标出。||唐诗文件中有 6 行没有读入：一首唐诗的诗句或注释最多读入 20000 字，其余以“…”标出。"
     expect "page lines" "$(page page-at-every-limit 1 | wc -l)" 14
 }
+# The window comes within a few seconds (it took 14 to 21 s while the pick lists had no cap).
+expect_window_within() { # CASE MILLISECONDS
+    local ms
+    ms=$(seen "$1" window-ms)
+    ((ms <= $2)) || problems+="the window took $ms ms, more than $2"$'\n'
+}
+check_headings-1000000() {
+    expect "forms not listed" "$(seen headings-1000000 message | grep -o '有 [0-9]* 个格律没有列出')" "有 967234 个格律没有列出"
+    expect "entries" "$(seen headings-1000000 entries)" 1
+    expect_window_within headings-1000000 8000
+}
+check_authors-1000000() {
+    expect "message" "$(seen authors-1000000 message)" "作者列表已满：只列出了 32766 位作者，其余的作者没有列出，可在作者框中直接输入后查询。"
+    expect "entry" "$(seen authors-1000000 entry-first)" "(001) T [Poet 0999999]"
+    expect_window_within authors-1000000 8000
+}
 check_over-2-gb() {
     expect "message" "$(seen over-2-gb message | awk -F '[|][|]' '{print $2}')" "文件太大，无法读入：唐诗文件最大只能有 2 GB（2147483647 字节）。"
     expect "entries" "$(seen over-2-gb entries)" 0
@@ -215,6 +234,8 @@ run_case second-title-of-50000-characters cut next
 run_case second-title-of-500000-characters cut next
 run_case poem-of-30000-lines left-out
 run_case page-at-every-limit cut
+run_case headings-1000000 full
+run_case authors-1000000 full
 run_case over-2-gb too-large
 
 echo "bad-input runs: $passed passed, $failed failed"
