@@ -101,11 +101,14 @@ void Form1::ShowTang(int16_t Index) {
         list.SetListIndex(entry); // raises no notification, so this does not re-enter
     }
     const TangRecord& record = module_.Tangs[static_cast<size_t>(Index)];
-    page_->SetText(u"");
+    bool whole = page_->SetText(u"");
     for (const PageRun& run : PageRuns(record)) {
         page_->SetSelAlignment(run.Alignment);
         page_->SetSelColor(run.Colour);
-        page_->SetSelText(run.Text);
+        whole = page_->SetSelText(run.Text) && whole;
+    }
+    if (!whole) { // the box is left with what it took, and the program goes on
+        Inform(PageNotWholeMessage);
     }
 }
 
