@@ -24,7 +24,7 @@ fi
 # TANG_BAD_INPUT_PROGRAM runs another build of the program (an older one, to compare);
 # TANG_BAD_INPUT_ONLY, a regular expression, runs only the cases whose names match it.
 program=${TANG_BAD_INPUT_PROGRAM:-$TANG_WINDOWS_BUILD/TangReader.exe}
-driver=$TANG_WINDOWS_BUILD/BadInputDriver.exe
+driver=${TANG_BAD_INPUT_DRIVER:-$TANG_WINDOWS_BUILD/BadInputDriver.exe}
 generator=build/native/tools/generator/generate-anthology
 for needed in "$program" "$driver" "$generator"; do
     [[ -x $needed || -f $needed ]] || { echo "missing $needed: build it first" >&2; exit 1; }
@@ -161,6 +161,9 @@ d=$(new_case longest-page) && {
 } >"$d/ts.txt"
 # NUL bytes after the last poem (a file padded by a broken copy): no poem holds them.
 d=$(new_case nul-padding-of-10-mb) && { "$generator" 300; head -c 10485760 /dev/zero; } >"$d/ts.txt"
+# A million pick-list entries: headings, or distinct authors. Each list stops at its cap.
+d=$(new_case headings-1000000) && { awk 'BEGIN { for (i = 0; i < 1000000; i++) printf "[Form %07d]\r\n", i }'; crlf '<T>' '(A)' 'V' '//N//'; } >"$d/ts.txt"
+d=$(new_case authors-1000000) && { crlf '<T>'; awk 'BEGIN { for (i = 0; i < 1000000; i++) printf "(Poet %07d)\r\n", i }'; crlf 'V' '//N//'; } >"$d/ts.txt"
 d=$(new_case over-2-gb) && crlf '<T>' '(A)' 'V' '//N//' >"$d/ts.txt" && truncate -s 2200M "$d/ts.txt"
 
 # What each case must show beyond surviving.
@@ -220,6 +223,14 @@ check_page-at-every-limit() {
     expect "page lines" "$(page page-at-every-limit 1 | wc -l)" 12
 }
 check_nul-padding-of-10-mb() { expect_same_page nul-padding-of-10-mb gbk-crlf; }
+check_headings-1000000() {
+    expect "forms not listed" "$(seen headings-1000000 message | grep -o '有 [0-9]* 个格律没有列出')" "有 967234 个格律没有列出"
+    expect "entries" "$(seen headings-1000000 entries)" 1
+}
+check_authors-1000000() {
+    expect "message" "$(seen authors-1000000 message)" "作者列表已满：只列出了 32766 位作者，其余的作者没有列出，可在作者框中直接输入后查询。"
+    expect "entry" "$(seen authors-1000000 entry-first)" "(001) T [Poet 0999999]"
+}
 check_over-2-gb() {
     expect "message" "$(seen over-2-gb message | awk -F '[|][|]' '{print $2}')" "文件太大（超过 2 GB）。"
     expect "entries" "$(seen over-2-gb entries)" 0
@@ -256,6 +267,8 @@ run_case poem-of-30000-lines left-out
 run_case page-at-every-limit cut
 run_case nul-padding-of-10-mb none
 run_case longest-page cut
+run_case headings-1000000 full
+run_case authors-1000000 full
 run_case over-2-gb too-large
 
 # Peak memory against the size of the file's text. The floor is the program's own: its peak
