@@ -181,12 +181,16 @@ std::u16string_view Inner(std::u16string_view line) {
                             : std::u16string_view{};
 }
 
-// At most MaxLineLength units of a line's text, then an ellipsis if it was longer.
-std::u16string Fit(std::u16string_view text) {
-    if (text.size() <= static_cast<size_t>(MaxLineLength)) {
+// At most `limit` units of a line's text, then an ellipsis if it was longer: MaxLineLength for
+// headings, titles and authors, MaxTextLineLength for verse and notes lines.
+std::u16string Fit(std::u16string_view text, size_t limit = MaxLineLength) {
+    if (text.size() <= limit) {
         return std::u16string(text);
     }
-    return std::u16string(Whole(text.substr(0, MaxLineLength), false, true)) + u"…";
+    return std::u16string(Whole(text.substr(0, limit), false, true)) + u"…";
+}
+std::u16string FitText(std::u16string_view text) {
+    return Fit(text, MaxTextLineLength);
 }
 
 // The lines of a verse or notes field, each with CR LF, while they fit into MaxFieldLength.
@@ -195,7 +199,7 @@ struct FieldModel {
     bool Full = false;
 
     void Add(std::u16string_view line) {
-        const std::u16string fitted = Fit(line);
+        const std::u16string fitted = FitText(line);
         if (Full || Text.size() + fitted.size() + 2 > static_cast<size_t>(MaxFieldLength)) {
             Full = true;
         } else {
@@ -204,7 +208,7 @@ struct FieldModel {
     }
     bool Empty() const { return Text.empty(); }
     std::u16string Take(std::u16string_view tail = {}) {
-        const std::u16string fitted = Fit(tail);
+        const std::u16string fitted = FitText(tail);
         Full = Full ||
                (!tail.empty() && Text.size() + fitted.size() > static_cast<size_t>(MaxFieldLength));
         std::u16string field = Full ? Text + u"…\r\n" : Text + fitted;

@@ -32,7 +32,7 @@ void AppendGbkLines(CodePage936Decoder& decoder, std::string_view bytes, std::u1
         size_t lineEnd = bytes.find('\n', lineStart);
         lineEnd = lineEnd == std::string_view::npos ? bytes.size() : lineEnd + 1;
         const std::string_view line = bytes.substr(lineStart, lineEnd - lineStart);
-        if (!IsWellFormedGbkBytewise(line) || !decoder.AppendStrict(line, out)) {
+        if (!IsWellFormedGbk(line) || !decoder.AppendStrict(line, out)) {
             AppendGbkWithReplacements(decoder, line, out);
         }
         lineStart = lineEnd;

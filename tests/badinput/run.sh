@@ -4,7 +4,8 @@
 # about the file, end with exit code 0 when the window is closed, and leave the folder exactly
 # as it was: the program only reads ts.txt.
 #
-# Needs the windows build (TangReader.exe, BadInputDriver.exe) and the native generator.
+# Needs the Windows build the tests run (TangReader.exe, BadInputDriver.exe; see
+# tools/wine-env.sh) and the native generator.
 set -euo pipefail
 
 root=$(cd -- "$(dirname -- "${BASH_SOURCE[0]}")/../.." && pwd)
@@ -20,8 +21,8 @@ fi
 
 # TANG_BAD_INPUT_PROGRAM runs another build of the program (an older one, to compare);
 # TANG_BAD_INPUT_ONLY, a regular expression, runs only the cases whose names match it.
-program=${TANG_BAD_INPUT_PROGRAM:-build/windows/TangReader.exe}
-driver=build/windows/BadInputDriver.exe
+program=${TANG_BAD_INPUT_PROGRAM:-$TANG_WINDOWS_BUILD/TangReader.exe}
+driver=$TANG_WINDOWS_BUILD/BadInputDriver.exe
 generator=build/native/tools/generator/generate-anthology
 for needed in "$program" "$driver" "$generator"; do
     [[ -x $needed || -f $needed ]] || { echo "missing $needed: build it first" >&2; exit 1; }
@@ -135,6 +136,8 @@ d=$(new_case page-at-every-limit) && {
     for _ in 1 2 3 4 5 6; do long; crlf ''; done
     crlf 'end//'
 } >"$d/ts.txt"
+# NUL bytes after the last poem (a file padded by a broken copy): no poem holds them.
+d=$(new_case nul-padding-of-10-mb) && { "$generator" 300; head -c 10485760 /dev/zero; } >"$d/ts.txt"
 d=$(new_case over-2-gb) && crlf '<T>' '(A)' 'V' '//N//' >"$d/ts.txt" && truncate -s 2200M "$d/ts.txt"
 
 # What each case must show beyond surviving.
@@ -144,7 +147,7 @@ check_lines-before-first-poem() {
     expect "page" "$(page lines-before-first-poem 1)" $'T\nA\n\nV\n\nN'
 }
 check_heading-beyond-32767() {
-    expect "message" "$(seen heading-beyond-32767 message)" "唐诗文件中有 1 行超过 4000 字，只读入了每行的前 4000 字，截断处以“…”标出。"
+    expect "message" "$(seen heading-beyond-32767 message)" "唐诗文件中有 1 行格律、标题或作者超过 4000 字，只读入了每行的前 4000 字，截断处以“…”标出。"
 }
 check_poems-40000() {
     expect "entries" "$(seen poems-40000 entries)" 32767
@@ -166,11 +169,11 @@ for same in bare-line-feeds lone-carriage-returns utf8-without-mark utf8-with-ma
 done
 check_utf8-with-byte-order-mark() { expect "page" "$(page utf8-with-byte-order-mark 1)" $'静\n李\n\nV\n\nN'; }
 check_line-of-5-mb() {
-    expect "verse" "$(page line-of-5-mb 1 4)" "$(repeat x 4000)…"
+    expect "verse" "$(page line-of-5-mb 1 4)" "$(repeat x 16000)…"
 }
 check_line-of-1000000-characters() {
-    expect "message" "$(seen line-of-1000000-characters message)" "唐诗文件中有 1 行超过 4000 字，只读入了每行的前 4000 字，截断处以“…”标出。"
-    expect "verse" "$(page line-of-1000000-characters 1 4)" "$(repeat 静 4000)…"
+    expect "message" "$(seen line-of-1000000-characters message)" "唐诗文件中有 1 行诗句或注释超过 16000 字，只读入了每行的前 16000 字，截断处以“…”标出。"
+    expect "verse" "$(page line-of-1000000-characters 1 4)" "$(repeat 静 16000)…"
 }
 check_second-title() { # N
     expect "title after next" "$(page "second-title-of-$1-characters" 2 1)" "$(repeat 静 4000)…"
@@ -183,9 +186,10 @@ check_poem-of-30000-lines() {
     expect "last verse" "$(page poem-of-30000-lines 1 2861)" "…"
 }
 check_page-at-every-limit() {
-    expect "message" "$(seen page-at-every-limit message)" "唐诗文件中有 10 行超过 4000 字，只读入了每行的前 4000 字，截断处以“…”标出。||唐诗文件中有 6 行没有读入：一首唐诗的诗句或注释最多读入 20000 字，其余以“…”标出。"
-    expect "page lines" "$(page page-at-every-limit 1 | wc -l)" 14
+    expect "message" "$(seen page-at-every-limit message)" "唐诗文件中有 2 行格律、标题或作者超过 4000 字，只读入了每行的前 4000 字，截断处以“…”标出。||唐诗文件中有 8 行没有读入：一首唐诗的诗句或注释最多读入 20000 字，其余以“…”标出。"
+    expect "page lines" "$(page page-at-every-limit 1 | wc -l)" 12
 }
+check_nul-padding-of-10-mb() { expect_same_page nul-padding-of-10-mb gbk-crlf; }
 check_over-2-gb() {
     expect "message" "$(seen over-2-gb message | awk -F '[|][|]' '{print $2}')" "文件太大，无法读入：唐诗文件最大只能有 2 GB（2147483647 字节）。"
     expect "entries" "$(seen over-2-gb entries)" 0
@@ -215,6 +219,7 @@ run_case second-title-of-50000-characters cut next
 run_case second-title-of-500000-characters cut next
 run_case poem-of-30000-lines left-out
 run_case page-at-every-limit cut
+run_case nul-padding-of-10-mb none
 run_case over-2-gb too-large
 
 echo "bad-input runs: $passed passed, $failed failed"

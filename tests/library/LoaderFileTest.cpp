@@ -99,3 +99,23 @@ TEST_F(LoaderFile, FileWithoutPoemsSaysSoAndFileIsLeftAsItWas) {
     EXPECT_EQ(ReadFileBytes(path).Bytes, bytes);
     EXPECT_EQ(fs::last_write_time(path), modified);
 }
+
+// A file padded with NUL bytes after its last poem: the padding is no poem's line, so the load
+// has nothing to say; the same bytes inside a poem's verses are a line cut there.
+TEST_F(LoaderFile, NulPaddingAfterTheLastPoemIsNotReportedAsALongLine) {
+    const std::string poem = "<T>\r\n(A)\r\nV\r\n//N//\r\n";
+    const std::string padding(1 << 20, '\0');
+    const LoadResult padded = Load(Write(poem + padding));
+    ASSERT_TRUE(padded.FileRead);
+    ASSERT_EQ(tangs_.size(), 1u);
+    EXPECT_EQ(tangs_[0].Notes, u"N\r\n");
+    EXPECT_EQ(LoadMessage(padded, tangs_.size()), u"");
+
+    tangs_.clear();
+    const LoadResult inVerses = Load(Write("<T>\r\n(A)\r\n" + padding + "\r\n//N//\r\n"));
+    ASSERT_EQ(tangs_.size(), 1u);
+    EXPECT_EQ(tangs_[0].Content, std::u16string(MaxTextLineLength, u'\uFFFD') + u"…\r\n");
+    EXPECT_EQ(inVerses.Long.TextCut, 1);
+    EXPECT_NE(LoadMessage(inVerses, tangs_.size()).find(u"1 行诗句或注释超过"),
+              std::u16string::npos);
+}
