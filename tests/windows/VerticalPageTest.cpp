@@ -288,17 +288,21 @@ TEST_F(Vertical, ALongPoemScrollsFromTheRightEdge) {
 }
 
 TEST_F(Vertical, PoemAtEveryLimitAndEmptyAnthologyShow) {
-    std::u8string line;
-    for (int i = 0; i < 4000; ++i) {
-        line += u8"静";
-    }
-    std::u8string poem = u8"<" + line + u8">\r\n(" + line + u8")\r\n";
-    for (int i = 0; i < 5; ++i) {
-        poem += line + u8"\r\n";
-    }
-    poem += u8"//" + line + u8"\r\n";
-    for (int i = 0; i < 4; ++i) {
-        poem += line + u8"\r\n";
+    // Titles and authors are cut at 4000 characters, verse and notes lines at 16000, and
+    // verses and notes each at 20000.
+    const auto repeated = [](int count) {
+        std::u8string text;
+        for (int i = 0; i < count; ++i) {
+            text += u8"静";
+        }
+        return text;
+    };
+    const std::u8string line = repeated(16000) + u8"\r\n";
+    std::u8string poem = u8"<";
+    for (const std::u8string& part :
+         {repeated(5000), std::u8string(u8">\r\n("), repeated(5000), std::u8string(u8")\r\n"), line,
+          line, std::u8string(u8"//"), line, line}) {
+        poem += part;
     }
     Restart();
     MessageBoxCatcher catcher; // the lines cut at the limits are reported
