@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <commctrl.h>
 #include <richedit.h>
-#include <windowsx.h>
 
 namespace {
 

@@ -247,6 +247,9 @@ TEST_F(Vertical, TheViewStaysThroughPoemsSearchAndDpi) {
     EXPECT_EQ(RectInParent(Page()).top, RectInParent(Box()).top);
     EXPECT_NEAR(Cell(0).bottom - Cell(0).top, cellAt96 * 3 / 2, 1);
     EXPECT_NEAR(titleHeight(), titleAt96 * 3 / 2, 3) << "drawn at 150 %";
+    View().SetZoomPercent(200); // the text size, on top of the DPI
+    EXPECT_NEAR(Cell(0).bottom - Cell(0).top, cellAt96 * 3, 1);
+    EXPECT_NEAR(titleHeight(), titleAt96 * 3, 6);
 
     Restart();
     StartWithUtf8(OneMountain);
