@@ -8,6 +8,8 @@
 
 namespace {
 
+constexpr UINT_PTR WatchId = 3; // beside the box's own subclasses, 1 and 2
+
 CHARRANGE Selection(HWND box) {
     CHARRANGE range{};
     SendMessageW(box, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
@@ -70,13 +72,13 @@ VerticalPage::VerticalPage(HWND box, const ui::Form& form)
                                   WS_CHILD | WS_TABSTOP | WS_HSCROLL, 0, 0, 0, 0, GetParent(box_),
                                   nullptr, GetModuleHandleW(nullptr), nullptr));
     SetWindowLongPtrW(Handle(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowSubclass(box_, WatchBox, 3, reinterpret_cast<DWORD_PTR>(this));
+    SetWindowSubclass(box_, WatchBox, WatchId, reinterpret_cast<DWORD_PTR>(this));
     FollowBox();
 }
 
 VerticalPage::~VerticalPage() {
     if (box_ != nullptr) {
-        RemoveWindowSubclass(box_, WatchBox, 3);
+        RemoveWindowSubclass(box_, WatchBox, WatchId);
     }
     if (Handle() != nullptr) {
         SetWindowLongPtrW(Handle(), GWLP_USERDATA, 0);
@@ -172,7 +174,7 @@ LRESULT CALLBACK VerticalPage::WatchBox(HWND box, UINT message, WPARAM wParam, L
         break;
     }
     case WM_NCDESTROY:
-        RemoveWindowSubclass(box, WatchBox, 3);
+        RemoveWindowSubclass(box, WatchBox, WatchId);
         self->box_ = nullptr;
         break;
     default:
@@ -217,8 +219,10 @@ const VerticalLayout& VerticalPage::Layout() {
     layout_ = LayOutVertically(runs_, geometry_.HalfCellsPerColumn);
     scrolled_ = std::clamp(scrolled_, 0, MaxScroll());
     UpdateScrollBar();
-    if (Client().bottom != client.bottom) { // the scroll bar came or went: lay out anew
-        layout_.reset();
+    if (Client().bottom != client.bottom) {
+        layout_.reset(); // the scroll bar came or went: columns of another length
+    }
+    if (!layout_) {
         return Layout();
     }
     return *layout_;
