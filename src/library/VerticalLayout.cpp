@@ -51,7 +51,7 @@ struct Line {
 
 class ColumnFiller {
 public:
-    ColumnFiller(VerticalLayout& layout) : layout_(layout) {}
+    explicit ColumnFiller(VerticalLayout& layout) : layout_(layout) {}
 
     void Fill(const Line& line) {
         std::vector<VerticalCell>& cells = layout_.Cells;
