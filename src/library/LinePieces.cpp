@@ -1,6 +1,6 @@
 #include "LinePieces.h"
 
-#include "Utf16.h"
+#include "Unicode.h"
 
 #include <algorithm>
 

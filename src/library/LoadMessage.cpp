@@ -37,12 +37,23 @@ std::u16string LongLinesMessage(const LongLines& lines) {
     return message;
 }
 
+// The characters that could not be read (the file is damaged, or in none of the encodings
+// it is read in), or nothing when every character was read.
+std::u16string UnreadableMessage(size_t unreadable) {
+    if (unreadable == 0) {
+        return {};
+    }
+    return u"唐诗文件中有 " + ToDecimal(unreadable) + u" 个字符无法识别，显示为“\uFFFD”。";
+}
+
+constexpr char16_t EmptyAnthology[] = u"程序将以空的诗集启动。";
+
 } // namespace
 
 std::u16string LoadMessage(const LoadResult& result, size_t poemCount) {
     if (!result.FileRead) {
         return u"无法读取唐诗文件：\r\n" + result.Path + u"\r\n\r\n" + result.Failure +
-               u"\r\n\r\n程序将以空的诗集启动。";
+               u"\r\n\r\n" + EmptyAnthology;
     }
     std::u16string message;
     if (poemCount == 0) {
@@ -51,6 +62,10 @@ std::u16string LoadMessage(const LoadResult& result, size_t poemCount) {
         message = u"唐诗文件中的唐诗超过 " + ToDecimal(MaxTangs) + u" 首，其后的 " +
                   ToDecimal(result.PoemsLeftOut) + u" 首没有读入。";
     }
+    AppendParagraph(message, UnreadableMessage(result.Unreadable));
     AppendParagraph(message, LongLinesMessage(result.Long));
+    if (poemCount == 0) {
+        AppendParagraph(message, EmptyAnthology);
+    }
     return message;
 }

@@ -5,6 +5,7 @@
 #include "LinePieces.h"
 #include "Module1.h"
 #include "PendingLines.h"
+#include "Unicode.h"
 
 #include <cstddef>
 #include <string>

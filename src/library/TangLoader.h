@@ -45,6 +45,7 @@ struct LoadResult {
     std::u16string Path;
     std::u16string Failure; // the system's reason, when the file could not be read
     int PoemsLeftOut = 0;   // poem lines beyond the table's capacity
+    size_t Unreadable = 0;  // characters that could not be read and show as U+FFFD
     LongLines Long;
 };
 
