@@ -1,6 +1,6 @@
 #include "VerticalLayout.h"
 
-#include "Utf16.h"
+#include "Unicode.h"
 
 #include <algorithm>
 #include <cmath>
