@@ -47,11 +47,11 @@ void ShowPageMenu(HWND box, LPARAM lParam) {
     const CHARRANGE range = Selection(box);
     POINT caret{};
     SendMessageW(box, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&caret), range.cpMin);
-    const UINT chosen = ui::ChooseFromMenu(
-        box, ui::ContextMenuPoint(box, lParam, caret),
-        {{CopyItem, L"复制", range.cpMax > range.cpMin},
-         {SelectAllItem, L"全选", true},
-         {VerticalItem, L"竖排\tF8", true, (GetWindowLongW(box, GWL_STYLE) & WS_VISIBLE) == 0}});
+    const UINT chosen = ui::ChooseFromMenu(box, ui::ContextMenuPoint(box, lParam, caret),
+                                           {{CopyItem, L"复制(&C)", range.cpMax > range.cpMin},
+                                            {SelectAllItem, L"全选(&A)", true},
+                                            {VerticalItem, L"竖排(&V)\tF8", true,
+                                             (GetWindowLongW(box, GWL_STYLE) & WS_VISIBLE) == 0}});
     if (chosen == CopyItem) {
         CopySelection(box);
     } else if (chosen == SelectAllItem) {

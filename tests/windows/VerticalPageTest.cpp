@@ -204,18 +204,19 @@ TEST_F(Vertical, CopyingGivesTheHorizontalPagesText) {
 }
 
 TEST_F(Vertical, TheMenuOffersTheViewCheckedWhileOn) {
-    const MenuSeen horizontal = RightClickAndType(Box(), {VK_UP, VK_RETURN});
-    ASSERT_EQ(horizontal.Items, (std::vector<std::u16string>{u"复制", u"全选", u"竖排\tF8"}));
+    const MenuSeen horizontal = RightClickAndType(Box(), {'V'});
+    ASSERT_EQ(horizontal.Items,
+              (std::vector<std::u16string>{u"复制(&C)", u"全选(&A)", u"竖排(&V)\tF8"}));
     EXPECT_EQ(horizontal.Checked, (std::vector<bool>{false, false, false}));
     ASSERT_TRUE(IsVertical());
 
     SendMessageW(Box(), EM_SETSEL, 0, 2);
-    const MenuSeen vertical = RightClickAndType(Page(), {VK_DOWN, VK_RETURN});
+    const MenuSeen vertical = RightClickAndType(Page(), {'C'});
     EXPECT_EQ(vertical.Items, horizontal.Items) << "the page's own menu";
     EXPECT_EQ(vertical.Checked, (std::vector<bool>{false, false, true}));
     EXPECT_EQ(vertical.Greyed, (std::vector<bool>{false, false, false}));
     EXPECT_EQ(ClipboardUnicode(), u"一山") << "复制 copied the selection";
-    RightClickAndType(Page(), {VK_UP, VK_RETURN});
+    RightClickAndType(Page(), {'V'});
     EXPECT_FALSE(IsVertical());
 }
 
