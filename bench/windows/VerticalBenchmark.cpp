@@ -2,7 +2,7 @@
 // 4000 characters, verse and notes lines of 16000, verses and notes of 20000 each), with the real
 // windows, and prints the medians: turning the page, scrolling to its last column, and stepping to
 // the next poem while it is turned (and, to compare, while it is not).
-#include "DialogKeys.h"
+#include "MessageLoop.h"
 #include "Form1.h"
 #include "Module1.h"
 #include "ReaderLayout.h"

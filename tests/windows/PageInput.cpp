@@ -1,6 +1,6 @@
 #include "PageInput.h"
 
-#include "DialogKeys.h"
+#include "MessageLoop.h"
 #include "ReaderFixture.h"
 
 namespace {
