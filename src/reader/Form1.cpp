@@ -6,6 +6,7 @@
 #include "PickLists.h"
 #include "MessageParagraphs.h"
 #include "MessageBox.h"
+#include "PageCopy.h"
 #include "PageText.h"
 #include "ProgramTexts.h"
 #include "ReaderLayout.h"
@@ -45,6 +46,7 @@ Form1::~Form1() = default;
 void Form1::Form_Load() {
     Load();
     page_.emplace(Control(RichText1));
+    vertical_.emplace(Control(RichText1), *this);
     form2_->Load();
     module_.CurrentIndex = 0;
     page_->SetText(u"");
@@ -102,7 +104,8 @@ void Form1::ShowTang(int16_t Index) {
     }
     const TangRecord& record = module_.Tangs[static_cast<size_t>(Index)];
     bool whole = page_->SetText(u"");
-    for (const PageRun& run : PageRuns(record)) {
+    const std::array<PageRun, 4> runs = PageRuns(record);
+    for (const PageRun& run : runs) {
         page_->SetSelAlignment(run.Alignment);
         page_->SetSelColor(run.Colour);
         whole = page_->SetSelText(run.Text) && whole;
@@ -110,6 +113,7 @@ void Form1::ShowTang(int16_t Index) {
     if (!whole) { // the box is left with what it took, and the program goes on
         Inform(PageNotWholeMessage);
     }
+    vertical_->SetRuns(runs);
 }
 
 void Form1::AddAuthor(const std::u16string& strAuthor) {
@@ -160,6 +164,10 @@ void Form1::OnCommand(int id, int notification) {
         if (notification == CBN_SELCHANGE) {
             cboTang_Click();
         }
+        return;
+    }
+    if (id == RichText1 && notification == PageVerticalChosen) {
+        vertical_->SetOn(!vertical_->IsOn());
         return;
     }
     if (notification != BN_CLICKED) {

@@ -5,6 +5,7 @@
 #include "Navigation.h"
 #include "PageBox.h"
 #include "TangLoader.h"
+#include "VerticalPage.h"
 
 #include <filesystem>
 #include <functional>
@@ -57,5 +58,6 @@ private:
     std::function<void()> programEnds_;
     std::unique_ptr<Form2> form2_;
     std::optional<PageBox> page_;
+    std::optional<VerticalPage> vertical_; // the page set in columns, in the box's place
     std::u16string loadMessage_;
 };

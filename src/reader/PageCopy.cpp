@@ -9,7 +9,7 @@
 
 namespace {
 
-enum PageMenuItem : UINT { CopyItem = 1, SelectAllItem };
+enum PageMenuItem : UINT { CopyItem = 1, SelectAllItem, VerticalItem };
 
 CHARRANGE Selection(HWND box) {
     CHARRANGE range{};
@@ -38,17 +38,26 @@ void CopySelection(HWND box) {
     ui::PutTextOnClipboard(box, text);
 }
 
+void ChooseVertical(HWND box) {
+    SendMessageW(GetParent(box), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), PageVerticalChosen),
+                 reinterpret_cast<LPARAM>(box));
+}
+
 void ShowPageMenu(HWND box, LPARAM lParam) {
     const CHARRANGE range = Selection(box);
     POINT caret{};
     SendMessageW(box, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&caret), range.cpMin);
-    const UINT chosen = ui::ChooseFromMenu(
-        box, ui::ContextMenuPoint(box, lParam, caret),
-        {{CopyItem, L"复制(&C)", range.cpMax > range.cpMin}, {SelectAllItem, L"全选(&A)", true}});
+    const UINT chosen = ui::ChooseFromMenu(box, ui::ContextMenuPoint(box, lParam, caret),
+                                           {{CopyItem, L"复制(&C)", range.cpMax > range.cpMin},
+                                            {SelectAllItem, L"全选(&A)", true},
+                                            {VerticalItem, L"竖排(&V)\tF8", true,
+                                             (GetWindowLongW(box, GWL_STYLE) & WS_VISIBLE) == 0}});
     if (chosen == CopyItem) {
         CopySelection(box);
     } else if (chosen == SelectAllItem) {
         SelectAll(box);
+    } else if (chosen == VerticalItem) {
+        ChooseVertical(box);
     }
 }
 
@@ -60,6 +69,10 @@ LRESULT CALLBACK CopyKeysAndMenu(HWND box, UINT message, WPARAM wParam, LPARAM l
                                  DWORD_PTR) {
     switch (message) {
     case WM_KEYDOWN:
+        if (wParam == VK_F8) {
+            ChooseVertical(box);
+            return 0;
+        }
         if (CtrlIsDown() && wParam == 'A') {
             SelectAll(box);
             return 0;

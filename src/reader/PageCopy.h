@@ -6,3 +6,7 @@
 // Ctrl+Insert) copies the selection as plain Unicode text with CR LF line breaks, and a right
 // click opens a menu with "复制(&C)" (greyed without a selection) and "全选(&A)".
 void OfferCopy(HWND box);
+
+// The menu also offers "竖排" (checked while the box is hidden, the vertical page standing in
+// for it), as does F8: either sends this notification to the box's parent in a WM_COMMAND.
+constexpr WORD PageVerticalChosen = 0x7F01;

@@ -12,8 +12,10 @@ UINT ChooseFromMenu(HWND owner, POINT at, std::initializer_list<MenuChoice> choi
         return 0;
     }
     for (const MenuChoice& choice : choices) {
-        AppendMenuW(menu.get(), MF_STRING | (choice.Enabled ? MF_ENABLED : MF_GRAYED), choice.Id,
-                    choice.Text);
+        AppendMenuW(menu.get(),
+                    MF_STRING | (choice.Enabled ? MF_ENABLED : MF_GRAYED) |
+                        (choice.Checked ? MF_CHECKED : MF_UNCHECKED),
+                    choice.Id, choice.Text);
     }
     const BOOL chosen = TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY,
                                        at.x, at.y, 0, owner, nullptr);

@@ -9,6 +9,7 @@ struct MenuChoice {
     UINT Id; // not 0
     const wchar_t* Text;
     bool Enabled;
+    bool Checked = false;
 };
 
 // Shows a context menu of `choices` at `at` (screen coordinates) and waits for the user.

@@ -1,0 +1,304 @@
+#include "VerticalPage.h"
+
+#include "Form.h"
+
+#include <algorithm>
+#include <commctrl.h>
+#include <richedit.h>
+
+namespace {
+
+constexpr UINT_PTR WatchId = 3; // beside the box's own subclasses, 1 and 2
+
+CHARRANGE Selection(HWND box) {
+    CHARRANGE range{};
+    SendMessageW(box, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    return range;
+}
+
+// The box's own font, whose face the page's runs are drawn in.
+CHARFORMAT2W BoxFont(HWND box) {
+    CHARFORMAT2W format{};
+    format.cbSize = sizeof format;
+    SendMessageW(box, EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
+    if (format.szFaceName[0] == L'\0') {
+        wcscpy(format.szFaceName, L"宋体");
+    }
+    if (format.yHeight <= 0) {
+        format.yHeight = 240;
+    }
+    return format;
+}
+
+// A memory bitmap to paint into, so that a scroll shows no flicker.
+class BackBuffer {
+public:
+    BackBuffer(HDC target, SIZE size)
+        : dc_(CreateCompatibleDC(target)),
+          bitmap_(CreateCompatibleBitmap(target, std::max<LONG>(size.cx, 1),
+                                         std::max<LONG>(size.cy, 1))),
+          previous_(SelectObject(dc_, bitmap_.get())) {}
+    ~BackBuffer() {
+        SelectObject(dc_, previous_);
+        DeleteDC(dc_);
+    }
+    BackBuffer(const BackBuffer&) = delete;
+    BackBuffer& operator=(const BackBuffer&) = delete;
+    HDC Dc() const { return dc_; }
+
+private:
+    HDC dc_;
+    ui::UniqueBitmap bitmap_;
+    HGDIOBJ previous_;
+};
+
+} // namespace
+
+VerticalPage::VerticalPage(HWND box, const ui::Form& form)
+    : box_(box), form_(form), sizeTwips_(BoxFont(box).yHeight) {
+    static const ATOM windowClass = [] {
+        WNDCLASSEXW description{};
+        description.cbSize = sizeof description;
+        description.style = CS_DBLCLKS;
+        description.lpfnWndProc = &VerticalPage::Procedure;
+        description.hInstance = GetModuleHandleW(nullptr);
+        description.hCursor = LoadCursorW(nullptr, IDC_IBEAM);
+        description.lpszClassName = ClassName;
+        return RegisterClassExW(&description);
+    }();
+    (void)windowClass;
+    // Right after the box in Tab order, with the box's border.
+    window_.reset(CreateWindowExW(WS_EX_CLIENTEDGE, ClassName, L"",
+                                  WS_CHILD | WS_TABSTOP | WS_HSCROLL, 0, 0, 0, 0, GetParent(box_),
+                                  nullptr, GetModuleHandleW(nullptr), nullptr));
+    SetWindowLongPtrW(Handle(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetWindowSubclass(box_, WatchBox, WatchId, reinterpret_cast<DWORD_PTR>(this));
+    FollowBox();
+}
+
+VerticalPage::~VerticalPage() {
+    if (box_ != nullptr) {
+        RemoveWindowSubclass(box_, WatchBox, WatchId);
+    }
+    if (Handle() != nullptr) {
+        SetWindowLongPtrW(Handle(), GWLP_USERDATA, 0);
+    }
+}
+
+bool VerticalPage::IsOn() const {
+    return (GetWindowLongW(Handle(), GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void VerticalPage::SetOn(bool on) {
+    if (on == IsOn() || Handle() == nullptr) {
+        return;
+    }
+    HWND shown = on ? Handle() : box_;
+    HWND hidden = on ? box_ : Handle();
+    const bool focused = GetFocus() == hidden;
+    Forget();
+    scrolled_ = 0;
+    FollowBox();
+    ShowWindow(shown, SW_SHOW);
+    ShowWindow(hidden, SW_HIDE);
+    if (focused) {
+        SetFocus(shown);
+    }
+    if (!on) {
+        layout_.reset(); // the horizontal page needs none of it
+    }
+}
+
+void VerticalPage::SetRuns(const std::array<PageRun, 4>& runs) {
+    runs_ = runs;
+    Forget();
+    scrolled_ = 0;
+}
+
+void VerticalPage::SetZoomPercent(int percent) {
+    zoom_ = std::clamp(percent, 10, 1000);
+    Forget();
+}
+
+std::optional<RECT> VerticalPage::CellRect(uint32_t position) {
+    const VerticalLayout& layout = Layout();
+    const std::optional<size_t> cell = CellAt(layout, position);
+    if (!cell) {
+        return std::nullopt;
+    }
+    const VerticalCell& found = layout.Cells[*cell];
+    const int left = geometry_.ColumnLeft(ColumnOfCell(layout, *cell), Client().right, scrolled_);
+    const int top = geometry_.CellTop(found.Along);
+    return RECT{left, top, left + geometry_.Cell,
+                geometry_.CellTop(found.Along + HalfCellsOf(found.Form.Form))};
+}
+
+VerticalPage* VerticalPage::FromWindow(HWND window) {
+    return reinterpret_cast<VerticalPage*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+LRESULT CALLBACK VerticalPage::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    VerticalPage* page = FromWindow(window);
+    if (page == nullptr) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    if (message == WM_NCDESTROY) { // destroyed with the reader window
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        page->window_.release();
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    return page->HandleMessage(message, wParam, lParam);
+}
+
+// The vertical page stands where the box stands, and lays out again when the box's font or
+// size changes (as on a change of DPI).
+LRESULT CALLBACK VerticalPage::WatchBox(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR, DWORD_PTR page) {
+    auto* self = reinterpret_cast<VerticalPage*>(page);
+    const LRESULT result = DefSubclassProc(box, message, wParam, lParam);
+    switch (message) {
+    case WM_WINDOWPOSCHANGED:
+    case WM_SETFONT:
+        self->Forget();
+        self->FollowBox();
+        break;
+    case EM_SETCHARFORMAT: {
+        // The size the program gives all of the box's text; the box's own default size is
+        // not it, as a new font sent on a change of DPI resets that.
+        const auto* format = reinterpret_cast<const CHARFORMATW*>(lParam);
+        if ((wParam == SCF_DEFAULT || (wParam & SCF_ALL) != 0) && format != nullptr &&
+            (format->dwMask & CFM_SIZE) != 0 && format->yHeight > 0) {
+            self->sizeTwips_ = format->yHeight;
+            self->Forget();
+        }
+        break;
+    }
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(box, WatchBox, WatchId);
+        self->box_ = nullptr;
+        break;
+    default:
+        break;
+    }
+    return result;
+}
+
+void VerticalPage::FollowBox() {
+    if (box_ == nullptr || Handle() == nullptr) {
+        return;
+    }
+    RECT rect{};
+    GetWindowRect(box_, &rect);
+    MapWindowPoints(nullptr, GetParent(box_), reinterpret_cast<POINT*>(&rect), 2);
+    SetWindowPos(Handle(), box_, rect.left, rect.top, rect.right - rect.left,
+                 rect.bottom - rect.top, SWP_NOACTIVATE);
+}
+
+void VerticalPage::Forget() {
+    layout_.reset();
+    if (Handle() != nullptr) {
+        InvalidateRect(Handle(), nullptr, FALSE);
+    }
+}
+
+RECT VerticalPage::Client() const {
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    return client;
+}
+
+const VerticalLayout& VerticalPage::Layout() {
+    if (layout_) {
+        return *layout_;
+    }
+    const CHARFORMAT2W font = BoxFont(box_);
+    const int cell = MulDiv(MulDiv(sizeTwips_, form_.Dpi(), 1440), zoom_, 100);
+    const RECT client = Client();
+    geometry_ = MeasureColumns(cell, client.bottom);
+    fonts_ = VerticalFonts(font.szFaceName, font.bCharSet, geometry_.Cell);
+    layout_ = LayOutVertically(runs_, geometry_.HalfCellsPerColumn);
+    scrolled_ = std::clamp(scrolled_, 0, MaxScroll());
+    UpdateScrollBar();
+    if (Client().bottom != client.bottom) {
+        layout_.reset(); // the scroll bar came or went: columns of another length
+    }
+    if (!layout_) {
+        return Layout();
+    }
+    return *layout_;
+}
+
+int VerticalPage::MaxScroll() {
+    const int width = geometry_.ContentWidth(layout_ ? layout_->Columns.size() : 0);
+    return std::max(0, width - static_cast<int>(Client().right));
+}
+
+void VerticalPage::UpdateScrollBar() {
+    // The bar's thumb starts at the right, where the first column is.
+    SCROLLINFO bar{};
+    bar.cbSize = sizeof bar;
+    bar.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    const int page = Client().right;
+    bar.nMax = MaxScroll() > 0 ? MaxScroll() + page - 1 : 0;
+    bar.nPage = MaxScroll() > 0 ? static_cast<UINT>(page) : 0;
+    bar.nPos = MaxScroll() - scrolled_;
+    SetScrollInfo(Handle(), SB_HORZ, &bar, TRUE);
+}
+
+void VerticalPage::ScrollTo(int scrolled) {
+    Layout();
+    const int clamped = std::clamp(scrolled, 0, MaxScroll());
+    if (clamped != scrolled_) {
+        scrolled_ = clamped;
+        UpdateScrollBar();
+        InvalidateRect(Handle(), nullptr, FALSE);
+    }
+}
+
+void VerticalPage::ScrollByColumns(int columns) {
+    Layout();
+    ScrollTo(scrolled_ + columns * geometry_.Pitch);
+}
+
+void VerticalPage::PaintWindow() {
+    PAINTSTRUCT paint{};
+    HDC target = BeginPaint(Handle(), &paint);
+    const RECT client = Client();
+    {
+        const BackBuffer buffer(target, {client.right, client.bottom});
+        Paint(buffer.Dc());
+        BitBlt(target, 0, 0, client.right, client.bottom, buffer.Dc(), 0, 0, SRCCOPY);
+    }
+    EndPaint(Handle(), &paint);
+}
+
+void VerticalPage::Paint(HDC dc) {
+    const VerticalLayout& layout = Layout();
+    const RECT client = Client();
+    FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));
+    if (layout.Columns.empty()) {
+        return;
+    }
+    const CHARRANGE selected = Selection(box_);
+    const CellPainter painter(dc, fonts_, geometry_.Cell);
+    const long last = std::min<long>(geometry_.ColumnAt(0, client.right, scrolled_),
+                                     static_cast<long>(layout.Columns.size()) - 1);
+    for (long column = std::max(0L, geometry_.ColumnAt(client.right - 1, client.right, scrolled_));
+         column <= last; ++column) {
+        const VerticalColumn& cells = layout.Columns[static_cast<size_t>(column)];
+        const int left = geometry_.ColumnLeft(static_cast<size_t>(column), client.right, scrolled_);
+        for (uint32_t i = cells.FirstCell; i < cells.FirstCell + cells.CellCount; ++i) {
+            const VerticalCell& cell = layout.Cells[i];
+            const bool inSelection = static_cast<LONG>(cell.Position) >= selected.cpMin &&
+                                     static_cast<LONG>(cell.Position) < selected.cpMax;
+            painter.Draw(layout, cell, left, geometry_.CellTop(cell.Along), inSelection);
+        }
+    }
+}
+
+uint32_t VerticalPage::PositionAtPoint(POINT point) {
+    const VerticalLayout& layout = Layout();
+    const long column = std::max(0L, geometry_.ColumnAt(point.x, Client().right, scrolled_));
+    const double along = (point.y - geometry_.Margin) * 2.0 / geometry_.Cell;
+    return PositionAt(layout, static_cast<size_t>(column), along);
+}

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "PageText.h"
+#include "UniqueHandle.h"
+#include "VerticalLayout.h"
+#include "VerticalPainter.h"
+
+#include <array>
+#include <optional>
+#include <windows.h>
+
+namespace ui {
+class Form;
+}
+
+// The page set vertically, in the page box's place, with its background and border. The box
+// stays the page's model: it keeps the text, the selection and the context menu, and the
+// vertical page shows them and forwards what the user does. Off, the vertical page is hidden
+// and costs nothing.
+class VerticalPage {
+public:
+    static constexpr const wchar_t* ClassName = L"TangVerticalPage";
+
+    // A hidden vertical page over `box`, a child of `form`, whose DPI it follows.
+    VerticalPage(HWND box, const ui::Form& form);
+    ~VerticalPage();
+    VerticalPage(const VerticalPage&) = delete;
+    VerticalPage& operator=(const VerticalPage&) = delete;
+
+    HWND Handle() const { return window_.get(); }
+    bool IsOn() const;
+    // Shows the vertical page in the box's place, or the box again; the focus goes along.
+    void SetOn(bool on);
+
+    // The page's runs, as the box got them; the first column comes into view.
+    void SetRuns(const std::array<PageRun, 4>& runs);
+    // The text size against the box's own font size, in percent.
+    void SetZoomPercent(int percent);
+
+    // Where the character starting at `position` (counted as the box counts) is drawn, in
+    // client coordinates; nothing when no character starts there.
+    std::optional<RECT> CellRect(uint32_t position);
+    static VerticalPage* FromWindow(HWND window);
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK WatchBox(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                     DWORD_PTR page);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    bool HandleKey(WPARAM key);
+    void HandleScrollBar(int request);
+    void HandleWheel(int delta);
+    void HandleMouse(UINT message, LPARAM lParam);
+    void ShowMenu(LPARAM lParam);
+
+    // Lays the page out when something changed since the last time.
+    const VerticalLayout& Layout();
+    void Forget();
+    void FollowBox();
+    RECT Client() const;
+    void PaintWindow();
+    void Paint(HDC dc);
+    void ScrollTo(int scrolled);
+    void ScrollByColumns(int columns);
+    int MaxScroll();
+    void UpdateScrollBar();
+    uint32_t PositionAtPoint(POINT point);
+
+    HWND box_;
+    const ui::Form& form_;
+    ui::UniqueWindow window_;
+    std::array<PageRun, 4> runs_;
+    LONG sizeTwips_; // of the box's text
+    int zoom_ = 100;
+    std::optional<VerticalLayout> layout_;
+    ColumnGeometry geometry_;
+    VerticalFonts fonts_;
+    int scrolled_ = 0;               // pixels from the first column on towards the left
+    int wheel_ = 0;                  // the part of a wheel notch not yet scrolled
+    std::optional<uint32_t> anchor_; // where a selection with the mouse began
+};

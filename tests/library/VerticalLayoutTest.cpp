@@ -1,0 +1,217 @@
+#include "VerticalLayout.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+const TangRecord QuietNight{u"五言绝句", u"静夜思", u"李白",
+                            u"床前明月光，\r\n疑是地上霜。\r\n举头望明月，\r\n低头思故乡。\r\n",
+                            u"作者：李白\r\n"};
+
+// The characters of each column, right to left.
+std::vector<std::u16string> ColumnTexts(const VerticalLayout& layout) {
+    std::vector<std::u16string> texts;
+    for (const VerticalColumn& column : layout.Columns) {
+        std::u16string text;
+        for (uint32_t i = column.FirstCell; i < column.FirstCell + column.CellCount; ++i) {
+            const VerticalCell& cell = layout.Cells[i];
+            text += layout.Text.substr(cell.Index, cell.Units);
+        }
+        texts.push_back(text);
+    }
+    return texts;
+}
+
+VerticalLayout LayOut(const TangRecord& record, int halfCells) {
+    return LayOutVertically(PageRuns(record), halfCells);
+}
+
+const VerticalCell& FirstCellOf(const VerticalLayout& layout, size_t column) {
+    return layout.Cells.at(layout.Columns.at(column).FirstCell);
+}
+
+} // namespace
+
+TEST(VerticalLayout, WorkedExampleStandsInColumnsRightToLeft) {
+    const VerticalLayout layout = LayOut(QuietNight, 24); // twelve cells a column
+    const std::vector<std::u16string> expected = {
+        u"静夜思",       u"李白",         u"", u"床前明月光，", u"疑是地上霜。",
+        u"举头望明月，", u"低头思故乡。", u"", u"作者：李白"};
+    EXPECT_EQ(ColumnTexts(layout), expected);
+
+    struct Column {
+        size_t Index;
+        uint16_t Along; // of the first cell: centred lines are centred, notes start on top
+        uint8_t Run;
+        uint32_t Position; // where CR LF counts once, as the page box counts
+    };
+    const Column columns[] = {
+        {0, 9, 0, 0}, {1, 10, 1, 4}, {3, 6, 2, 8}, {6, 6, 2, 29}, {8, 0, 3, 37}};
+    for (const Column& column : columns) {
+        const VerticalCell& first = FirstCellOf(layout, column.Index);
+        EXPECT_EQ(first.Along, column.Along) << column.Index;
+        EXPECT_EQ(first.Run, column.Run) << column.Index;
+        EXPECT_EQ(first.Position, column.Position) << column.Index;
+        EXPECT_EQ(layout.Columns[column.Index].Position, column.Position) << column.Index;
+    }
+    EXPECT_EQ(layout.Columns[2].Position, 7u) << "the empty column stands at its line";
+    EXPECT_EQ(layout.Columns[2].EndPosition, 7u);
+    EXPECT_EQ(layout.Length, 43u) << "the text less one unit for each of its 9 line breaks";
+    EXPECT_EQ(layout.Text.size(), 52u);
+    EXPECT_EQ(layout.Colours[2], ContentColour);
+}
+
+TEST(VerticalLayout, PunctuationTakesItsVerticalForm) {
+    using enum CellForm;
+    const std::pair<char32_t, VerticalForm> forms[] = {
+        {U'静', {Upright}},         {U'，', {UpperRight}},      {U'。', {UpperRight}},
+        {U'、', {UpperRight}},      {U'；', {UpperRight}},      {U'：', {UpperRight}},
+        {U'？', {UpperRight}},      {U'！', {UpperRight}},      {U'《', {Replaced, u'︽'}},
+        {U'》', {Replaced, u'︾'}}, {U'「', {Replaced, u'﹁'}}, {U'」', {Replaced, u'﹂'}},
+        {U'（', {Replaced, u'︵'}}, {U'）', {Replaced, u'︶'}}, {U'—', {Replaced, u'︱'}},
+        {U'…', {Replaced, u'︙'}},  {U'“', {Replaced, 0}},      {U'A', {Sideways}},
+        {U'7', {Sideways}},         {U' ', {Sideways}},         {U'é', {Sideways}},
+        {U'Ａ', {Upright}},         {U'\uFFFD', {Upright}},     {U'\U00020000', {Upright}},
+        {U'\u00AD', {Sideways}},    {U'\u0085', {Upright}},
+    };
+    for (const auto& [character, form] : forms) {
+        EXPECT_EQ(VerticalFormOf(character), form) << std::hex << static_cast<uint32_t>(character);
+    }
+}
+
+TEST(VerticalLayout, LongLinesWrapIntoTheNextColumn) {
+    struct Case {
+        std::u16string Verse;
+        int HalfCells;
+        std::vector<std::u16string> Columns; // of the verse alone
+    };
+    const Case cases[] = {
+        {u"一二三四五六七", 6, {u"一二三", u"四五六", u"七"}},
+        {u"一二三四五六", 6, {u"一二三", u"四五六"}},
+        {u"一二三四", 7, {u"一二三", u"四"}}, // an odd half stays empty
+        // A mark that may not begin a column takes the character before it along.
+        {u"一二三，四", 6, {u"一二", u"三，四"}},
+        {u"一，二", 2, {u"一", u"，", u"二"}}, // unless that would empty the column
+        // Latin letters and digits take half a cell each.
+        {u"ABCD一", 4, {u"ABCD", u"一"}},
+        {u"A一B一", 3, {u"A一", u"B一"}},
+        {u"2026年", 6, {u"2026年"}},
+    };
+    for (const Case& test : cases) {
+        const TangRecord record{u"", u"T", u"A", test.Verse + u"\r\n", u"N\r\n"};
+        std::vector<std::u16string> expected = {u"T", u"A", u""};
+        expected.insert(expected.end(), test.Columns.begin(), test.Columns.end());
+        expected.insert(expected.end(), {u"", u"N"});
+        EXPECT_EQ(ColumnTexts(LayOut(record, test.HalfCells)), expected) << test.HalfCells;
+    }
+}
+
+TEST(VerticalLayout, LongNotesFillColumnAfterColumnToTheEnd) {
+    std::u16string notes;
+    for (int i = 0; i < 20000; ++i) {
+        notes += static_cast<char16_t>(u'一' + i % 100);
+    }
+    const VerticalLayout layout = LayOut(TangRecord{u"", u"T", u"A", u"V\r\n", notes}, 41);
+    ASSERT_EQ(layout.Columns.size(), 5u + 1000u) << "twenty cells a column";
+    for (size_t column = 5; column < layout.Columns.size(); ++column) {
+        const VerticalColumn& found = layout.Columns[column];
+        ASSERT_EQ(found.CellCount, 20u) << column;
+        ASSERT_EQ(layout.Cells[found.FirstCell].Along, 0) << "notes start on top";
+        ASSERT_EQ(found.EndPosition - found.Position, 20u) << column;
+        ASSERT_EQ(found.Position, layout.Columns[column - 1].EndPosition + (column == 5 ? 1 : 0));
+    }
+    EXPECT_EQ(layout.Columns.back().EndPosition, layout.Length - 1) << "before the last break";
+    EXPECT_EQ(layout.Cells.back().Run, 3);
+}
+
+TEST(VerticalLayout, EveryCharacterTakesOneWholeCell) {
+    // A pair of surrogates is one character; a lone surrogate and U+FFFD are one each.
+    const std::u16string verse = u"\U00020000\uFFFD\xD800甲\U0002A6D6";
+    const VerticalLayout layout = LayOut(TangRecord{u"", u"T", u"A", verse, u""}, 40);
+    ASSERT_EQ(ColumnTexts(layout).at(3), verse);
+    const VerticalColumn& column = layout.Columns[3];
+    ASSERT_EQ(column.CellCount, 5u);
+    const uint8_t units[] = {2, 1, 1, 1, 2};
+    for (uint32_t i = 0; i < 5; ++i) {
+        const VerticalCell& cell = layout.Cells[column.FirstCell + i];
+        EXPECT_EQ(cell.Units, units[i]) << i;
+        EXPECT_EQ(cell.Form.Form, CellForm::Upright) << i;
+        EXPECT_EQ(cell.Along, 15 + 2 * i) << "whole cells, centred";
+    }
+    EXPECT_EQ(column.EndPosition - column.Position, verse.size());
+    EXPECT_EQ(CellAt(layout, column.Position + 1), std::nullopt) << "inside a pair";
+    EXPECT_EQ(CellAt(layout, column.Position + 2), column.FirstCell + 1);
+}
+
+TEST(VerticalLayout, ParagraphAlignmentFollowsThePageBox) {
+    // Verses that begin with a line break get none after them: their last line shares its
+    // paragraph with the first line of the notes, which makes it left-aligned.
+    const VerticalLayout layout = LayOut(TangRecord{u"", u"T", u"A", u"\r\nV1\r\nV2", u"N"}, 10);
+    EXPECT_EQ(ColumnTexts(layout),
+              (std::vector<std::u16string>{u"T", u"A", u"", u"", u"V1", u"V2N"}));
+    EXPECT_EQ(FirstCellOf(layout, 4).Along, 4) << "V1 centred";
+    EXPECT_EQ(FirstCellOf(layout, 5).Along, 0) << "V2 left";
+
+    const VerticalLayout empty = LayOut(TangRecord{}, 10);
+    EXPECT_EQ(empty.Columns.size(), 5u) << "five empty lines";
+    EXPECT_TRUE(empty.Cells.empty());
+    EXPECT_EQ(empty.Columns.back().Position, 4u);
+    const VerticalLayout nothing = LayOutVertically({}, 10);
+    EXPECT_TRUE(nothing.Columns.empty());
+    EXPECT_EQ(PositionAt(nothing, 0, 3), 0u);
+}
+
+TEST(VerticalLayout, PointsFindTheNearestPositionAndCellsTheirColumn) {
+    const VerticalLayout layout = LayOut(QuietNight, 24);
+    struct Case {
+        size_t Column;
+        double HalfCells;
+        uint32_t Position;
+    };
+    const Case cases[] = {
+        {0, 0, 0},    {0, 9.9, 0}, {0, 10.1, 1},  {0, 12.5, 2}, {0, 23, 3}, // 静夜思 at 9
+        {2, 5, 7},    {3, 6.5, 8}, {3, 17.5, 14},                           // ， ends at 18
+        {8, 1.5, 38}, {8, 40, 42}, {9, 0, 43},    {500, 0, 43},
+    };
+    for (const Case& test : cases) {
+        EXPECT_EQ(PositionAt(layout, test.Column, test.HalfCells), test.Position)
+            << test.Column << " " << test.HalfCells;
+    }
+    const std::pair<uint32_t, size_t> cellColumns[] = {{0, 0}, {4, 1}, {8, 3}, {37, 8}, {41, 8}};
+    for (const auto& [position, column] : cellColumns) {
+        const std::optional<size_t> cell = CellAt(layout, position);
+        ASSERT_TRUE(cell.has_value()) << position;
+        EXPECT_EQ(ColumnOfCell(layout, *cell), column) << position;
+    }
+    EXPECT_EQ(CellAt(layout, 3), std::nullopt) << "a line break";
+    EXPECT_EQ(CellAt(layout, 43), std::nullopt) << "the end";
+}
+
+TEST(VerticalLayout, GeometryPlacesColumnsFromTheRightEdge) {
+    const ColumnGeometry geometry = MeasureColumns(16, 300);
+    EXPECT_EQ(geometry.Pitch, 24);
+    EXPECT_EQ(geometry.Margin, 4);
+    EXPECT_EQ(geometry.HalfCellsPerColumn, 36) << "(300 - 2 * 4) / 8";
+    EXPECT_EQ(geometry.ColumnsIn(385), 15);
+    EXPECT_EQ(geometry.ColumnsIn(10), 1);
+    EXPECT_EQ(geometry.ContentWidth(20), 488);
+    EXPECT_EQ(geometry.CellTop(3), 28);
+    struct Case {
+        size_t Column;
+        int Scrolled;
+        int Left;
+    };
+    for (const Case& test : {Case{0, 0, 361}, Case{1, 0, 337}, Case{15, 0, 1}, Case{16, 24, 1}}) {
+        const int left = geometry.ColumnLeft(test.Column, 385, test.Scrolled);
+        EXPECT_EQ(left, test.Left) << test.Column;
+        for (const int x : {left, left + 15}) { // the whole cell belongs to its column
+            EXPECT_EQ(geometry.ColumnAt(x, 385, test.Scrolled), static_cast<long>(test.Column));
+        }
+    }
+    EXPECT_EQ(geometry.ColumnAt(383, 385, 0), -1) << "in the right margin";
+    EXPECT_EQ(MeasureColumns(40, 30).HalfCellsPerColumn, 2) << "one cell at least";
+    EXPECT_EQ(MeasureColumns(0, 300).Cell, 1);
+}
