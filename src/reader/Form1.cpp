@@ -1,5 +1,6 @@
 #include "Form1.h"
 
+#include "AccessibleText.h"
 #include "Controls.h"
 #include "Form2.h"
 #include "FullListMessage.h"
@@ -7,6 +8,7 @@
 #include "MessageBox.h"
 #include "PageText.h"
 #include "ProgramTexts.h"
+#include "ReaderAccessibility.h"
 #include "ReaderLayout.h"
 
 namespace {
@@ -63,6 +65,7 @@ Form1::~Form1() = default;
 void Form1::Form_Load() {
     Load();
     page_.emplace(Control(RichText1));
+    NameReaderControls(accessibleNames_, *this, [this] { return ShownPoemName(); });
     form2_->Load();
     module_.CurrentIndex = 0;
     page_->SetText(u"");
@@ -125,6 +128,15 @@ void Form1::ShowTang(int16_t Index) {
         page_->SetSelColor(run.Colour);
         page_->SetSelText(run.Text);
     }
+    ui::AnnounceNameChange(Control(RichText1));
+}
+
+std::u16string Form1::ShownPoemName() const {
+    const int16_t shown = module_.CurrentIndex;
+    if (shown < 0 || shown > HighestIndex(module_.Tangs)) {
+        return u""; // an empty anthology shows no poem
+    }
+    return PageName(module_.Tangs[static_cast<size_t>(shown)]);
 }
 
 void Form1::AddAuthor(const std::u16string& strAuthor) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Accessibility.h"
 #include "Form.h"
 #include "Module1.h"
 #include "Navigation.h"
@@ -46,6 +47,8 @@ private:
     void FillPoemList();
     void Step(Move move);
     void Inform(const char16_t* text);
+    // The page's name for screen readers: the poem on it.
+    std::u16string ShownPoemName() const;
 
     void OnCommand(int id, int notification) override;
     void Form_Unload(bool& cancel) override;
@@ -58,4 +61,5 @@ private:
     std::unique_ptr<Form2> form2_;
     std::optional<PageBox> page_;
     std::u16string loadMessage_;
+    ui::AccessibleNames accessibleNames_;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Accessibility.h"
 #include "AuthorList.h"
 #include "Controls.h"
 #include "Form.h"
@@ -43,4 +44,5 @@ private:
     OpenPoem openPoem_;
     ui::HiddenOwner owner_;
     AuthorList listedAuthors_;
+    ui::AccessibleNames accessibleNames_;
 };

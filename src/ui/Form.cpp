@@ -1,5 +1,6 @@
 #include "Form.h"
 
+#include "Accessibility.h"
 #include "DialogKeys.h"
 #include "Dpi.h"
 #include "Tooltips.h"
@@ -66,6 +67,7 @@ void Form::SetLabelCaption(int id, const std::u16string& caption) {
         SetWindowTextW(placed->Window, reinterpret_cast<const wchar_t*>(caption.c_str()));
         controls_.FitLabel(Handle(), *placed);
         InvalidateRect(placed->Window, nullptr, TRUE);
+        AnnounceNameChange(placed->Window); // a label is named by its caption
     }
 }
 
