@@ -123,9 +123,11 @@ void Form1::ShowTang(int16_t Index) {
     }
     const TangRecord& record = module_.Tangs[static_cast<size_t>(Index)];
     page_->SetText(u"");
+    const int size = page_->TextSizeTwips();
+    size_t number = 0;
     for (const PageRun& run : PageRuns(record)) {
         page_->SetSelAlignment(run.Alignment);
-        page_->SetSelColor(run.Colour);
+        page_->SetSelLook(LookOfRun(number++, run, HighContrast(), size));
         page_->SetSelText(run.Text);
     }
     ui::AnnounceNameChange(Control(RichText1));
@@ -230,6 +232,10 @@ void Form1::OnDestroyed() {
     if (programEnds_) {
         programEnds_();
     }
+}
+
+void Form1::OnColourSchemeSwitched() {
+    ShowTang(module_.CurrentIndex); // the page's runs change their look with the scheme
 }
 
 int Form1::FirstFocus() const {

@@ -53,6 +53,7 @@ private:
     void OnCommand(int id, int notification) override;
     void Form_Unload(bool& cancel) override;
     void OnDestroyed() override;
+    void OnColourSchemeSwitched() override;
     int FirstFocus() const override;
 
     Module1& module_;

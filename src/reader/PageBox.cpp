@@ -73,3 +73,20 @@ void PageBox::SetSelColor(uint32_t colour) const {
 void PageBox::SetSelText(const std::u16string& text) const {
     SendMessageW(box_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
 }
+
+void PageBox::SetSelLook(const RunLook& look) const {
+    CHARFORMAT2W format{};
+    format.cbSize = sizeof format;
+    format.dwMask = CFM_COLOR | CFM_BOLD | CFM_SIZE;
+    format.dwEffects = (look.SystemColour ? CFE_AUTOCOLOR : 0) | (look.Bold ? CFE_BOLD : 0);
+    format.crTextColor = look.Colour;
+    format.yHeight = look.SizeTwips;
+    SendMessageW(box_, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+}
+
+int PageBox::TextSizeTwips() const {
+    CHARFORMAT2W format{};
+    format.cbSize = sizeof format;
+    SendMessageW(box_, EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
+    return format.yHeight > 0 ? static_cast<int>(format.yHeight) : 240;
+}

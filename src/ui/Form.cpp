@@ -91,6 +91,23 @@ RECT Form::WindowBounds() const {
     return {left, top, left + width, top + height};
 }
 
+void Form::FollowColourScheme(UINT message) {
+    const bool switched = painting_.RefreshScheme();
+    if (!switched && message != WM_SYSCOLORCHANGE) {
+        return; // another setting changed
+    }
+    for (const PlacedControl& placed : controls_.All()) {
+        if (placed.Window != nullptr) {
+            SendMessageW(placed.Window, WM_SYSCOLORCHANGE, 0, 0); // common controls want it
+        }
+    }
+    if (switched) {
+        OnColourSchemeSwitched();
+    }
+    RedrawWindow(Handle(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
 void Form::ApplyDpi(int dpi) {
     dpi_ = dpi;
     icons_.Apply(Handle(), layout_.Window.IconId, dpi_);
@@ -140,6 +157,10 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (focus_.OnActivate(Handle(), wParam)) {
             return 0;
         }
+        break;
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE:
+        FollowColourScheme(message);
         break;
     case WM_DPICHANGED:
         MoveToDpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
