@@ -129,7 +129,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     case WM_DRAWITEM:
-        if (painting_.DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) {
+        if (painting_.DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), dpi_)) {
             return TRUE;
         }
         break;

@@ -59,7 +59,7 @@ void FormPainting::PaintOutlines(HWND form, int dpi) const {
     EndPaint(form, &paint);
 }
 
-bool FormPainting::DrawItem(const DRAWITEMSTRUCT& item) const {
+bool FormPainting::DrawItem(const DRAWITEMSTRUCT& item, int dpi) const {
     const PlacedControl* placed = controls_.Find(item.hwndItem);
     if (placed == nullptr) {
         return false;
@@ -71,7 +71,7 @@ bool FormPainting::DrawItem(const DRAWITEMSTRUCT& item) const {
         return true;
     }
     const COLORREF face = scheme_.Resolve(description.Back, ColourUse::ButtonFace, COLOR_BTNFACE);
-    PaintButton(item, face, placed->Picture.get(), controls_.FontOf(*placed));
+    PaintButton(item, face, placed->Picture.get(), controls_.FontOf(*placed), dpi);
     return true;
 }
 

@@ -22,7 +22,7 @@ public:
     // Draws the rectangle outlines of the layout on the form's background.
     void PaintOutlines(HWND form, int dpi) const;
     // Draws an owner-drawn label or button; false when the item is none of the form's.
-    bool DrawItem(const DRAWITEMSTRUCT& item) const;
+    bool DrawItem(const DRAWITEMSTRUCT& item, int dpi) const;
     // Answers a WM_CTLCOLOR* message about `control`: the brush to paint it with, or null
     // when the control keeps the system's colours.
     HBRUSH ColourControl(HDC dc, HWND control) const;
