@@ -1,6 +1,6 @@
 #include "Accessibility.h"
-#include "DialogKeys.h"
 #include "Form1.h"
+#include "MessageLoop.h"
 #include "Module1.h"
 
 #include <commctrl.h>

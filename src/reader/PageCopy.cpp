@@ -44,7 +44,7 @@ void ShowPageMenu(HWND box, LPARAM lParam) {
     SendMessageW(box, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&caret), range.cpMin);
     const UINT chosen = ui::ChooseFromMenu(
         box, ui::ContextMenuPoint(box, lParam, caret),
-        {{CopyItem, L"复制", range.cpMax > range.cpMin}, {SelectAllItem, L"全选", true}});
+        {{CopyItem, L"复制(&C)", range.cpMax > range.cpMin}, {SelectAllItem, L"全选(&A)", true}});
     if (chosen == CopyItem) {
         CopySelection(box);
     } else if (chosen == SelectAllItem) {

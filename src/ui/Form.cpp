@@ -1,9 +1,7 @@
 #include "Form.h"
 
 #include "Accessibility.h"
-#include "DialogKeys.h"
 #include "Dpi.h"
-#include "Tooltips.h"
 
 #include <algorithm>
 
@@ -27,7 +25,7 @@ void Form::Load(HWND owner) {
         return;
     }
     controls_.Create(Handle(), layout_, painting_.Background());
-    CreateTooltips(Handle(), controls_);
+    tooltips_.Create(Handle(), controls_);
     ApplyDpi(DpiOf(Handle()));
 }
 
@@ -169,7 +167,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         Unload();
         return 0;
     case WM_DESTROY:
-        RelayMouseToTooltip(Handle(), nullptr);
+        tooltips_.Forget();
         OnDestroyed();
         break;
     default:

@@ -4,6 +4,7 @@
 #include "FormInput.h"
 #include "FormPainting.h"
 #include "Layout.h"
+#include "Tooltips.h"
 #include "Window.h"
 #include "WindowIcons.h"
 
@@ -63,6 +64,7 @@ private:
     FormPainting painting_;
     FocusKeeper focus_;
     WindowIcons icons_;
+    FormTooltips tooltips_;
 };
 
 } // namespace ui

@@ -7,6 +7,8 @@
 #include "RecordingSink.h"
 
 #include "Controls.h"
+#include "FullListMessage.h"
+#include "PickListTally.h"
 #include "ReaderLayout.h"
 #include "SearchLayout.h"
 
@@ -74,7 +76,7 @@ TEST_F(FullList, PoemListStopsWhenFullAndSaysHowManyPoemsAreNotListed) {
     EXPECT_EQ(list.ListCount(), Capacity);
     ASSERT_EQ(catcher.Boxes().size(), 1u);
     EXPECT_EQ(catcher.Boxes()[0].Text,
-              u"诗目列表已满：共 12 首唐诗，只列出了前 5 首，其后的 7 首没有列出。"
+              u"唐诗列表已满：共 12 首唐诗，只列出了前 5 首，其后的 7 首没有列出。"
               u"可用翻页按钮或查询窗口找到它们。");
     EXPECT_EQ(catcher.Boxes()[0].Caption, u"鹭溪吟窗");
 
@@ -127,8 +129,29 @@ TEST_F(FullList, PickListsTakeWhatTheyCanAndTheUserIsToldWhatIsMissing) {
     EXPECT_EQ(search.Authors().List(Capacity - 1), reported.Authors[Capacity - 2]);
     ASSERT_EQ(catcher.Boxes().size(), 1u);
     EXPECT_EQ(catcher.Boxes()[0].Text,
-              u"格律列表已满，有 " + ToDecimal(formsLeft) +
-                  u" 个格律没有列出，可在格律框中直接输入后查询。\r\n\r\n作者列表已满，有 " +
+              u"格律列表已满：有 " + ToDecimal(formsLeft) +
+                  u" 个格律没有列出，可在格律框中直接输入后查询。\r\n\r\n作者列表已满：有 " +
                   ToDecimal(authorsLeft) + u" 位作者没有列出，可在作者框中直接输入后查询。");
     EXPECT_EQ(shared.Tangs.size(), static_cast<size_t>(Poems)) << "the anthology loads whole";
+}
+
+// A file of more headings and distinct authors than a list may hold: each list stops at its cap,
+// and the user is told about both.
+TEST_F(FullList, PickListsStopAtTheirCap) {
+    const size_t offered = MaxPickListEntries + 20;
+    std::string bytes = "<T>\r\n";
+    for (size_t i = 0; i < offered; ++i) {
+        bytes.append("(A").append(std::to_string(i)).append(")\r\n[F]\r\n");
+    }
+    MessageBoxCatcher catcher;
+    Start(&bytes);
+    Form2& search = Search();
+    EXPECT_EQ(search.Rhymes().ListCount(), static_cast<int>(MaxPickListEntries));
+    EXPECT_EQ(search.Authors().ListCount(), static_cast<int>(MaxPickListEntries));
+    EXPECT_EQ(search.Authors().List(static_cast<int>(MaxPickListEntries) - 1),
+              std::u16string(u"A").append(ToDecimal(MaxPickListEntries - 2)));
+    ASSERT_EQ(catcher.Boxes().size(), 1u);
+    std::u16string expected = PickListsFullMessage(offered - (MaxPickListEntries - 1), 0);
+    AppendParagraph(expected, AuthorListCappedMessage(MaxPickListEntries - 1));
+    EXPECT_EQ(catcher.Boxes()[0].Text, expected);
 }
