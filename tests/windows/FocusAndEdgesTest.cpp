@@ -77,13 +77,3 @@ TEST_F(FocusAndEdges, EdgesAndTheFocusRectangleGrowWithTheDpi) {
         EXPECT_EQ(focus, expected) << "the focus rectangle at " << dpi;
     }
 }
-
-TEST_F(FocusAndEdges, TabShowsTheFocusEvenAfterTheMouseHidItsMarks) {
-    // A window activated with the mouse hides focus marks until the keyboard is used.
-    SendMessageW(reader->Handle(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
-    ui::DispatchPendingMessages();
-    SetFocus(ReaderControl(RichText1));
-    PressKey(VK_TAB);
-    ASSERT_EQ(GetFocus(), ReaderControl(cmdMoveNext));
-    EXPECT_EQ(MarkedColumns(MiddleRows(ReaderControl(cmdMoveNext)), 2, 7), std::vector<int>{4});
-}
