@@ -1,5 +1,6 @@
 #include "Form1.h"
 
+#include "AccessibleText.h"
 #include "Controls.h"
 #include "Form2.h"
 #include "FullListMessage.h"
@@ -9,6 +10,7 @@
 #include "PageCopy.h"
 #include "PageText.h"
 #include "ProgramTexts.h"
+#include "ReaderAccessibility.h"
 #include "ReaderLayout.h"
 
 namespace {
@@ -47,6 +49,7 @@ void Form1::Form_Load() {
     Load();
     page_.emplace(Control(RichText1));
     vertical_.emplace(Control(RichText1), *this);
+    NameReaderControls(accessibleNames_, *this, [this] { return ShownPoemName(); });
     form2_->Load();
     module_.CurrentIndex = 0;
     page_->SetText(u"");
@@ -105,15 +108,26 @@ void Form1::ShowTang(int16_t Index) {
     const TangRecord& record = module_.Tangs[static_cast<size_t>(Index)];
     bool whole = page_->SetText(u"");
     const std::array<PageRun, 4> runs = PageRuns(record);
+    const int size = page_->TextSizeTwips();
+    size_t number = 0;
     for (const PageRun& run : runs) {
         page_->SetSelAlignment(run.Alignment);
-        page_->SetSelColor(run.Colour);
+        page_->SetSelLook(LookOfRun(number++, run, HighContrast(), size));
         whole = page_->SetSelText(run.Text) && whole;
     }
     if (!whole) { // the box is left with what it took, and the program goes on
         Inform(PageNotWholeMessage);
     }
     vertical_->SetRuns(runs);
+    ui::AnnounceNameChange(Control(RichText1));
+}
+
+std::u16string Form1::ShownPoemName() const {
+    const int16_t shown = module_.CurrentIndex;
+    if (shown < 0 || shown > HighestIndex(module_.Tangs)) {
+        return u""; // an empty anthology shows no poem
+    }
+    return PageName(module_.Tangs[static_cast<size_t>(shown)]);
 }
 
 void Form1::AddAuthor(const std::u16string& strAuthor) {
@@ -209,6 +223,10 @@ void Form1::OnDestroyed() {
     if (programEnds_) {
         programEnds_();
     }
+}
+
+void Form1::OnColourSchemeSwitched() {
+    ShowTang(module_.CurrentIndex); // the page's runs change their look with the scheme
 }
 
 int Form1::FirstFocus() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Accessibility.h"
 #include "Form.h"
 #include "Module1.h"
 #include "Navigation.h"
@@ -47,10 +48,13 @@ private:
     void FillPoemList();
     void Step(Move move);
     void Inform(const char16_t* text);
+    // The page's name for screen readers: the poem on it.
+    std::u16string ShownPoemName() const;
 
     void OnCommand(int id, int notification) override;
     void Form_Unload(bool& cancel) override;
     void OnDestroyed() override;
+    void OnColourSchemeSwitched() override;
     int FirstFocus() const override;
 
     Module1& module_;
@@ -60,4 +64,5 @@ private:
     std::optional<PageBox> page_;
     std::optional<VerticalPage> vertical_; // the page set in columns, in the box's place
     std::u16string loadMessage_;
+    ui::AccessibleNames accessibleNames_;
 };

@@ -1,3 +1,4 @@
+#include "Accessibility.h"
 #include "Form1.h"
 #include "MessageLoop.h"
 #include "Module1.h"
@@ -45,6 +46,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
 
+    const ui::ComApartment com; // screen readers in other processes reach the windows through it
     Module1 module1;
     Form1 form1(module1, ProgramFolder() / L"ts.txt", [] { PostQuitMessage(0); });
     form1.Form_Load();

@@ -91,3 +91,20 @@ bool PageBox::SetSelText(const std::u16string& text) const {
     }
     return static_cast<size_t>(CaretPosition(box_) - before) == text.size() - breaks;
 }
+
+void PageBox::SetSelLook(const RunLook& look) const {
+    CHARFORMAT2W format{};
+    format.cbSize = sizeof format;
+    format.dwMask = CFM_COLOR | CFM_BOLD | CFM_SIZE;
+    format.dwEffects = (look.SystemColour ? CFE_AUTOCOLOR : 0) | (look.Bold ? CFE_BOLD : 0);
+    format.crTextColor = look.Colour;
+    format.yHeight = look.SizeTwips;
+    SendMessageW(box_, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+}
+
+int PageBox::TextSizeTwips() const {
+    CHARFORMAT2W format{};
+    format.cbSize = sizeof format;
+    SendMessageW(box_, EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
+    return format.yHeight > 0 ? static_cast<int>(format.yHeight) : 240;
+}

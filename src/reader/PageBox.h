@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PageLook.h"
 #include "PageText.h"
 
 #include <cstdint>
@@ -31,6 +32,10 @@ public:
     Font GetFont() const { return Font(box_); }
     void SetSelAlignment(ParagraphAlignment alignment) const;
     void SetSelColor(uint32_t colour) const;
+    // Colour, weight and size of the text inserted next.
+    void SetSelLook(const RunLook& look) const;
+    // The size of the box's text, in 1/20 point.
+    int TextSizeTwips() const;
     bool SetSelText(const std::u16string& text) const;
 
 private:

@@ -4,6 +4,7 @@
 #include "MessageBox.h"
 #include "PageText.h"
 #include "ProgramTexts.h"
+#include "SearchAccessibility.h"
 #include "TangSearch.h"
 
 Form2::Form2(Module1& shared, OpenPoem openPoem)
@@ -12,6 +13,7 @@ Form2::Form2(Module1& shared, OpenPoem openPoem)
 void Form2::Load() {
     owner_.Create();
     ui::Form::Load(owner_.Handle());
+    NameSearchControls(accessibleNames_, *this);
     pickLists_.Attach(Authors(), Rhymes());
 }
 

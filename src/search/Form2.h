@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Accessibility.h"
 #include "Controls.h"
 #include "Form.h"
 #include "HiddenOwner.h"
@@ -41,4 +42,5 @@ private:
     OpenPoem openPoem_;
     ui::HiddenOwner owner_;
     PickLists pickLists_;
+    ui::AccessibleNames accessibleNames_;
 };

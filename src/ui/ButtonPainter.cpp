@@ -4,6 +4,8 @@
 #include "DeviceContext.h"
 #include "UniqueHandle.h"
 
+#include <algorithm>
+
 namespace ui {
 
 namespace {
@@ -32,30 +34,54 @@ void DrawCaption(HDC dc, HWND button, RECT area, HFONT font, int shift) {
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 
+// The raised or sunken edge of a button, each of its two lines `line` pixels wide. One pixel
+// wide it is exactly the system's edge.
+void DrawScaledEdge(HDC dc, RECT area, bool pressed, int line) {
+    if (line == 1) {
+        DrawEdge(dc, &area, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+        return;
+    }
+    for (const UINT part : {pressed ? BDR_SUNKENOUTER : BDR_RAISEDOUTER,
+                            pressed ? BDR_SUNKENINNER : BDR_RAISEDINNER}) {
+        for (int i = 0; i < line; ++i) {
+            DrawEdge(dc, &area, part, BF_RECT);
+            InflateRect(&area, -1, -1);
+        }
+    }
+}
+
 } // namespace
 
-void PaintButton(const DRAWITEMSTRUCT& item, COLORREF face, HBITMAP picture, HFONT font) {
+void PaintButton(const DRAWITEMSTRUCT& item, COLORREF face, HBITMAP picture, HFONT font, int dpi) {
     HDC dc = item.hDC;
     RECT area = item.rcItem;
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
     const int shift = pressed ? 1 : 0;
+    const int line = EdgeLineWidth(dpi);
 
     const UniqueBrush faceBrush(CreateSolidBrush(face));
     FillRect(dc, &area, faceBrush.get());
 
     if (picture != nullptr) {
         RECT inside = area;
-        InflateRect(&inside, -2, -2);
+        InflateRect(&inside, -2 * line, -2 * line);
         DrawPicture(dc, inside, picture, shift);
     } else {
         DrawCaption(dc, item.hwndItem, area, font, shift);
     }
-    DrawEdge(dc, &area, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+    DrawScaledEdge(dc, area, pressed, line);
     if ((item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_NOFOCUSRECT) == 0) {
         RECT focus = area;
-        InflateRect(&focus, -4, -4);
-        DrawFocusRect(dc, &focus);
+        InflateRect(&focus, -4 * line, -4 * line);
+        for (int ring = 0; ring < line; ++ring) {
+            DrawFocusRect(dc, &focus);
+            InflateRect(&focus, -1, -1);
+        }
     }
+}
+
+int EdgeLineWidth(int dpi) {
+    return std::max(1, MulDiv(1, dpi, 96));
 }
 
 } // namespace ui

@@ -1,5 +1,6 @@
 #include "Form.h"
 
+#include "Accessibility.h"
 #include "Dpi.h"
 
 #include <algorithm>
@@ -64,6 +65,7 @@ void Form::SetLabelCaption(int id, const std::u16string& caption) {
         SetWindowTextW(placed->Window, reinterpret_cast<const wchar_t*>(caption.c_str()));
         controls_.FitLabel(Handle(), *placed);
         InvalidateRect(placed->Window, nullptr, TRUE);
+        AnnounceNameChange(placed->Window); // a label is named by its caption
     }
 }
 
@@ -87,6 +89,23 @@ RECT Form::WindowBounds() const {
     return {left, top, left + width, top + height};
 }
 
+void Form::FollowColourScheme(UINT message) {
+    const bool switched = painting_.RefreshScheme();
+    if (!switched && message != WM_SYSCOLORCHANGE) {
+        return; // another setting changed
+    }
+    for (const PlacedControl& placed : controls_.All()) {
+        if (placed.Window != nullptr) {
+            SendMessageW(placed.Window, WM_SYSCOLORCHANGE, 0, 0); // common controls want it
+        }
+    }
+    if (switched) {
+        OnColourSchemeSwitched();
+    }
+    RedrawWindow(Handle(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
 void Form::ApplyDpi(int dpi) {
     dpi_ = dpi;
     icons_.Apply(Handle(), layout_.Window.IconId, dpi_);
@@ -108,7 +127,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     case WM_DRAWITEM:
-        if (painting_.DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) {
+        if (painting_.DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), dpi_)) {
             return TRUE;
         }
         break;
@@ -136,6 +155,10 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (focus_.OnActivate(Handle(), wParam)) {
             return 0;
         }
+        break;
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE:
+        FollowColourScheme(message);
         break;
     case WM_DPICHANGED:
         MoveToDpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));

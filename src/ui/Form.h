@@ -33,6 +33,7 @@ public:
 
     HWND Control(int id) const;
     int Dpi() const { return dpi_; }
+    const FormLayout& Layout() const { return layout_; }
 
     // Sets a label's caption and fits the label to it, growing to the right.
     void SetLabelCaption(int id, const std::u16string& caption);
@@ -42,6 +43,9 @@ protected:
     virtual void Form_Unload(bool& cancel) = 0;
     virtual void Form_MouseDown(int button);
     virtual void OnDestroyed() {}
+    // High contrast was switched on or off; the form has repainted what it draws itself.
+    virtual void OnColourSchemeSwitched() {}
+    bool HighContrast() const { return painting_.HighContrast(); }
     // The control that gets the focus when the window is first shown.
     virtual int FirstFocus() const = 0;
 
@@ -51,6 +55,7 @@ private:
     RECT WindowBounds() const;
     void ApplyDpi(int dpi);
     void MoveToDpi(int dpi, const RECT& suggested);
+    void FollowColourScheme(UINT message);
 
     const FormLayout& layout_;
     int dpi_ = 96;

@@ -8,27 +8,44 @@ namespace ui {
 
 namespace {
 
-COLORREF ForeOr(const ControlLayout& description, int systemColour) {
-    return description.Fore.IsSet() ? description.Fore.Resolve() : GetSysColor(systemColour);
+// What a control's own background colour paints.
+ColourUse BackUse(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::Label:
+    case ControlKind::GroupBox:
+        return ColourUse::Background;
+    case ControlKind::Button:
+        return ColourUse::ButtonFace;
+    default:
+        return ColourUse::Field;
+    }
 }
 
 } // namespace
 
 void FormPainting::CreateBrushes() {
+    scheme_.Refresh();
     background_.reset(CreateSolidBrush(layout_.Window.Background.Resolve()));
+}
+
+HBRUSH FormPainting::Background() const {
+    if (!scheme_.HighContrast()) {
+        return background_.get();
+    }
+    return scheme_.Brush(scheme_.Resolve(layout_.Window.Background, ColourUse::Background, 0));
 }
 
 void FormPainting::EraseBackground(HWND form, HDC dc) const {
     RECT client{};
     GetClientRect(form, &client);
-    FillRect(dc, &client, background_.get());
+    FillRect(dc, &client, Background());
 }
 
 void FormPainting::PaintOutlines(HWND form, int dpi) const {
     const PaintDc paint(form);
     const HDC dc = paint.Get();
     const UniqueHandle<HPEN, DeleteGdiObject> pen(
-        CreatePen(PS_SOLID, 1, GetSysColor(COLOR_WINDOWTEXT)));
+        CreatePen(PS_SOLID, 1, scheme_.Resolve({}, ColourUse::Outline, COLOR_WINDOWTEXT)));
     const Selected outline(dc, pen.get());
     const Selected hollow(dc, GetStockObject(NULL_BRUSH));
     for (size_t i = 0; i < layout_.ControlCount; ++i) {
@@ -40,20 +57,19 @@ void FormPainting::PaintOutlines(HWND form, int dpi) const {
     }
 }
 
-bool FormPainting::DrawItem(const DRAWITEMSTRUCT& item) const {
+bool FormPainting::DrawItem(const DRAWITEMSTRUCT& item, int dpi) const {
     const PlacedControl* placed = controls_.Find(item.hwndItem);
     if (placed == nullptr) {
         return false;
     }
     const ControlLayout& description = *placed->Description;
     if (description.Kind == ControlKind::Label) {
-        PaintLabel(item, controls_.FontOf(*placed), ForeOr(description, COLOR_BTNTEXT),
-                   background_.get());
+        PaintLabel(item, controls_.FontOf(*placed),
+                   scheme_.Resolve(description.Fore, ColourUse::Text, COLOR_BTNTEXT), Background());
         return true;
     }
-    const COLORREF face =
-        description.Back.IsSet() ? description.Back.Resolve() : GetSysColor(COLOR_BTNFACE);
-    PaintButton(item, face, placed->Picture.get(), controls_.FontOf(*placed));
+    const COLORREF face = scheme_.Resolve(description.Back, ColourUse::ButtonFace, COLOR_BTNFACE);
+    PaintButton(item, face, placed->Picture.get(), controls_.FontOf(*placed), dpi);
     return true;
 }
 
@@ -85,14 +101,19 @@ HBRUSH FormPainting::ColourControl(HDC dc, HWND control) const {
     if (description.Kind == ControlKind::Label || description.Kind == ControlKind::GroupBox) {
         // Transparent: the window's own background shows around the letters.
         SetBkMode(dc, TRANSPARENT);
-        SetBkColor(dc, layout_.Window.Background.Resolve());
-        SetTextColor(dc, ForeOr(description, COLOR_BTNTEXT));
-        return background_.get();
+        SetBkColor(dc, scheme_.Resolve(layout_.Window.Background, ColourUse::Background, 0));
+        SetTextColor(dc, scheme_.Resolve(description.Fore, ColourUse::Text, COLOR_BTNTEXT));
+        return Background();
     }
     if (placed->Back) {
-        SetBkColor(dc, description.Back.Resolve());
-        SetTextColor(dc, ForeOr(description, COLOR_WINDOWTEXT));
-        return placed->Back.get();
+        const ColourUse use = BackUse(description.Kind);
+        const COLORREF back = scheme_.Resolve(description.Back, use, COLOR_WINDOW);
+        SetBkColor(dc, back);
+        SetTextColor(
+            dc, scheme_.Resolve(description.Fore,
+                                use == ColourUse::Field ? ColourUse::FieldText : ColourUse::Text,
+                                COLOR_WINDOWTEXT));
+        return scheme_.HighContrast() ? scheme_.Brush(back) : placed->Back.get();
     }
     return nullptr;
 }

@@ -20,7 +20,13 @@ LRESULT CALLBACK PaintGroupBox(HWND box, UINT message, WPARAM wParam, LPARAM lPa
     const HDC dc = paint.Get();
     RECT area{};
     GetClientRect(box, &area);
-    FillRect(dc, &area, reinterpret_cast<HBRUSH>(background));
+    // The form answers with the brush of its colour scheme, which may have changed since.
+    auto brush = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(box), WM_CTLCOLORSTATIC,
+                                                       reinterpret_cast<WPARAM>(dc),
+                                                       reinterpret_cast<LPARAM>(box)));
+    brush = brush != nullptr ? brush : reinterpret_cast<HBRUSH>(background);
+    const COLORREF text = GetTextColor(dc);
+    FillRect(dc, &area, brush);
     const Selected font(dc, reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
@@ -33,11 +39,11 @@ LRESULT CALLBACK PaintGroupBox(HWND box, UINT message, WPARAM wParam, LPARAM lPa
     if (length > 0) {
         SIZE size{};
         GetTextExtentPoint32W(dc, caption, length, &size);
-        RECT text{8, 0, 8 + size.cx + 4, metrics.tmHeight};
-        FillRect(dc, &text, reinterpret_cast<HBRUSH>(background));
+        RECT band{8, 0, 8 + size.cx + 4, metrics.tmHeight};
+        FillRect(dc, &band, brush);
         SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-        TextOutW(dc, text.left + 2, 0, caption, length);
+        SetTextColor(dc, text);
+        TextOutW(dc, band.left + 2, 0, caption, length);
     }
     return 0;
 }

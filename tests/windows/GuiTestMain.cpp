@@ -1,3 +1,5 @@
+#include "Accessibility.h"
+
 #include <windows.h>
 
 #include <commctrl.h>
@@ -6,6 +8,7 @@
 int main(int argc, char** argv) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
+    const ui::ComApartment com;
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,5 +1,6 @@
 #include "ReaderFixture.h"
 
+#include "ButtonPainter.h"
 #include "Controls.h"
 #include "DeviceContext.h"
 #include "PictureScaling.h"
@@ -95,7 +96,8 @@ TEST_F(Looks, PicturesGrowWithTheButtonsAndStayCentredAndClipped) {
             HWND window = ReaderControl(button.Id);
             RECT face{};
             GetClientRect(window, &face);
-            InflateRect(&face, -2, -2); // inside the raised edge
+            const int edge = 2 * ui::EdgeLineWidth(dpi);
+            InflateRect(&face, -edge, -edge); // inside the raised edge
             const RECT picture = DrawnUnlike(window, GetSysColor(COLOR_APPWORKSPACE), face);
             const LONG width =
                 std::min<LONG>(MulDiv(button.At96.cx, dpi, 96), face.right - face.left);

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "PageText.h"
+
+#include <cstddef>
+#include <cstdint>
+
+// How one run of the page is drawn. In the normal scheme the runs differ by colour alone; in
+// high contrast they all take the system's text colour and differ by weight and size instead.
+struct RunLook {
+    bool SystemColour = false; // the text colour of the system's scheme, following its changes
+    uint32_t Colour = 0;
+    bool Bold = false;
+    int SizeTwips = 240; // 1/20 point
+};
+
+// The look of run `number` (0 title, 1 author, 2 verses, 3 notes) on a page whose text is
+// `baseTwips` large.
+RunLook LookOfRun(size_t number, const PageRun& run, bool highContrast, int baseTwips);

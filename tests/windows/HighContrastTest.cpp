@@ -1,0 +1,200 @@
+#include "ReaderFixture.h"
+
+#include "HighContrast.h"
+#include "PageText.h"
+#include "ReaderLayout.h"
+#include "SearchLayout.h"
+
+#include <richedit.h>
+
+#include <set>
+
+namespace {
+
+bool highContrast = false;
+bool AskTheTest() {
+    return highContrast;
+}
+
+// Every colour `window` paints in its client area. It paints into memory, so parts outside
+// the screen count too.
+std::set<COLORREF> PaintedColours(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = client.right;
+    format.bmiHeader.biHeight = client.bottom;
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateDIBSection(dc, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = SelectObject(dc, bitmap);
+    if ((GetWindowLongW(window, GWL_STYLE) & WS_CHILD) == 0) {
+        SendMessageW(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0); // a form
+    } else {
+        SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc),
+                     PRF_CLIENT | PRF_ERASEBKGND);
+    }
+    std::set<COLORREF> colours;
+    for (int y = 0; y < client.bottom; ++y) {
+        for (int x = 0; x < client.right; ++x) {
+            colours.insert(GetPixel(dc, x, y));
+        }
+    }
+    SelectObject(dc, previous);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return colours;
+}
+
+// The background colour `form` gives a control through the colour message it answers.
+COLORREF ColourMessageBrush(HWND form, UINT message, HWND control) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
+        form, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
+    DeleteDC(dc);
+    LOGBRUSH colour{};
+    GetObjectW(brush, sizeof colour, &colour);
+    return colour.lbColor;
+}
+
+struct RunFormat {
+    bool AutoColour;
+    COLORREF Colour;
+    bool Bold;
+    LONG Size;
+    bool operator==(const RunFormat&) const = default;
+};
+
+RunFormat FormatAt(HWND page, int position) {
+    SendMessageW(page, EM_SETSEL, position, position + 1);
+    CHARFORMAT2W format{};
+    format.cbSize = sizeof format;
+    SendMessageW(page, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+    SendMessageW(page, EM_SETSEL, 0, 0);
+    return {(format.dwEffects & CFE_AUTOCOLOR) != 0, format.crTextColor,
+            (format.dwEffects & CFE_BOLD) != 0, format.yHeight};
+}
+
+constexpr COLORREF Grey = RGB(173, 173, 173);
+
+class HighContrast : public ReaderFixture {
+protected:
+    void SetUp() override {
+        highContrast = false;
+        ui::SetHighContrastQuery(AskTheTest);
+    }
+    void TearDown() override {
+        ReaderFixture::TearDown();
+        ui::SetHighContrastQuery(nullptr);
+    }
+
+    // Switches the mode as Windows does: the setting, then the message to every window.
+    void Switch(bool on) {
+        highContrast = on;
+        for (HWND form : {reader->Handle(), Search().Handle()}) {
+            SendMessageW(form, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+            SendMessageW(form, WM_SYSCOLORCHANGE, 0, 0);
+        }
+        ui::DispatchPendingMessages();
+    }
+
+    // The colour of the rectangle around the About and Search buttons, as it is on the screen.
+    COLORREF OutlineColour() const {
+        SetWindowPos(reader->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        UpdateWindow(reader->Handle());
+        HDC dc = GetDC(reader->Handle());
+        const COLORREF colour = GetPixel(dc, 400, 40); // the left side of Shape1, at 96 DPI
+        ReleaseDC(reader->Handle(), dc);
+        return colour;
+    }
+
+    // The four runs of the poem "一" by "甲": title, author, verse and notes.
+    std::vector<RunFormat> Runs() const {
+        std::vector<RunFormat> runs;
+        for (const int position : {0, 3, 6, 9}) {
+            runs.push_back(FormatAt(ReaderControl(RichText1), position));
+        }
+        return runs;
+    }
+
+    void ExpectSystemColours() {
+        const COLORREF face = GetSysColor(COLOR_BTNFACE);
+        const COLORREF text = GetSysColor(COLOR_BTNTEXT);
+        for (HWND form : {reader->Handle(), Search().Handle()}) {
+            EXPECT_TRUE(PaintedColours(form).contains(face));
+            EXPECT_FALSE(PaintedColours(form).contains(Grey));
+        }
+        EXPECT_EQ(OutlineColour(), text);
+        for (HWND label : {ReaderControl(Label1), ReaderControl(Label2), ReaderControl(lblInfo),
+                           SearchControl(SearchLabel3), SearchControl(SearchLabel1)}) {
+            const std::set<COLORREF> colours = PaintedColours(label);
+            EXPECT_TRUE(colours.contains(text));
+            EXPECT_TRUE(colours.contains(face));
+            EXPECT_FALSE(colours.contains(RGB(255, 128, 128)));
+            EXPECT_FALSE(colours.contains(RGB(128, 255, 128)));
+            EXPECT_FALSE(colours.contains(GetSysColor(COLOR_HIGHLIGHT)));
+        }
+        for (HWND button : {ReaderControl(cmdMoveNext), SearchControl(cmdSearch)}) {
+            EXPECT_TRUE(PaintedColours(button).contains(face));
+            EXPECT_FALSE(PaintedColours(button).contains(Grey));
+        }
+        EXPECT_GT(PaintedColours(ReaderControl(Command1)).size(), 8u) << "the picture shows";
+        EXPECT_EQ(ColourMessageBrush(reader->Handle(), WM_CTLCOLOREDIT, ReaderControl(cboTang)),
+                  GetSysColor(COLOR_WINDOW));
+        EXPECT_EQ(ColourMessageBrush(Search().Handle(), WM_CTLCOLOREDIT, SearchControl(cboAuthor)),
+                  GetSysColor(COLOR_WINDOW));
+        const std::vector<RunFormat> runs = Runs();
+        for (size_t i = 0; i < runs.size(); ++i) {
+            EXPECT_TRUE(runs[i].AutoColour) << i;
+            for (size_t j = 0; j < i; ++j) {
+                EXPECT_FALSE(runs[i] == runs[j]) << "runs " << j << " and " << i << " look alike";
+            }
+        }
+    }
+
+    void ExpectOwnColours() {
+        for (HWND form : {reader->Handle(), Search().Handle()}) {
+            EXPECT_TRUE(PaintedColours(form).contains(Grey));
+        }
+        EXPECT_EQ(OutlineColour(), GetSysColor(COLOR_WINDOWTEXT));
+        EXPECT_TRUE(PaintedColours(ReaderControl(Label1)).contains(RGB(255, 128, 128)));
+        EXPECT_TRUE(PaintedColours(SearchControl(SearchLabel3)).contains(RGB(128, 255, 128)));
+        EXPECT_TRUE(PaintedColours(ReaderControl(Label2)).contains(GetSysColor(COLOR_HIGHLIGHT)));
+        EXPECT_TRUE(PaintedColours(ReaderControl(cmdMoveNext)).contains(Grey));
+        EXPECT_TRUE(PaintedColours(SearchControl(cmdSearch)).contains(Grey));
+        EXPECT_EQ(ColourMessageBrush(reader->Handle(), WM_CTLCOLOREDIT, ReaderControl(cboTang)),
+                  Grey);
+        EXPECT_EQ(ColourMessageBrush(Search().Handle(), WM_CTLCOLOREDIT, SearchControl(cboAuthor)),
+                  RGB(255, 255, 255));
+        const std::vector<RunFormat> runs = Runs();
+        const COLORREF colours[] = {TitleColour, AuthorColour, ContentColour, NotesColour};
+        for (size_t i = 0; i < runs.size(); ++i) {
+            EXPECT_EQ(runs[i], (RunFormat{false, colours[i], false, 240})) << i;
+        }
+    }
+};
+
+} // namespace
+
+TEST_F(HighContrast, SwitchingTheModeRepaintsBothWindowsEachWay) {
+    StartWithUtf8(ThreePoems);
+    OpenSearch();
+    ExpectOwnColours();
+    Switch(true);
+    ExpectSystemColours();
+    Click(ReaderControl(cmdMoveNext)); // a page shown afterwards keeps the scheme
+    EXPECT_TRUE(Runs()[0].AutoColour);
+    Click(ReaderControl(cmdMovePrev));
+    Switch(false);
+    ExpectOwnColours();
+}
+
+TEST_F(HighContrast, TheModeOnAtStartIsFollowedAtOnce) {
+    highContrast = true;
+    StartWithUtf8(ThreePoems);
+    OpenSearch();
+    ExpectSystemColours();
+}
