@@ -3,10 +3,12 @@
 #include "Controls.h"
 #include "Form2.h"
 #include "FullListMessage.h"
+#include "KeyRouting.h"
 #include "MessageParagraphs.h"
 #include "MessageBox.h"
 #include "PageText.h"
 #include "ProgramTexts.h"
+#include "ReaderShortcuts.h"
 #include "ReaderLayout.h"
 
 namespace {
@@ -58,11 +60,15 @@ Form1::Form1(Module1& shared, std::filesystem::path anthology, std::function<voi
           Show();
       })) {}
 
-Form1::~Form1() = default;
+Form1::~Form1() {
+    ui::FilterKeysOf(Handle(), {});
+}
 
 void Form1::Form_Load() {
     Load();
     page_.emplace(Control(RichText1));
+    shortcuts_ = std::make_unique<ReaderShortcuts>(*this, module_, Control(RichText1));
+    ui::FilterKeysOf(Handle(), [this](const MSG& message) { return shortcuts_->OnKey(message); });
     form2_->Load();
     module_.CurrentIndex = 0;
     page_->SetText(u"");
@@ -125,6 +131,7 @@ void Form1::ShowTang(int16_t Index) {
         page_->SetSelColor(run.Colour);
         page_->SetSelText(run.Text);
     }
+    shortcuts_->Zoom().Keep();
 }
 
 void Form1::AddAuthor(const std::u16string& strAuthor) {
@@ -215,6 +222,7 @@ void Form1::Form_Unload(bool& /*cancel*/) {
 }
 
 void Form1::OnDestroyed() {
+    ui::FilterKeysOf(Handle(), {});
     if (programEnds_) {
         programEnds_();
     }

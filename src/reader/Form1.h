@@ -13,6 +13,7 @@
 #include <string>
 
 class Form2;
+class ReaderShortcuts;
 
 // The reader window: the program's start-up window and the owner of its lifetime.
 class Form1 final : public ui::Form {
@@ -31,6 +32,9 @@ public:
     void AddAuthor(const std::u16string& strAuthor);
 
     Form2& SearchWindow() { return *form2_; }
+    // The reader's keys and page-menu commands; the page's text size, in percent, is
+    // Shortcuts().Zoom().Percent().
+    ReaderShortcuts& Shortcuts() { return *shortcuts_; }
 
     void cboTang_Click();
     void cmdMoveFirst_Click() { Step(Move::First); }
@@ -57,5 +61,6 @@ private:
     std::function<void()> programEnds_;
     std::unique_ptr<Form2> form2_;
     std::optional<PageBox> page_;
+    std::unique_ptr<ReaderShortcuts> shortcuts_;
     std::u16string loadMessage_;
 };

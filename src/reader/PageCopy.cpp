@@ -3,6 +3,7 @@
 #include "Clipboard.h"
 #include "ContextMenu.h"
 
+#include <algorithm>
 #include <commctrl.h>
 #include <richedit.h>
 #include <string>
@@ -38,17 +39,32 @@ void CopySelection(HWND box) {
     ui::PutTextOnClipboard(box, text);
 }
 
-void ShowPageMenu(HWND box, LPARAM lParam) {
-    const CHARRANGE range = Selection(box);
+// The caret's place in the box, kept inside the box when the caret is scrolled out of sight.
+POINT CaretPoint(HWND box, const CHARRANGE& range) {
     POINT caret{};
     SendMessageW(box, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&caret), range.cpMin);
-    const UINT chosen = ui::ChooseFromMenu(
-        box, ui::ContextMenuPoint(box, lParam, caret),
-        {{CopyItem, L"复制", range.cpMax > range.cpMin}, {SelectAllItem, L"全选", true}});
+    RECT inside{};
+    GetClientRect(box, &inside);
+    caret.x = std::clamp(caret.x, inside.left, std::max(inside.left, inside.right - 1));
+    caret.y = std::clamp(caret.y, inside.top, std::max(inside.top, inside.bottom - 1));
+    return caret;
+}
+
+void ShowPageMenu(HWND box, LPARAM lParam, PageMenuExtension* more) {
+    const CHARRANGE range = Selection(box);
+    std::vector<ui::MenuChoice> choices{{CopyItem, L"复制", range.cpMax > range.cpMin},
+                                        {SelectAllItem, L"全选", true}};
+    if (more != nullptr) {
+        more->AppendChoices(choices);
+    }
+    const UINT chosen =
+        ui::ChooseFromMenu(box, ui::ContextMenuPoint(box, lParam, CaretPoint(box, range)), choices);
     if (chosen == CopyItem) {
         CopySelection(box);
     } else if (chosen == SelectAllItem) {
         SelectAll(box);
+    } else if (chosen != 0 && more != nullptr) {
+        more->Choose(chosen);
     }
 }
 
@@ -57,7 +73,7 @@ bool CtrlIsDown() {
 }
 
 LRESULT CALLBACK CopyKeysAndMenu(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                 DWORD_PTR) {
+                                 DWORD_PTR more) {
     switch (message) {
     case WM_KEYDOWN:
         if (CtrlIsDown() && wParam == 'A') {
@@ -78,7 +94,7 @@ LRESULT CALLBACK CopyKeysAndMenu(HWND box, UINT message, WPARAM wParam, LPARAM l
         CopySelection(box);
         return 0;
     case WM_CONTEXTMENU:
-        ShowPageMenu(box, lParam);
+        ShowPageMenu(box, lParam, reinterpret_cast<PageMenuExtension*>(more));
         return 0;
     default:
         break;
@@ -86,8 +102,15 @@ LRESULT CALLBACK CopyKeysAndMenu(HWND box, UINT message, WPARAM wParam, LPARAM l
     return DefSubclassProc(box, message, wParam, lParam);
 }
 
+constexpr UINT_PTR CopySubclass = 2;
+
 } // namespace
 
 void OfferCopy(HWND box) {
-    SetWindowSubclass(box, CopyKeysAndMenu, 2, 0);
+    SetWindowSubclass(box, CopyKeysAndMenu, CopySubclass, 0);
+}
+
+// Installing the same subclass again only replaces the data it carries.
+void ExtendPageMenu(HWND box, PageMenuExtension* more) {
+    SetWindowSubclass(box, CopyKeysAndMenu, CopySubclass, reinterpret_cast<DWORD_PTR>(more));
 }

@@ -1,8 +1,26 @@
 #pragma once
 
+#include "ContextMenu.h"
+
+#include <vector>
 #include <windows.h>
 
 // Lets the user copy from the read-only page box: Ctrl+A selects the whole page, Ctrl+C (and
 // Ctrl+Insert) copies the selection as plain Unicode text with CR LF line breaks, and a right
 // click opens a menu with "复制" (greyed without a selection) and "全选".
 void OfferCopy(HWND box);
+
+// More entries for the page's menu, after 复制 and 全选.
+class PageMenuExtension {
+public:
+    // Adds its entries, with Ids from 100 up.
+    virtual void AppendChoices(std::vector<ui::MenuChoice>& choices) const = 0;
+    // Runs the entry of `id`, one of those it added.
+    virtual void Choose(UINT id) = 0;
+
+protected:
+    ~PageMenuExtension() = default;
+};
+
+// Adds `more` to the page's menu (nullptr: only 复制 and 全选 again).
+void ExtendPageMenu(HWND box, PageMenuExtension* more);

@@ -6,14 +6,20 @@
 
 namespace ui {
 
-UINT ChooseFromMenu(HWND owner, POINT at, std::initializer_list<MenuChoice> choices) {
+UINT ChooseFromMenu(HWND owner, POINT at, const std::vector<MenuChoice>& choices) {
     const UniqueMenu menu(CreatePopupMenu());
     if (!menu) {
         return 0;
     }
     for (const MenuChoice& choice : choices) {
-        AppendMenuW(menu.get(), MF_STRING | (choice.Enabled ? MF_ENABLED : MF_GRAYED), choice.Id,
-                    choice.Text);
+        if (choice.Id == 0) {
+            AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
+            continue;
+        }
+        AppendMenuW(menu.get(),
+                    MF_STRING | (choice.Enabled ? MF_ENABLED : MF_GRAYED) |
+                        (choice.Checked ? MF_CHECKED : MF_UNCHECKED),
+                    choice.Id, choice.Text);
     }
     const BOOL chosen = TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY,
                                        at.x, at.y, 0, owner, nullptr);

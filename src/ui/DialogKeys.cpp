@@ -1,5 +1,7 @@
 #include "DialogKeys.h"
 
+#include "KeyRouting.h"
+
 #include <commctrl.h>
 #include <map>
 
@@ -30,6 +32,9 @@ void RelayMouseToTooltip(HWND form, HWND tooltip) {
 }
 
 bool PreTranslateMessage(MSG& message) {
+    if (FilterKey(message)) {
+        return true;
+    }
     if (IsMouseMessage(message.message)) {
         const auto tooltip = Tooltips().find(GetAncestor(message.hwnd, GA_ROOT));
         if (tooltip != Tooltips().end()) {

@@ -1,0 +1,3 @@
+#include "PagePrinting.h"
+
+void PrintPage(HWND, HWND, int16_t) {}
