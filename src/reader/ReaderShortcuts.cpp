@@ -79,7 +79,8 @@ void ReaderShortcuts::Run(ReaderCommand command) {
         OpenSearch();
         break;
     case ReaderCommand::Print:
-        PrintPage(reader_.Handle(), page_, shared_.CurrentIndex);
+        PrintPage(reader_.Handle(), shared_.Tangs.at(static_cast<size_t>(shared_.CurrentIndex)),
+                  shared_.CurrentIndex);
         break;
     case ReaderCommand::About:
         reader_.Command1_Click();
