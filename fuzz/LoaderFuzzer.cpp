@@ -4,6 +4,7 @@
 #include "AnthologyText.h"
 #include "CodePage936.h"
 #include "EncodingDetection.h"
+#include "Unicode.h"
 #include "Module1.h"
 #include "TangLoader.h"
 
@@ -62,9 +63,10 @@ private:
 };
 
 // GBK as the reader defines it, one character at a time: a byte from 0x01 to 0x80 is a
-// character of its own, a lead byte with a trail byte after it is one of two bytes, and every
-// sequence that is no character of the code page, NUL included, becomes one U+FFFD. The code
-// page is stateless, so this is what converting whole lines or the whole file must give.
+// character of its own, a lead byte with a trail byte after it is one of two bytes (every such
+// pair is a character of the code page, the private-use ones included), and every other byte,
+// NUL included, becomes one U+FFFD. The code page is stateless, so this is what converting
+// whole lines or the whole file must give.
 std::u16string DecodeGbkModel(std::string_view bytes) {
     static const CodePage936Table table;
     std::u16string out;
@@ -80,6 +82,7 @@ std::u16string DecodeGbkModel(std::string_view bytes) {
         } else if (b != 0xFF && at + 1 < bytes.size() &&
                    IsTrailByte(static_cast<uint8_t>(bytes[at + 1]))) {
             out += table.Double(b, static_cast<uint8_t>(bytes[at + 1]));
+            Require(out.back() != ReplacementCharacter, "a well-formed GBK pair was not read");
             at += 2;
         } else {
             out += ReplacementCharacter;
@@ -89,8 +92,29 @@ std::u16string DecodeGbkModel(std::string_view bytes) {
     return out;
 }
 
-void CheckDecoding(std::string_view bytes, const std::u16string& text) {
-    const AnthologyEncoding encoding = DetectAnthologyEncoding(bytes);
+// Without a mark, the reading chosen is the one with fewer flaws, UTF-8 on a tie when it holds
+// a character of several bytes.
+void CheckChoice(std::string_view bytes, AnthologyEncoding chosen) {
+    const std::u16string utf8 = DecodeUtf8(bytes);
+    const size_t utf8Flaws = CountFlaws(utf8);
+    const size_t gbkFlaws = CountFlaws(DecodeGbk(bytes));
+    bool multiByte = false;
+    for (size_t at = 0; at < bytes.size() && !multiByte;) {
+        const Utf8Sequence sequence =
+            static_cast<uint8_t>(bytes[at]) < 0x80 ? Utf8Sequence{} : ReadUtf8Sequence(bytes, at);
+        multiByte = sequence.Valid;
+        at += sequence.Length;
+    }
+    const bool utf8Wins = multiByte && utf8Flaws <= gbkFlaws;
+    Require(chosen == (utf8Wins ? AnthologyEncoding::Utf8 : AnthologyEncoding::Gbk),
+            "the reading with more flaws was chosen");
+}
+
+void CheckDecoding(std::string_view bytes, const DecodedAnthology& decoded) {
+    const std::u16string& text = decoded.Text;
+    const AnthologyEncoding encoding = decoded.Encoding;
+    Require(encoding == EncodingByMark(bytes) || EncodingByMark(bytes) == AnthologyEncoding::Gbk,
+            "a byte-order mark was not followed");
     const bool utf16 =
         encoding == AnthologyEncoding::Utf16Le || encoding == AnthologyEncoding::Utf16Be;
     const size_t payload = bytes.size() - ByteOrderMarkLength(encoding);
@@ -98,6 +122,12 @@ void CheckDecoding(std::string_view bytes, const std::u16string& text) {
     Require(utf16 || static_cast<size_t>(std::count(text.begin(), text.end(), u'\n')) ==
                          static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')),
             "a line feed was lost or made up");
+    Require(decoded.Unreadable ==
+                static_cast<size_t>(std::count(text.begin(), text.end(), ReplacementCharacter)),
+            "the unreadable characters were miscounted");
+    if (EncodingByMark(bytes) == AnthologyEncoding::Gbk) {
+        CheckChoice(bytes, encoding);
+    }
     for (size_t i = 0; i < text.size(); ++i) {
         const char16_t unit = text[i];
         if (unit >= 0xD800 && unit <= 0xDBFF) {
@@ -181,12 +211,16 @@ std::u16string_view Inner(std::u16string_view line) {
                             : std::u16string_view{};
 }
 
-// At most MaxLineLength units of a line's text, then an ellipsis if it was longer.
-std::u16string Fit(std::u16string_view text) {
-    if (text.size() <= static_cast<size_t>(MaxLineLength)) {
+// At most `limit` units of a line's text, then an ellipsis if it was longer: MaxLineLength for
+// headings, titles and authors, MaxTextLineLength for verse and notes lines.
+std::u16string Fit(std::u16string_view text, size_t limit = MaxLineLength) {
+    if (text.size() <= limit) {
         return std::u16string(text);
     }
-    return std::u16string(Whole(text.substr(0, MaxLineLength), false, true)) + u"…";
+    return std::u16string(Whole(text.substr(0, limit), false, true)) + u"…";
+}
+std::u16string FitText(std::u16string_view text) {
+    return Fit(text, MaxTextLineLength);
 }
 
 // The lines of a verse or notes field, each with CR LF, while they fit into MaxFieldLength.
@@ -195,7 +229,7 @@ struct FieldModel {
     bool Full = false;
 
     void Add(std::u16string_view line) {
-        const std::u16string fitted = Fit(line);
+        const std::u16string fitted = FitText(line);
         if (Full || Text.size() + fitted.size() + 2 > static_cast<size_t>(MaxFieldLength)) {
             Full = true;
         } else {
@@ -204,7 +238,7 @@ struct FieldModel {
     }
     bool Empty() const { return Text.empty(); }
     std::u16string Take(std::u16string_view tail = {}) {
-        const std::u16string fitted = Fit(tail);
+        const std::u16string fitted = FitText(tail);
         Full = Full ||
                (!tail.empty() && Text.size() + fitted.size() > static_cast<size_t>(MaxFieldLength));
         std::u16string field = Full ? Text + u"…\r\n" : Text + fitted;
@@ -365,8 +399,8 @@ void CheckParsing(std::u16string_view text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const std::u16string text = DecodeAnthologyBytes(bytes);
-    CheckDecoding(bytes, text);
-    CheckParsing(text);
+    const DecodedAnthology decoded = DecodeAnthology(bytes);
+    CheckDecoding(bytes, decoded);
+    CheckParsing(decoded.Text);
     return 0;
 }

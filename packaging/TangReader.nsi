@@ -12,6 +12,7 @@ ManifestDPIAware true
 !include FileFunc.nsh
 !include "${SHIPPED_TS_NSH}"
 !include FileSha256.nsh
+!include ProgramRunning.nsh
 
 !define PRODUCT "鹭溪吟窗"
 !define PUBLISHER "鹭溪吟窗 authors"
@@ -26,6 +27,9 @@ InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 BrandingText "${PRODUCT} ${VERSION}"
 ShowInstDetails show
 ShowUninstDetails show
+; A file that cannot be written stops the installation: skipping it would leave a folder
+; half old and half new.
+AllowSkipFiles off
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
@@ -50,6 +54,10 @@ VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "LegalCopyright" "Copyright (c) 2026 t
 
 !insertmacro DEFINE_FILE_SHA256 ""
 !insertmacro DEFINE_FILE_SHA256 "un."
+!insertmacro DEFINE_WAIT_UNTIL_PROGRAM_CLOSED "" \
+    "鹭溪吟窗正在运行，无法更新文件夹 $INSTDIR 中的程序。$\r$\n请先关闭鹭溪吟窗，再点“重试”。点“取消”则退出安装，不作任何改动。"
+!insertmacro DEFINE_WAIT_UNTIL_PROGRAM_CLOSED "un." \
+    "鹭溪吟窗正在运行，无法卸载。$\r$\n请先关闭鹭溪吟窗，再点“重试”。点“取消”则退出卸载，不作任何改动。"
 
 Function .onInit
     SetShellVarContext current
@@ -60,6 +68,8 @@ Function un.onInit
 FunctionEnd
 
 Section
+    ; Nothing in the folder changes while the program runs from it.
+    Call WaitUntilProgramClosed
     SetOutPath "$INSTDIR"
     File "${STAGE}\TangReader.exe"
     File "${STAGE}\README.txt"
@@ -95,7 +105,15 @@ Section
 SectionEnd
 
 Section Uninstall
+    Call un.WaitUntilProgramClosed
+    ; The program goes first: should it have been started again since the check, nothing else
+    ; has been removed yet.
+    ClearErrors
     Delete "$INSTDIR\TangReader.exe"
+    ${If} ${Errors}
+        DetailPrint "无法删除 $INSTDIR\TangReader.exe，卸载已取消，没有删除任何文件。"
+        Abort
+    ${EndIf}
     Delete "$INSTDIR\README.txt"
     Delete "$INSTDIR\LICENSE.txt"
     Delete "$INSTDIR\LICENSE-chinese-poetry.txt"

@@ -8,8 +8,9 @@ packages=(
     g++ cmake make googletest libbenchmark-dev clang libclang-rt-dev
     # /usr/bin/time -v measures the loader's peak memory.
     time
-    # The 32-bit Windows program (posix threads: GoogleTest needs std::mutex).
-    g++-mingw-w64-i686-posix
+    # The 32-bit Windows program (posix threads: GoogleTest needs std::mutex), and the
+    # same sources for x86-64, which the tests run where no 32-bit code runs.
+    g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
     # Running it: Wine with its 32-bit half, Wine's own fonts (caption buttons,
     # dialog faces) and CJK faces for the poems.
     wine wine32:i386 fonts-wine fonts-arphic-uming fonts-arphic-ukai

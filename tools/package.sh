@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds the release packages from this checkout into build/dist/:
-#   TangReader-3.02-win32.zip   the portable folder TangReader-3.02/
-#   TangReader-3.02-setup.exe   the per-user installer (NSIS)
+# Builds the release packages from this checkout into build/dist/ (VERSION gives the version):
+#   TangReader-VERSION-win32.zip   the portable folder TangReader-VERSION/
+#   TangReader-VERSION-setup.exe   the per-user installer (NSIS)
 #   SHA256SUMS
 # The same commit gives the same bytes: the program links without a time stamp, and every
 # time in the packages is the time of the last commit.
@@ -23,8 +23,10 @@ while (($#)); do
     esac
 done
 
-version=3.02
-version_quad=3.2.0.0
+# The version, as cmake/Version.cmake reads it: 3.02 is 3.2.0.0 where Windows wants four numbers.
+version=$(head -n 1 "$root/VERSION")
+[[ $version =~ ^([0-9]+)\.([0-9][0-9])$ ]] || { echo "package: VERSION must read like 3.02" >&2; exit 1; }
+version_quad=${BASH_REMATCH[1]}.$((10#${BASH_REMATCH[2]})).0.0
 folder=TangReader-$version
 export TZ=UTC LC_ALL=C.UTF-8
 # Every time stamp in the packages: the last commit's, so that a rebuild matches.
@@ -45,11 +47,15 @@ files=$stage/$folder
 
 # Texts for Windows: CR LF, and a byte-order mark where there is non-ASCII text, so that
 # Notepad on Windows 7 shows them right.
+# @VERSION@ in a text becomes the version.
 windows_text() { # SOURCE TARGET BOM(0|1)
-    { ((${3})) && printf '\xef\xbb\xbf'; sed 's/\r$//; s/$/\r/' -- "$1"; } >"$2"
+    { ((${3})) && printf '\xef\xbb\xbf'; sed "s/\r\$//; s/@VERSION@/$version/g; s/\$/\r/" -- "$1"; } >"$2"
 }
 # strip would stamp the time here; 0, as the linker leaves it, keeps the header free of one.
 SOURCE_DATE_EPOCH=0 i686-w64-mingw32-strip -o "$files/TangReader.exe" "$build_dir/TangReader.exe"
+# The version resource comes from the same VERSION file; a stale build folder would not match.
+strings -el "$files/TangReader.exe" | grep -qxF "$version" ||
+    { echo "package: TangReader.exe does not carry version $version" >&2; exit 1; }
 cp -- "$root/data/ts.txt" "$files/ts.txt"
 # README.txt, not 说明.txt: Windows' own unzip (Explorer, up to Windows 10) ignores the zip's
 # UTF-8 name flag and reads names in the OEM code page, so a Chinese name would arrive garbled

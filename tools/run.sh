@@ -13,15 +13,18 @@ settle_seconds=${TANG_SCREENSHOT_DELAY:-4}
 
 tools/install-deps.sh
 
-echo "== Building the Windows program (preset windows)"
-cmake --preset windows >/dev/null
-cmake --build --preset windows --target TangReader -j"$(nproc)"
-
-mkdir -p "$run_dir"
-cp build/windows/TangReader.exe data/ts.txt "$run_dir/"
-
 # shellcheck source=tools/wine-env.sh
 . tools/wine-env.sh
+# The 32-bit program, or where this machine runs no 32-bit code, the same sources for x86-64.
+preset=windows
+[[ $TANG_WINDOWS_BUILD == build/windows ]] || preset=windows-x64
+echo "== Building the Windows program (preset $preset)"
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset" --target TangReader -j"$(nproc)"
+
+mkdir -p "$run_dir"
+cp "$TANG_WINDOWS_BUILD/TangReader.exe" data/ts.txt "$run_dir/"
+
 wine_prefix_ready
 
 # Wine hands its standard error to the helper processes it starts, which

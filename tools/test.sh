@@ -23,16 +23,20 @@ stage_native() {
     ctest --preset native --output-on-failure
 }
 
-# The same library and tests without the SSE2 paths: the code the 32-bit program runs.
-stage_native_portable() {
-    cmake --preset native-portable
-    cmake --build --preset native-portable -j"$jobs"
-    ctest --preset native-portable --output-on-failure
-}
-
+# The shipped 32-bit program always; its tests and drivers in the build the tests run (the
+# same 32-bit build, or the x86-64 one where no 32-bit code runs: see tools/wine-env.sh).
 stage_windows_build() {
+    # shellcheck source=tools/wine-env.sh
+    . tools/wine-env.sh
     cmake --preset windows
-    cmake --build --preset windows -j"$jobs"
+    if [[ $TANG_WINDOWS_BUILD == build/windows ]]; then
+        cmake --build --preset windows -j"$jobs"
+    else
+        cmake --build --preset windows --target TangReader -j"$jobs"
+        echo "-- this machine runs no 32-bit code: the tests run the x86-64 build under 64-bit Wine"
+        cmake --preset windows-x64
+        cmake --build --preset windows-x64 -j"$jobs"
+    fi
 }
 
 stage_gui_tests() {
@@ -40,11 +44,10 @@ stage_gui_tests() {
         echo "not run: the Windows build failed" >&2
         return 1
     fi
-    local exe=build/windows/TangReaderGuiTests.exe
-    [[ -f $exe ]] || { echo "$exe was not built" >&2; return 1; }
-
     # shellcheck source=tools/wine-env.sh
     . tools/wine-env.sh
+    local exe=$TANG_WINDOWS_BUILD/TangReaderGuiTests.exe
+    [[ -f $exe ]] || { echo "$exe was not built" >&2; return 1; }
     wine_prefix_ready
 
     # Once with Wine reporting each end of the supported range. Standard error goes to a
@@ -58,9 +61,9 @@ stage_gui_tests() {
         echo "-- GUI tests with Wine reporting" \
             "$(env -u DISPLAY wine cmd /c ver 2>/dev/null | tr -d '\r' | grep .)"
         wineserver -w
-        local err_log=$root/build/windows/gui-tests-$version-stderr.log
+        local err_log=$root/$TANG_WINDOWS_BUILD/gui-tests-$version-stderr.log
         rc=0
-        (cd build/windows && with_display timeout --kill-after=10 "$gui_timeout" \
+        (cd "$TANG_WINDOWS_BUILD" && with_display timeout --kill-after=10 "$gui_timeout" \
             wine TangReaderGuiTests.exe) 2>"$err_log" || rc=$?
         if [[ -s $err_log ]]; then
             echo "-- standard error of the GUI tests ($version):" >&2
@@ -151,7 +154,6 @@ run_stage() { # NAME FUNCTION
 
 run_stage deps stage_deps
 run_stage native stage_native
-run_stage native-portable stage_native_portable
 run_stage windows-build stage_windows_build
 run_stage gui-tests stage_gui_tests
 run_stage print stage_print

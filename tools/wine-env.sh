@@ -10,10 +10,53 @@
 
 _tang_root=$(cd -- "$(dirname -- "${BASH_SOURCE[0]}")/.." && pwd)
 
-# A private 32-bit prefix inside the build tree, quiet, and without the Mono and
-# Gecko add-ons (they cannot be downloaded here, and Wine would ask for them).
-export WINEPREFIX="${TANG_WINEPREFIX:-$_tang_root/build/wineprefix}"
-export WINEARCH=win32
+# The shipped program is 32-bit, and the tests run that build under 32-bit Wine. Some
+# machines run 64-bit code only (their kernel has no IA-32 emulation): there 32-bit Wine
+# cannot start, and the tests run the same sources built for x86-64 (preset windows-x64)
+# under 64-bit Wine instead. TANG_WINE_BITS=32 or 64 overrides the choice.
+_tang_machine_runs_32bit() {
+    local wine32=/usr/lib/wine/wine
+    # Before Wine is installed nothing tells; the usual case is assumed.
+    [[ -e $wine32 ]] || return 0
+    "$wine32" --version >/dev/null 2>&1
+}
+if [[ -z ${TANG_WINE_BITS:-} ]]; then
+    if _tang_machine_runs_32bit; then TANG_WINE_BITS=32; else TANG_WINE_BITS=64; fi
+fi
+export TANG_WINE_BITS
+
+# A private prefix inside the build tree, quiet, and without the Mono and Gecko
+# add-ons (they cannot be downloaded here, and Wine would ask for them).
+# TANG_WINDOWS_BUILD is the build folder of the programs the tests run.
+if [[ $TANG_WINE_BITS == 64 ]]; then
+    export WINEPREFIX="${TANG_WINEPREFIX:-$_tang_root/build/wineprefix64}"
+    export WINEARCH=win64
+    export TANG_WINDOWS_BUILD=build/windows-x64
+    # Debian's `wine` and the tools started through it (wineboot, winecfg) pick the 32-bit
+    # loader whenever it is installed; these wrappers always take the 64-bit one.
+    export WINELOADER=/usr/lib/wine/wine64
+    _tang_wine64_bin=$_tang_root/build/wine64-bin
+    _tang_wine64_wrapper() { # NAME COMMAND: a script NAME that runs COMMAND "$@"
+        [[ -x $_tang_wine64_bin/$1 ]] && return 0
+        mkdir -p "$_tang_wine64_bin" &&
+            printf '#!/bin/sh\nexec %s "$@"\n' "$2" >"$_tang_wine64_bin/$1.$$" &&
+            chmod +x "$_tang_wine64_bin/$1.$$" && mv -f "$_tang_wine64_bin/$1.$$" "$_tang_wine64_bin/$1"
+    }
+    for _tang_tool in wine wine64 wine-stable; do
+        _tang_wine64_wrapper "$_tang_tool" /usr/lib/wine/wine64
+    done
+    for _tang_tool in wineboot winecfg winepath; do
+        _tang_wine64_wrapper "$_tang_tool" "/usr/lib/wine/wine64 $_tang_tool.exe"
+    done
+    case ":$PATH:" in
+        *":$_tang_wine64_bin:"*) ;;
+        *) export PATH="$_tang_wine64_bin:$PATH" ;;
+    esac
+else
+    export WINEPREFIX="${TANG_WINEPREFIX:-$_tang_root/build/wineprefix}"
+    export WINEARCH=win32
+    export TANG_WINDOWS_BUILD=build/windows
+fi
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 

@@ -1,11 +1,15 @@
-// Times the reader's whole start-up and a search that lists every poem, on the largest
-// anthology the program accepts, with the real windows, and prints the medians.
+// Times the reader's whole start-up, the searches on the largest anthology the program accepts,
+// and how long a page with one long notes line takes to show, with the real windows, and prints
+// the medians. The floor of the search that lists every poem is a plain list box of the same
+// size given the same entries and values, with its redrawing off, as fast as the system fills
+// a list.
 #include "AnthologyGenerator.h"
+#include "DialogKeys.h"
 #include "Form1.h"
 #include "Form2.h"
-#include "DialogKeys.h"
 #include "Module1.h"
 #include "TangLoader.h"
+#include "TangSearch.h"
 
 #include <windows.h>
 
@@ -13,9 +17,12 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
+#include <string>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -23,6 +30,10 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr int Rounds = 5;
+// Each search figure times this many searches, so that one is well above the timer's grain.
+constexpr int SearchesTimed = 20;
+// Lengths of the single notes line whose page is timed.
+constexpr size_t NoteLengths[] = {4000, 8000, 12000, 16000, 20000};
 
 double Seconds(const std::function<void()>& work) {
     LARGE_INTEGER frequency{}, start{}, end{};
@@ -39,12 +50,98 @@ double Median(std::vector<double> samples) {
     return samples[samples.size() / 2];
 }
 
+// Fills a plain list box, a child of the search window, with the entries and values the search
+// gave, and times only the filling.
+double FillPlainList(HWND parent, const std::vector<std::u16string>& entries) {
+    RECT area{};
+    GetClientRect(parent, &area);
+    HWND list = CreateWindowExW(0, L"LISTBOX", nullptr,
+                                WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT, 0, 0,
+                                area.right / 2, area.bottom, parent, nullptr, nullptr, nullptr);
+    const double seconds = Seconds([&] {
+        SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+        for (size_t i = 0; i < entries.size(); ++i) {
+            const auto at =
+                SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entries[i].c_str()));
+            SendMessageW(list, LB_SETITEMDATA, static_cast<WPARAM>(at), static_cast<LPARAM>(i));
+        }
+        SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(list, nullptr, TRUE);
+        UpdateWindow(list);
+    });
+    DestroyWindow(list);
+    return seconds;
+}
+
 class NoSink final : public TangSink {
 public:
     void AddRhyme(const std::u16string&) override {}
     void AddAuthor(const std::u16string&) override {}
     void ForgetAll() override {}
 };
+
+// Seconds one search with these criteria takes, averaged over SearchesTimed searches; fails
+// when it finds nothing, since then it would time nothing worth knowing.
+double SearchSeconds(const std::vector<TangRecord>& tangs, const SearchCriteria& criteria) {
+    size_t found = 0;
+    const double seconds = Seconds([&] {
+        for (int i = 0; i < SearchesTimed; ++i) {
+            found += SearchTangs(tangs, criteria).size();
+        }
+    });
+    if (found == 0) {
+        std::printf("a timed search found nothing\n");
+        std::exit(1);
+    }
+    return seconds / SearchesTimed;
+}
+
+// A commentary of `units` characters kept on one line, as the loader stores a one-line note:
+// varied ideographs with a comma and a full stop now and then, so that the page lays it out
+// as it would real prose.
+std::u16string OneLineNote(size_t units) {
+    std::u16string note;
+    note.reserve(units + 2);
+    uint32_t state = 7;
+    while (note.size() < units) {
+        if (note.size() % 24 == 23) {
+            note += u'。';
+        } else if (note.size() % 8 == 7) {
+            note += u'，';
+        } else {
+            state = state * 1103515245u + 12345u;
+            note += static_cast<char16_t>(u'\u4E00' + (state >> 16) % 0x4000);
+        }
+    }
+    return note + u"\r\n";
+}
+
+// Seconds from ShowTang until the page holding the note is painted, for each note length.
+std::vector<std::vector<double>> TimeLongNotes(const fs::path& folder) {
+    std::ofstream(folder / "one.txt", std::ios::binary) << "<T>\r\n(A)\r\nV\r\n//N//\r\n";
+    Module1 shared;
+    Form1 reader(shared, folder / "one.txt", [] {});
+    reader.Form_Load();
+    reader.Show();
+    ui::DispatchPendingMessages();
+    std::vector<std::vector<double>> times(std::size(NoteLengths));
+    for (int round = 0; round < Rounds; ++round) {
+        for (size_t i = 0; i < std::size(NoteLengths); ++i) {
+            // From a short page, as when the user steps to the poem from its neighbour.
+            shared.Tangs[0].Notes = u"N\r\n";
+            reader.ShowTang(0);
+            ui::DispatchPendingMessages();
+            shared.Tangs[0].Notes = OneLineNote(NoteLengths[i]);
+            times[i].push_back(Seconds([&] {
+                reader.ShowTang(0);
+                RedrawWindow(reader.Handle(), nullptr, nullptr,
+                             RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+            }));
+            ui::DispatchPendingMessages();
+        }
+    }
+    return times;
+}
 
 } // namespace
 
@@ -57,11 +154,18 @@ int main() {
     shape.Poems = MaxTangs;
     std::ofstream(folder / "ts.txt", std::ios::binary) << GenerateAnthology(shape);
 
-    std::vector<double> loads, startups, searches;
+    std::vector<double> loads, startups, searches, verseSearches, titleSearches, plainLists;
     for (int round = 0; round < Rounds; ++round) {
         std::vector<TangRecord> tangs;
         NoSink sink;
         loads.push_back(Seconds([&] { LoadTangsFile(folder / "ts.txt", tangs, sink); }));
+
+        // The same criteria as the native search benchmarks: two characters of a verse of the
+        // poem halfway through the table, and two of a title near its end.
+        const TangRecord& middle = tangs[tangs.size() / 2];
+        verseSearches.push_back(SearchSeconds(tangs, {u"", u"", u"", middle.Content.substr(2, 2)}));
+        const TangRecord& late = tangs[tangs.size() - 10];
+        titleSearches.push_back(SearchSeconds(tangs, {u"", u"", late.Title.substr(0, 2), u""}));
 
         Module1 shared;
         Form1 reader(shared, folder / "ts.txt", [] {});
@@ -76,7 +180,15 @@ int main() {
             return 1;
         }
         ui::DispatchPendingMessages();
+        const ui::ListBox results = reader.SearchWindow().Results();
+        std::vector<std::u16string> entries;
+        for (int i = 0; i < results.ListCount(); ++i) {
+            entries.push_back(results.List(i));
+        }
+        plainLists.push_back(FillPlainList(reader.SearchWindow().Handle(), entries));
+        ui::DispatchPendingMessages();
     }
+    const auto notes = TimeLongNotes(folder);
     fs::remove_all(folder);
 
     std::printf("GUI benchmarks on %d poems, median of %d rounds:\n", MaxTangs, Rounds);
@@ -85,5 +197,15 @@ int main() {
                 Median(startups) * 1000);
     std::printf("  search listing every poem            %8.1f ms   goal  300 ms\n",
                 Median(searches) * 1000);
+    std::printf("  plain list box, same entries         %8.1f ms   (the search's floor)\n",
+                Median(plainLists) * 1000);
+    std::printf("  SearchTangs, 2 characters of a verse %8.3f ms\n", Median(verseSearches) * 1000);
+    std::printf("  SearchTangs, 2 characters of a title %8.3f ms\n", Median(titleSearches) * 1000);
+    std::printf("Page with one notes line, from ShowTang until painted, median of %d rounds:\n",
+                Rounds);
+    for (size_t i = 0; i < std::size(NoteLengths); ++i) {
+        std::printf("  %6zu units                         %8.1f ms   goal 1000 ms\n",
+                    NoteLengths[i], Median(notes[i]) * 1000);
+    }
     return 0;
 }

@@ -3,7 +3,10 @@
 #include "CodePage936.h"
 #include "EncodingDetection.h"
 #include "GbkCheck.h"
+#include "Unicode.h"
 #include "Utf16.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -32,7 +35,7 @@ void AppendGbkLines(CodePage936Decoder& decoder, std::string_view bytes, std::u1
         size_t lineEnd = bytes.find('\n', lineStart);
         lineEnd = lineEnd == std::string_view::npos ? bytes.size() : lineEnd + 1;
         const std::string_view line = bytes.substr(lineStart, lineEnd - lineStart);
-        if (!IsWellFormedGbkBytewise(line) || !decoder.AppendStrict(line, out)) {
+        if (!IsWellFormedGbk(line) || !decoder.AppendStrict(line, out)) {
             AppendGbkWithReplacements(decoder, line, out);
         }
         lineStart = lineEnd;
@@ -65,19 +68,63 @@ std::u16string DecodeGbk(std::string_view bytes) {
     return text;
 }
 
-std::u16string DecodeAnthologyBytes(std::string_view bytes) {
-    const AnthologyEncoding encoding = DetectAnthologyEncoding(bytes);
-    const std::string_view payload = bytes.substr(ByteOrderMarkLength(encoding));
-    switch (encoding) {
-    case AnthologyEncoding::Utf8:
+namespace {
+
+// More characters of several bytes than GBK text ever forms as UTF-8 before its first flaw.
+constexpr size_t ClearlyUtf8 = 16;
+
+// The reading with fewer flaws; on a tie UTF-8 when it holds a character of several bytes (GBK
+// text is practically never such UTF-8), else GBK, which reads plain ASCII the same. Each count
+// stops as soon as its reading has lost. A GBK file shows its first UTF-8 flaw within its
+// first few non-ASCII bytes and is decoded once, as GBK; a UTF-8 file with a flaw deep inside
+// is compared by the ill-formed sequences of its GBK reading first, and decoded once, as
+// UTF-8, without the slow GBK decoding of text that is not GBK.
+DecodedAnthology DecodeUtf8OrGbk(std::string_view bytes) {
+    const Utf8Reading prefix = ReadAsUtf8(bytes, 0);
+    if (prefix.Flaws == 0) {
+        return prefix.MultiByte > 0 ? DecodedAnthology{DecodeUtf8(bytes), AnthologyEncoding::Utf8}
+                                    : DecodedAnthology{DecodeGbk(bytes), AnthologyEncoding::Gbk};
+    }
+    if (prefix.MultiByte >= ClearlyUtf8) {
+        const size_t illFormedGbk = CountIllFormedGbk(bytes);
+        if (ReadAsUtf8(bytes, illFormedGbk).Flaws <= illFormedGbk) {
+            return {DecodeUtf8(bytes), AnthologyEncoding::Utf8};
+        }
+    }
+    DecodedAnthology gbk{DecodeGbk(bytes), AnthologyEncoding::Gbk};
+    const size_t gbkFlaws = CountFlaws(gbk.Text);
+    const Utf8Reading utf8 = ReadAsUtf8(bytes, gbkFlaws);
+    if (utf8.MultiByte > 0 && utf8.Flaws <= gbkFlaws) {
+        gbk = {}; // freed before the other text is made
+        return {DecodeUtf8(bytes), AnthologyEncoding::Utf8};
+    }
+    return gbk;
+}
+
+} // namespace
+
+DecodedAnthology DecodeAnthology(std::string_view bytes) {
+    const AnthologyEncoding mark = EncodingByMark(bytes);
+    const std::string_view payload = bytes.substr(ByteOrderMarkLength(mark));
+    DecodedAnthology decoded;
+    switch (mark) {
     case AnthologyEncoding::Utf8WithMark:
-        return DecodeUtf8(payload);
+        decoded = {DecodeUtf8(payload), mark};
+        break;
     case AnthologyEncoding::Utf16Le:
-        return DecodeUtf16(payload, false);
     case AnthologyEncoding::Utf16Be:
-        return DecodeUtf16(payload, true);
+        decoded = {DecodeUtf16(payload, mark == AnthologyEncoding::Utf16Be), mark};
+        break;
     case AnthologyEncoding::Gbk:
+    case AnthologyEncoding::Utf8:
+        decoded = DecodeUtf8OrGbk(payload);
         break;
     }
-    return DecodeGbk(payload);
+    decoded.Unreadable = static_cast<size_t>(
+        std::count(decoded.Text.begin(), decoded.Text.end(), ReplacementCharacter));
+    return decoded;
+}
+
+std::u16string DecodeAnthologyBytes(std::string_view bytes) {
+    return DecodeAnthology(bytes).Text;
 }

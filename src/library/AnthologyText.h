@@ -1,13 +1,24 @@
 #pragma once
 
+#include "EncodingDetection.h"
+
 #include <string>
 #include <string_view>
 
-inline constexpr char16_t ReplacementCharacter = u'\uFFFD';
+// The text of ts.txt, the encoding it was read in, and how many of its characters could not
+// be read (each shows as U+FFFD).
+struct DecodedAnthology {
+    std::u16string Text;
+    AnthologyEncoding Encoding = AnthologyEncoding::Gbk;
+    size_t Unreadable = 0;
+};
 
-// Turns the bytes of ts.txt into UTF-16, in the encoding DetectAnthologyEncoding finds: UTF-8
-// or UTF-16 after their byte-order marks, UTF-8 without one, otherwise GBK (code page 936).
+// Turns the bytes of ts.txt into UTF-16: UTF-8 or UTF-16 after their byte-order marks;
+// without a mark, UTF-8 or GBK (code page 936), whichever the text more plausibly is.
 // Every invalid byte sequence becomes one U+FFFD and the text after it is kept.
+DecodedAnthology DecodeAnthology(std::string_view bytes);
+
+// The text alone.
 std::u16string DecodeAnthologyBytes(std::string_view bytes);
 
 // The GBK half of the above, for bytes known to carry no byte-order mark.

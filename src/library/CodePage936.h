@@ -13,9 +13,11 @@ public:
     CodePage936Decoder& operator=(const CodePage936Decoder&) = delete;
 
     // Appends the UTF-16 text of `bytes` to `out`. Returns false, and leaves `out` as it was,
-    // when any byte sequence in `bytes` is not a character of the code page, or is one only
-    // in a user-defined area (a private-use character): glibc's iconv refuses those, and the
-    // Windows decoder refuses them too, so that both builds give the same text.
+    // when any byte sequence in `bytes` is not a character of the code page. The pairs the
+    // code page gives private-use characters (its user-defined areas among them) are
+    // characters: both builds give them the code points Windows gives them. Callers pass only
+    // well-formed GBK (GbkCheck.h): Windows turns a stray byte such as 0xFF into a private-use
+    // character too, which is no character of the file.
     bool AppendStrict(std::string_view bytes, std::u16string& out);
 
 private:

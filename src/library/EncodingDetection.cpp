@@ -1,82 +1,12 @@
 #include "EncodingDetection.h"
 
+#include "GbkCheck.h"
+#include "Unicode.h"
+
 #include <cstdint>
 #include <cstring>
 
-namespace {
-
-bool IsContinuation(uint8_t b) {
-    return (b & 0xC0) == 0x80;
-}
-
-// Length of the well-formed UTF-8 sequence that starts with the non-ASCII byte at `at`, or 0.
-// Overlong forms, surrogates and values beyond U+10FFFF are not well-formed.
-size_t Utf8SequenceLength(std::string_view bytes, size_t at) {
-    const auto lead = static_cast<uint8_t>(bytes[at]);
-    size_t length = 0;
-    uint8_t low = 0x80;
-    uint8_t high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        low = lead == 0xE0 ? 0xA0 : 0x80;
-        high = lead == 0xED ? 0x9F : 0xBF;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        low = lead == 0xF0 ? 0x90 : 0x80;
-        high = lead == 0xF4 ? 0x8F : 0xBF;
-    } else {
-        return 0;
-    }
-    if (bytes.size() - at < length) {
-        return 0;
-    }
-    const auto second = static_cast<uint8_t>(bytes[at + 1]);
-    if (second < low || second > high) {
-        return 0;
-    }
-    for (size_t i = 2; i < length; ++i) {
-        if (!IsContinuation(static_cast<uint8_t>(bytes[at + i]))) {
-            return 0;
-        }
-    }
-    return length;
-}
-
-// Valid UTF-8 with at least one multi-byte sequence. GBK text fails within its first few
-// non-ASCII bytes, so the whole file is scanned only when it is ASCII or UTF-8; runs of ASCII
-// are skipped eight bytes at a time.
-bool IsMultiByteUtf8(std::string_view bytes) {
-    constexpr uint64_t HighBits = 0x8080808080808080;
-    bool multiByte = false;
-    size_t at = 0;
-    while (at < bytes.size()) {
-        if (bytes.size() - at >= 8) {
-            uint64_t block = 0;
-            std::memcpy(&block, bytes.data() + at, 8);
-            if ((block & HighBits) == 0) {
-                at += 8;
-                continue;
-            }
-        }
-        if (static_cast<uint8_t>(bytes[at]) < 0x80) {
-            ++at;
-            continue;
-        }
-        const size_t length = Utf8SequenceLength(bytes, at);
-        if (length == 0) {
-            return false;
-        }
-        multiByte = true;
-        at += length;
-    }
-    return multiByte;
-}
-
-} // namespace
-
-AnthologyEncoding DetectAnthologyEncoding(std::string_view bytes) {
+AnthologyEncoding EncodingByMark(std::string_view bytes) {
     if (bytes.starts_with("\xEF\xBB\xBF")) {
         return AnthologyEncoding::Utf8WithMark;
     }
@@ -86,7 +16,7 @@ AnthologyEncoding DetectAnthologyEncoding(std::string_view bytes) {
     if (bytes.starts_with("\xFE\xFF")) {
         return AnthologyEncoding::Utf16Be;
     }
-    return IsMultiByteUtf8(bytes) ? AnthologyEncoding::Utf8 : AnthologyEncoding::Gbk;
+    return AnthologyEncoding::Gbk;
 }
 
 size_t ByteOrderMarkLength(AnthologyEncoding encoding) {
@@ -101,4 +31,73 @@ size_t ByteOrderMarkLength(AnthologyEncoding encoding) {
         break;
     }
     return 0;
+}
+
+bool IsForeignToChineseText(char32_t c) {
+    if (c >= 0x4E00 && c <= 0x9FFF) {
+        return false; // the common case first
+    }
+    const bool chinese = c < 0x80 || c == 0xB7 ||        // ASCII, the middle dot of names
+                         (c >= 0x2000 && c <= 0x206F) || // “”‘’…—
+                         (c >= 0x2E80 && c <= 0x9FFF) || // radicals, 。、《》, kana, ideographs
+                         (c >= 0xF900 && c <= 0xFAFF) || // compatibility ideographs
+                         (c >= 0xFE30 && c <= 0xFE4F) || // vertical forms
+                         (c >= 0xFF00 && c <= 0xFFEF) || // full-width forms: ，：！？
+                         (c >= 0x10000 && c <= 0x10FFFF);
+    return !chinese;
+}
+
+// Runs of ASCII are skipped eight bytes at a time: GBK text fails within its first few
+// non-ASCII bytes, so only ASCII and UTF-8 files are read to their end.
+Utf8Reading ReadAsUtf8(std::string_view bytes, size_t limit) {
+    constexpr uint64_t HighBits = 0x8080808080808080;
+    constexpr uint64_t LowBits = 0x0101010101010101;
+    Utf8Reading reading;
+    size_t at = 0;
+    while (at < bytes.size() && reading.Flaws <= limit) {
+        if (bytes.size() - at >= 8) {
+            uint64_t block = 0;
+            std::memcpy(&block, bytes.data() + at, 8);
+            const uint64_t zeroBytes = (block - LowBits) & ~block & HighBits; // NUL or high bit
+            if ((block & HighBits) == 0 && zeroBytes == 0) {
+                at += 8;
+                continue;
+            }
+        }
+        const auto lead = static_cast<uint8_t>(bytes[at]);
+        if (lead < 0x80) {
+            reading.Flaws += lead == 0 ? 1 : 0; // NUL becomes U+FFFD
+            ++at;
+            continue;
+        }
+        const Utf8Sequence sequence = ReadUtf8Sequence(bytes, at);
+        if (!sequence.Valid || IsForeignToChineseText(sequence.CodePoint)) {
+            ++reading.Flaws;
+        }
+        reading.MultiByte += sequence.Valid ? 1 : 0;
+        at += sequence.Length;
+    }
+    return reading;
+}
+
+size_t CountIllFormedGbk(std::string_view bytes) {
+    size_t illFormed = 0;
+    for (size_t at = 0; at < bytes.size();) {
+        const size_t length = GbkCharacterLength(bytes, at);
+        illFormed += length == 0 ? 1 : 0;
+        at += length == 0 ? 1 : length;
+    }
+    return illFormed;
+}
+
+size_t CountFlaws(std::u16string_view text) {
+    size_t flaws = 0;
+    for (const char16_t unit : text) {
+        // Surrogates come in pairs here, for characters beyond the Basic Multilingual Plane.
+        flaws += !IsHighSurrogate(unit) && !IsLowSurrogate(unit) &&
+                         (unit == ReplacementCharacter || IsForeignToChineseText(unit))
+                     ? 1
+                     : 0;
+    }
+    return flaws;
 }

@@ -15,7 +15,7 @@ std::u16string ListedAndNot(size_t listed, size_t total) {
 } // namespace
 
 std::u16string PoemListFullMessage(size_t listed, size_t total) {
-    return u"诗目列表已满：共 " + ToDecimal(total) + u" 首唐诗，" + ListedAndNot(listed, total) +
+    return u"唐诗列表已满：共 " + ToDecimal(total) + u" 首唐诗，" + ListedAndNot(listed, total) +
            u"。可用翻页按钮或查询窗口找到它们。";
 }
 
@@ -27,11 +27,11 @@ std::u16string ResultListFullMessage(size_t listed, size_t total) {
 std::u16string PickListsFullMessage(size_t formsNotListed, size_t authorsNotListed) {
     std::u16string message;
     if (formsNotListed > 0) {
-        message = u"格律列表已满，有 " + ToDecimal(formsNotListed) +
+        message = u"格律列表已满：有 " + ToDecimal(formsNotListed) +
                   u" 个格律没有列出，可在格律框中直接输入后查询。";
     }
     if (authorsNotListed > 0) {
-        AppendParagraph(message, u"作者列表已满，有 " + ToDecimal(authorsNotListed) +
+        AppendParagraph(message, u"作者列表已满：有 " + ToDecimal(authorsNotListed) +
                                      u" 位作者没有列出，可在作者框中直接输入后查询。");
     }
     return message;

@@ -11,9 +11,5 @@
 // Length of the character that starts at `at`, or 0 when the byte there starts none.
 size_t GbkCharacterLength(std::string_view bytes, size_t at);
 
-// True when `bytes` is a sequence of whole characters. Where SSE2 is available it looks at 64
-// bytes at a time; elsewhere (the 32-bit Windows build) it is the byte-by-byte check below.
+// True when `bytes` is a sequence of whole characters.
 bool IsWellFormedGbk(std::string_view bytes);
-
-// The same, one character at a time.
-bool IsWellFormedGbkBytewise(std::string_view bytes);

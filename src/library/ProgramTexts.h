@@ -12,11 +12,8 @@ inline constexpr char16_t LastPoemMessage[] = u"已经到了最后一首唐诗�
 
 // Why ts.txt could not be read, where the system's own words would not tell the user.
 inline constexpr char16_t OutOfMemoryReason[] = u"内存不足，无法读入整个文件。";
-inline constexpr char16_t FileTooLargeReason[] =
-    u"文件太大，无法读入：唐诗文件最大只能有 2 GB（2147483647 字节）。";
+inline constexpr char16_t FileTooLargeReason[] = u"文件太大（超过 2 GB）。";
 
-inline constexpr char16_t ContactAddress[] = u"luxi@example.org";
-inline constexpr char16_t WebAddress[] = u"https://www.example.org/luxi";
 inline constexpr char16_t AboutText[] = u"鹭溪青简雅韵集\r\n"
                                         u"\r\n"
                                         u"luxi@example.org\r\n"

@@ -3,9 +3,35 @@
 #include "FileBytes.h"
 #include "ProgramTexts.h"
 #include "TangLoader.h"
+#include "Unicode.h"
 
+#include <algorithm>
 #include <new>
 #include <string>
+
+namespace {
+
+// The characters that could not be read and show in the poems as U+FFFD. Those in lines no
+// poem keeps (before the first poem, after the last one's notes) are not shown, so not counted;
+// a heading is counted once, with the first poem under it.
+size_t UnreadableInTable(const std::vector<TangRecord>& tangs) {
+    const auto unreadable = [](const std::u16string& text) {
+        return static_cast<size_t>(std::count(text.begin(), text.end(), ReplacementCharacter));
+    };
+    size_t count = 0;
+    const std::u16string* heading = nullptr;
+    for (const TangRecord& record : tangs) {
+        if (heading == nullptr || *heading != record.Rhyme) {
+            count += unreadable(record.Rhyme);
+        }
+        heading = &record.Rhyme;
+        count += unreadable(record.Title) + unreadable(record.Author) + unreadable(record.Content) +
+                 unreadable(record.Notes);
+    }
+    return count;
+}
+
+} // namespace
 
 LoadResult LoadTangsFile(const std::filesystem::path& path, std::vector<TangRecord>& tangs,
                          TangSink& sink) {
@@ -19,15 +45,18 @@ LoadResult LoadTangsFile(const std::filesystem::path& path, std::vector<TangReco
                 result.Failure = std::move(file.Failure);
                 return result;
             }
-            text = DecodeAnthologyBytes(file.Bytes);
+            DecodedAnthology decoded = DecodeAnthology(file.Bytes);
+            text = std::move(decoded.Text);
         } // the raw bytes are released before the table is built
         result.FileRead = true;
         result.PoemsLeftOut = ParseTangs(text, tangs, sink, &result.Long);
+        result.Unreadable = UnreadableInTable(tangs);
     } catch (const std::bad_alloc&) {
         tangs = std::vector<TangRecord>();
         sink.ForgetAll();
         result.FileRead = false;
         result.PoemsLeftOut = 0;
+        result.Unreadable = 0;
         result.Long = {};
         result.Failure = texts::OutOfMemoryReason;
     }

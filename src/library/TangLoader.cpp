@@ -1,138 +1,20 @@
+// The line rules of ts.txt: each line's kind, and what it does to the table and its fields.
 #include "TangLoader.h"
 
 #include "LineEnds.h"
+#include "LinePieces.h"
 #include "Module1.h"
-#include "Utf16.h"
+#include "PendingLines.h"
+#include "Unicode.h"
 
-#include <algorithm>
 #include <cstddef>
-#include <cstdint>
 #include <string>
 
 namespace {
 
-constexpr std::u16string_view CrLf = u"\r\n";
-constexpr char16_t Ellipsis = u'\u2026';
-
-std::u16string_view StripSpaces(std::u16string_view line) {
-    const size_t first = line.find_first_not_of(u' ');
-    if (first == std::u16string_view::npos) {
-        return {};
-    }
-    return line.substr(first, line.find_last_not_of(u' ') - first + 1);
-}
-
-// The units from `start` to `end`, narrowed so that a character outside the Basic Multilingual
-// Plane is either kept whole or dropped whole, never split into a lone half.
-std::u16string_view WholeCharacters(std::u16string_view line, size_t start, size_t end) {
-    if (start > 0 && start < line.size() && IsLowSurrogate(line[start]) &&
-        IsHighSurrogate(line[start - 1])) {
-        ++start;
-    }
-    if (end > 0 && end < line.size() && IsLowSurrogate(line[end]) &&
-        IsHighSurrogate(line[end - 1])) {
-        --end;
-    }
-    return start < end ? std::u16string_view(line.data() + start, end - start)
-                       : std::u16string_view{};
-}
-
-// `count` characters from the 1-based position `first`; a count below one, or a start beyond
-// the end, gives the empty text, so that a line too short for its kind yields nothing.
-std::u16string_view Mid(std::u16string_view line, ptrdiff_t first, ptrdiff_t count) {
-    const auto start = static_cast<size_t>(first - 1);
-    if (count <= 0 || start >= line.size()) {
-        return {};
-    }
-    return WholeCharacters(line, start, std::min(line.size(), start + static_cast<size_t>(count)));
-}
-
-std::u16string_view MidToEnd(std::u16string_view line, ptrdiff_t first) {
-    return WholeCharacters(line, static_cast<size_t>(first - 1), line.size());
-}
-
 bool EndsWithDoubleSlash(std::u16string_view line) {
     return line.ends_with(u"//");
 }
-
-// A line's text on its way into a field: at most MaxLineLength units of it, and whether it
-// was cut, in which case an ellipsis follows it wherever it is stored.
-struct Piece {
-    std::u16string_view Text;
-    bool Cut = false;
-
-    size_t Size() const { return Text.size() + (Cut ? 1 : 0); }
-    void AppendTo(std::u16string& out) const {
-        out.append(Text);
-        if (Cut) {
-            out += Ellipsis;
-        }
-    }
-};
-
-Piece Clip(std::u16string_view text) {
-    if (text.size() <= static_cast<size_t>(MaxLineLength)) {
-        return {text, false};
-    }
-    return {WholeCharacters(text, 0, static_cast<size_t>(MaxLineLength)), true};
-}
-
-// Lines collected for a field and joined once, when the field is stored: until then they stay
-// where they are in the anthology's text, so each character is copied only once. A field takes
-// at most MaxFieldLength units; the lines beyond are left out and an ellipsis line stands in
-// their place.
-class PendingLines {
-public:
-    // False when the field is full and the line was left out.
-    bool Add(const Piece& line) {
-        if (full_ || size_ + line.Size() + CrLf.size() > static_cast<size_t>(MaxFieldLength)) {
-            full_ = true;
-            return false;
-        }
-        if (line.Cut) { // rare: noted apart, so that the common line costs no more than a view
-            cutLines_.push_back(lines_.size());
-        }
-        lines_.push_back(line.Text);
-        size_ += line.Size() + CrLf.size();
-        return true;
-    }
-    bool Empty() const { return lines_.empty(); }
-
-    // The lines, each followed by CR LF, then `tail` (itself subject to the field's limit);
-    // nothing is pending afterwards. Returns whether the tail was left out.
-    bool Take(std::u16string& field, const Piece& tail = {}) {
-        const bool tailLeftOut =
-            !tail.Text.empty() &&
-            (full_ || size_ + tail.Size() > static_cast<size_t>(MaxFieldLength));
-        field.clear();
-        field.reserve(size_ + tail.Size() + CrLf.size() + 1);
-        size_t nextCut = 0;
-        for (size_t i = 0; i < lines_.size(); ++i) {
-            field.append(lines_[i]);
-            if (nextCut < cutLines_.size() && cutLines_[nextCut] == i) {
-                field += Ellipsis;
-                ++nextCut;
-            }
-            field.append(CrLf);
-        }
-        if (full_ || tailLeftOut) {
-            field.append(1, Ellipsis).append(CrLf);
-        } else {
-            tail.AppendTo(field);
-        }
-        lines_.clear();
-        cutLines_.clear();
-        size_ = 0;
-        full_ = false;
-        return tailLeftOut;
-    }
-
-private:
-    std::vector<std::u16string_view> lines_;
-    std::vector<size_t> cutLines_; // positions in lines_ of the lines that were cut
-    size_t size_ = 0;
-    bool full_ = false;
-};
 
 class TangParser {
 public:
@@ -170,31 +52,15 @@ public:
 private:
     TangRecord* Current() { return tangs_.empty() ? nullptr : &tangs_.back(); }
 
-    // The line's text for a one-line field, cut if it is too long.
+    // The line's text for a heading, a title or an author, cut if it is too long for a list.
     void SetOneLineField(std::u16string& field, std::u16string_view text) {
-        const Piece piece = Clip(text);
+        const Piece piece = Clip(text, MaxLineLength);
         field.clear();
         piece.AppendTo(field);
         long_.Cut += piece.Cut ? 1 : 0;
     }
 
-    void Collect(PendingLines& lines, std::u16string_view text) {
-        const Piece piece = Clip(text);
-        if (!lines.Add(piece)) {
-            ++long_.LeftOut;
-        } else if (piece.Cut) {
-            ++long_.Cut;
-        }
-    }
-
-    void Store(PendingLines& lines, std::u16string& field, std::u16string_view tail = {}) {
-        const Piece piece = Clip(tail);
-        if (lines.Take(field, piece)) {
-            ++long_.LeftOut;
-        } else if (piece.Cut) {
-            ++long_.Cut;
-        }
-    }
+    static Piece TextPiece(std::u16string_view text) { return Clip(text, MaxTextLineLength); }
 
     void Heading(std::u16string_view line) {
         const size_t bracket = line.find(u']');
@@ -213,6 +79,7 @@ private:
         TangRecord& record = tangs_.emplace_back();
         record.Rhyme = heading_;
         SetOneLineField(record.Title, Mid(line, 2, static_cast<ptrdiff_t>(line.size()) - 2));
+        verses_.CarryOver();
     }
 
     void Author(std::u16string_view line) {
@@ -230,19 +97,19 @@ private:
             return;
         }
         if (record->Content.empty()) {
-            Store(verses_, record->Content);
+            verses_.Take(record->Content, long_);
         }
         if (!notes_.Empty()) {
-            Store(notes_, record->Notes); // closes the open block; the line's own text is dropped
+            notes_.Take(record->Notes, long_); // closes the open block; the line's text is dropped
             return;
         }
         const auto length = static_cast<ptrdiff_t>(line.size());
         if (!EndsWithDoubleSlash(line)) {
-            Collect(notes_, MidToEnd(line, 3));
+            notes_.Add(TextPiece(MidToEnd(line, 3)));
             return;
         }
-        Collect(notes_, Mid(line, 3, length - 4));
-        Store(notes_, record->Notes);
+        notes_.Add(TextPiece(Mid(line, 3, length - 4)));
+        notes_.Take(record->Notes, long_);
     }
 
     void TextLine(std::u16string_view line) {
@@ -251,11 +118,11 @@ private:
             return;
         }
         if (record->Content.empty()) {
-            Collect(verses_, line);
+            verses_.Add(TextPiece(line));
         } else if (EndsWithDoubleSlash(line)) {
-            Store(notes_, record->Notes, line.substr(0, line.size() - 2));
+            notes_.Take(record->Notes, long_, TextPiece(line.substr(0, line.size() - 2)));
         } else if (!line.empty()) {
-            Collect(notes_, line);
+            notes_.Add(TextPiece(line));
         }
     }
 

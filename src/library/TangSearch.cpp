@@ -1,7 +1,6 @@
 #include "TangSearch.h"
 
 #include "ProgramTexts.h"
-#include "TextSearcher.h"
 
 #include <optional>
 #include <string_view>
@@ -16,14 +15,18 @@ std::optional<std::u16string_view> Restriction(const std::u16string& criterion) 
     return criterion;
 }
 
+// The title and verse test: the criterion occurs in the field, and an empty one occurs in every
+// field but an empty one.
+bool Occurs(std::u16string_view criterion, std::u16string_view field) {
+    return criterion.empty() ? !field.empty() : field.find(criterion) != std::u16string_view::npos;
+}
+
 } // namespace
 
 std::vector<int16_t> SearchTangs(const std::vector<TangRecord>& tangs,
                                  const SearchCriteria& criteria) {
     const auto rhyme = Restriction(criteria.Rhyme);
     const auto author = Restriction(criteria.Author);
-    const TextSearcher title(criteria.Title);
-    const TextSearcher content(criteria.Content);
 
     std::vector<int16_t> found;
     const size_t count = tangs.size();
@@ -31,7 +34,7 @@ std::vector<int16_t> SearchTangs(const std::vector<TangRecord>& tangs,
         const TangRecord& record = tangs[i];
         // The tests run in this order and a record's testing stops at the first that fails.
         if ((!rhyme || record.Rhyme == *rhyme) && (!author || record.Author == *author) &&
-            title.FoundIn(record.Title) && content.FoundIn(record.Content)) {
+            Occurs(criteria.Title, record.Title) && Occurs(criteria.Content, record.Content)) {
             found.push_back(static_cast<int16_t>(i));
         }
     }

@@ -1,6 +1,6 @@
 #include "Utf16.h"
 
-#include "AnthologyText.h"
+#include "Unicode.h"
 
 #include <cstdint>
 

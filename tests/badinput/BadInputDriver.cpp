@@ -2,13 +2,15 @@
 // up, says what it should say about its ts.txt, and ends cleanly when its window is closed.
 // It also writes down what the user sees, for the calling script to compare:
 //
-//   BadInputDriver FOLDER EXPECTED REPORT [next]
+//   BadInputDriver FOLDER EXPECTED REPORT [next|hold]
 //
-// EXPECTED is one of: none, unreadable, no-poems, left-out, cut, too-large, any. REPORT is a
-// file name: it gets the time until the window appeared, the peak memory, every message, the
-// poem list's entry count, first and last entries and the page caption; REPORT.page1 gets the
-// page's text. With `next`, the reader's next-poem button is clicked once; REPORT gets the time
-// the page took and REPORT.page2 the new page.
+// EXPECTED is one of: none, unreadable, no-poems, left-out, cut, too-large, replaced (characters
+// that could not be read), any. REPORT is a file name: it gets the time until the window
+// appeared, the peak memory, every message, the poem list's entry count, first and last entries
+// and the page caption; REPORT.page1 gets the page's text. With `next`, the reader's next-poem
+// button is clicked once; REPORT gets the time the page took and REPORT.page2 the new page. With
+// `hold`, the program is left running once REPORT is written, until a file REPORT.close
+// appears; then it is closed as usual.
 #include "ProgramWindows.h"
 
 #include <psapi.h>
@@ -30,6 +32,7 @@ bool Matches(const std::wstring& expected, const std::vector<std::wstring>& mess
                             : expected == L"no-poems"  ? L"没有找到"
                             : expected == L"cut"       ? L"截断"
                             : expected == L"too-large" ? L"文件太大"
+                            : expected == L"replaced"  ? L"无法识别"
                                                        : L"没有读入";
     return messages.size() == 1 && messages[0].find(marker) != std::wstring::npos;
 }
@@ -59,6 +62,17 @@ void StepOnce(HWND reader, const std::wstring& report, std::wstring& lines) {
     WriteUtf8(report + L".page2", PageText(GetDlgItem(reader, ReaderPage)));
 }
 
+// Waits, at most ten minutes, for the file that says the program may be closed, or for the
+// program to end by itself (which the exit-code check then reports).
+void HoldUntilAsked(const std::wstring& signal, HANDLE program) {
+    for (int waited = 0; waited < 600000; waited += 100) {
+        if (GetFileAttributesW(signal.c_str()) != INVALID_FILE_ATTRIBUTES ||
+            WaitForSingleObject(program, 100) == WAIT_OBJECT_0) {
+            return;
+        }
+    }
+}
+
 std::wstring OneLine(std::wstring text) {
     for (size_t at = text.find(L"\r\n"); at != std::wstring::npos; at = text.find(L"\r\n", at)) {
         text.replace(at, 2, L"|");
@@ -70,14 +84,16 @@ std::wstring OneLine(std::wstring text) {
 
 int wmain(int argc, wchar_t** argv) {
     if (argc != 4 && argc != 5) {
-        Print(L"usage: BadInputDriver FOLDER none|unreadable|no-poems|left-out|cut|too-large|any "
-              L"REPORT [next]");
+        Print(L"usage: BadInputDriver FOLDER "
+              L"none|unreadable|no-poems|left-out|cut|too-large|replaced|any "
+              L"REPORT [next|hold]");
         return 2;
     }
     const std::wstring folder = argv[1];
     const std::wstring expected = argv[2];
     const std::wstring report = argv[3];
     const bool step = argc == 5 && std::wstring(argv[4]) == L"next";
+    const bool hold = argc == 5 && std::wstring(argv[4]) == L"hold";
     std::wstring command = L"\"" + folder + L"\\TangReader.exe\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -96,10 +112,13 @@ int wmain(int argc, wchar_t** argv) {
     std::vector<std::wstring> messages;
     HWND reader = nullptr;
     DWORD quietSince = 0;
-    for (DWORD waited = 0; waited < 120000; waited += 50) {
-        if (WaitForSingleObject(program.hProcess, 50) == WAIT_OBJECT_0) {
+    for (DWORD waited = 0; waited < 120000;) {
+        // Finely until the window is up, so that the time to it is exact to about 10 ms.
+        const DWORD interval = reader == nullptr ? 10 : 50;
+        if (WaitForSingleObject(program.hProcess, interval) == WAIT_OBJECT_0) {
             break; // it ended by itself: a crash, since nobody closed it
         }
+        waited += interval;
         const Found found = Look(program.dwProcessId);
         if (reader == nullptr && found.Reader != nullptr) {
             lines += L"window-ms " + std::to_wstring(GetTickCount() - startedAt) + L"\n";
@@ -138,9 +157,14 @@ int wmain(int argc, wchar_t** argv) {
         if (GetProcessMemoryInfo(program.hProcess, &memory, sizeof memory)) {
             lines += L"peak-kb " + std::to_wstring(memory.PeakWorkingSetSize / 1024) + L"\n";
         }
-        PostMessageW(reader, WM_CLOSE, 0, 0);
     }
     WriteUtf8(report, lines);
+    if (reader != nullptr) {
+        if (hold) {
+            HoldUntilAsked(report + L".close", program.hProcess);
+        }
+        PostMessageW(reader, WM_CLOSE, 0, 0);
+    }
     if (!Matches(expected, messages)) {
         Print(L"FAIL: expected message '" + expected + L"', saw " +
               std::to_wstring(messages.size()));

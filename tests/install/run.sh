@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # The packages as a Windows user gets them, in a fresh Wine prefix of their own: a silent
-# install (files, Start-menu shortcut, uninstall key, poem 1 on the page), an upgrade over a
+# install (files, Start-menu shortcut, uninstall key, poem 1 on the page), a silent upgrade and
+# uninstall refused while the installed program runs (nothing changed) and done once it is
+# closed, an upgrade over a
 # ts.txt the user changed (kept), a silent uninstall (everything else gone), a clean
 # install-and-uninstall (nothing left), and the zip unpacked into a folder named with Chinese
 # characters and a space (poem 1 on the page).
@@ -79,7 +81,7 @@ has_key_values() {
     values=$(uninstall_key) || return 1
     folder=$(winepath -w "$install_dir")
     folder=${folder//\\/\\\\} # as .reg files write it
-    expected=$(printf '%s\n' 'DisplayName="鹭溪吟窗"' 'DisplayVersion="3.02"' \
+    expected=$(printf '%s\n' 'DisplayName="鹭溪吟窗"' "DisplayVersion=\"$(head -n 1 VERSION)\"" \
         "DisplayIcon=\"$folder\\\\TangReader.exe,0\"" "InstallLocation=\"$folder\"")
     if [[ $(grep -cFx -f <(echo "$expected") <<<"$values") != 4 ]] ||
         ! grep -qx 'Publisher=".\+"' <<<"$values" ||
@@ -105,7 +107,45 @@ check "Start-menu shortcut" test -f "$shortcut"
 check "uninstall key with its values" has_key_values
 check "installed program shows poem 1" shows_page "$install_dir" "$first_title" "$first_author"
 
-# 2. The user changes ts.txt (here: a UTF-8 anthology of one poem); an upgrade keeps it and
+# 2. While the installed program runs, a silent upgrade and a silent uninstall fail and change
+#    nothing; the uninstaller runs in place (_?=) so that its own exit code is seen. Once the
+#    program is closed, both succeed.
+folder_state() { # every file of the installation with its size, time and checksum
+    (cd "$install_dir" && find . -mindepth 1 -printf '%y %p %s %T@\n' | sort &&
+        find . -type f -exec sha256sum {} + | sort -k2)
+}
+fails_with_code() { # CODE COMMAND...: the command exits with that code (not 0)
+    local expected=$1 rc=0
+    shift
+    "$@" || rc=$?
+    ((rc == expected)) || { echo "        exit code $rc, expected $expected"; return 1; }
+}
+unchanged() { [[ $(folder_state) == "$before_files" && $(uninstall_key) == "$before_key" ]]; }
+running=$work/running
+wine "$driver" "$(winepath -w "$install_dir")" none "$(winepath -w "$running")" hold \
+    >"$running.log" 2>&1 &
+holder=$!
+for ((waited = 0; waited < 600; waited++)); do
+    [[ -f $running ]] || ! kill -0 "$holder" 2>/dev/null && break
+    sleep 0.2
+done
+check "installed program started and held open" test -f "$running"
+before_files=$(folder_state)
+before_key=$(uninstall_key)
+check "silent upgrade refused while the program runs" fails_with_code 2 wine "$setup" /S
+check "the refused upgrade changed nothing" unchanged
+check "silent uninstall refused while the program runs" fails_with_code 2 \
+    wine "$install_dir/uninstall.exe" /S "_?=$(winepath -w "$install_dir")"
+check "the refused uninstall changed nothing" unchanged
+touch "$running.close"
+check "the program closed normally afterwards" wait "$holder"
+check "silent upgrade once the program is closed" wine "$setup" /S
+check "the upgrade kept every file" test "$(listing "$install_dir")" == "$installed_files"
+check "silent uninstall once the program is closed" uninstall
+check "the uninstall removed everything" test ! -e "$install_dir" -a ! -e "$shortcut"
+check "install again" wine "$setup" /S
+
+# 3. The user changes ts.txt (here: a UTF-8 anthology of one poem); an upgrade keeps it and
 #    replaces the program.
 printf '\xef\xbb\xbf<改过的诗>\r\n(读者)\r\n一句\r\n//注//\r\n' >"$work/changed-ts.txt"
 cp -- "$work/changed-ts.txt" "$install_dir/ts.txt"
@@ -115,7 +155,7 @@ check "upgrade keeps the changed ts.txt" cmp -s "$work/changed-ts.txt" "$install
 check "upgrade replaces the program" cmp -s <(unzip -p "$zip" '*/TangReader.exe') "$install_dir/TangReader.exe"
 check "upgraded program shows the changed anthology" shows_page "$install_dir" 改过的诗 读者
 
-# 3. Uninstalling leaves the changed ts.txt and nothing else.
+# 4. Uninstalling leaves the changed ts.txt and nothing else.
 check "silent uninstall" uninstall
 check "only the changed ts.txt is left" test "$(listing "$install_dir")" == './ts.txt '
 check "the changed ts.txt is intact" cmp -s "$work/changed-ts.txt" "$install_dir/ts.txt"
@@ -123,13 +163,13 @@ check "no shortcut" test ! -e "$shortcut"
 check "no uninstall key" no_key
 rm -rf -- "$install_dir"
 
-# 4. Install and uninstall with the bundled ts.txt: not even the folder is left.
+# 5. Install and uninstall with the bundled ts.txt: not even the folder is left.
 check "second silent install" wine "$setup" /S
 check "second silent uninstall" uninstall
 check "nothing left" test ! -e "$install_dir" -a ! -e "$shortcut"
 check "no uninstall key after the second uninstall" no_key
 
-# 5. The zip, unpacked into a folder whose name holds Chinese characters and a space.
+# 6. The zip, unpacked into a folder whose name holds Chinese characters and a space.
 unpacked=$WINEPREFIX/drive_c/唐诗\ 读本
 mkdir -p -- "$unpacked"
 python3 -c 'import sys, zipfile; zipfile.ZipFile(sys.argv[1]).extractall(sys.argv[2])' "$zip" "$unpacked"

@@ -24,7 +24,6 @@ const Case AnthologyCases[] = {
     {"\x80", u"\u20AC", "code page 936 has a one-byte euro sign"},
     {"\x81\x80", u"\u4E90", "the lowest trail byte"},
     {"\xFE\x40", u"\uFA0C", "the highest lead byte"},
-    {"\xFE\xFE\x80", u"\uFFFD\u20AC", "FE FE is a user-defined pair"},
     {"a\xFE", u"a\uFFFD", "a lead byte at the end; the a keeps FE FF from being a mark"},
     {"\xff\xff", u"\uFFFD\uFFFD", "each invalid byte is one replacement"},
     {"\xc0"
@@ -35,14 +34,15 @@ const Case AnthologyCases[] = {
     {"a\0b"s, u"a\uFFFDb", "NUL is no character"},
     {"\0\xc0\xee\0"s, u"\uFFFD李\uFFFD", "NUL at both ends"},
     {"\xc0\0"s, u"\uFFFD\uFFFD", "NUL is no trail byte"},
-    // Well-shaped pairs that name no standard character become one replacement; the user-defined
-    // areas are private use on Windows.
-    {"\xA2\xAB\xc0\xee", u"\uFFFD李", "A2 AB is undefined in GBK"},
-    {"\xA1\x40\xc0\xee", u"\uFFFD李", "user-defined A1 40"},
-    {"\xA7\xA0\xc0\xee", u"\uFFFD李", "user-defined A7 A0"},
-    {"\xAA\xA1\xc0\xee", u"\uFFFD李", "user-defined AA A1"},
-    {"\xF8\xA1\xc0\xee", u"\uFFFD李", "user-defined F8 A1"},
-    {"\xFE\x50\xc0\xee", u"\uFFFD李", "user-defined FE 50"},
+    // Pairs the code page gives private-use characters: the user-defined areas in row order,
+    // then the pairs of the symbol rows that hold no standard character, and FE 50..FE A0.
+    {"\xAA\xA1\xAF\xFE\xc0\xee", u"\uE000\uE233李", "first user-defined area"},
+    {"\xF8\xA1\xFE\xFE", u"\uE234\uE4C5", "second user-defined area"},
+    {"\xA1\x40\xA1\x80\xA7\xA0", u"\uE4C6\uE505\uE765", "third area, around the gap at 7F"},
+    {"\xA2\xAB\xA9\x89\xA9\xFE", u"\uE766\uE7E7\uE80F", "unassigned pairs of the symbol rows"},
+    {"\xD7\xFA\xFE\x50\xFE\xA0", u"\uE810\uE815\uE864", "after the last ideograph; FE 50.."},
+    {"\xA9\x96\xA9\x88", u"\u3007\uFE6B", "standard characters beside them stay"},
+    {"\xFE\xFE\xFF\xA1", u"\uE4C5\uFFFD\uFFFD", "a private-use pair, then no pair"},
     {"\xEF\xBB\xBF\xE6\x9D\x8E\xE7\x99\xBD", u"李白", "the UTF-8 mark"},
     {"\xEF\xBB\xBF\xF0\x9F\x8C\x99", u"\U0001F319", "UTF-8 beyond the basic plane"},
     {"\xEF\xBB\xBF"

@@ -23,7 +23,7 @@ std::string Utf16Bytes(std::u16string_view text, bool bigEndian) {
 
 } // namespace
 
-TEST(Encoding, ByteOrderMarksAndValidUtf8DecideAndEverythingElseIsGbk) {
+TEST(Encoding, AMarkDecidesAndOtherwiseTheReadingWithFewerFlawsWinsUtf8OnATie) {
     using enum AnthologyEncoding;
     const struct {
         std::string Bytes;
@@ -32,24 +32,48 @@ TEST(Encoding, ByteOrderMarksAndValidUtf8DecideAndEverythingElseIsGbk) {
     } cases[] = {
         {std::string("\xFF\xFE<\0", 4), Utf16Le, "UTF-16 LE mark"},
         {std::string("\xFE\xFF\0<", 4), Utf16Be, "UTF-16 BE mark"},
+        {"\xEF\xBB\xBF\xD7\xA2", Utf8WithMark, "the UTF-8 mark, whatever follows"},
         {"<\xE9\x9D\x99>\r\n(\xF0\x9F\x8C\x99)", Utf8, "valid UTF-8 without a mark"},
+        {"(\xE6\x9D\x8E\xE7\x99\xBD)", Utf8, "李白 reads as three ideographs in GBK too"},
         {"<plain ASCII, long enough for whole blocks>", Gbk, "nothing speaks for UTF-8"},
-        {"\xE9\x9D\x99 and a cut sequence \xF0\x9F\x8C", Gbk, "UTF-8 up to the last byte only"},
+        {"<T>\r\n(A)\r\n\xD7\xA2\r\n//N//", Gbk, "注 in GBK is a Hebrew letter in UTF-8"},
+        {"\xC0\xEE\xB0\xD7", Gbk, "李白 in GBK is no UTF-8"},
+        {"\xE9\x9D\x99 and a cut sequence \xF0\x9F\x8C", Utf8, "one flaw against two"},
         {"\xE9\x9D\x99\xC0\xAF", Gbk, "an overlong form is not UTF-8"},
         {"\xED\xA0\x80", Gbk, "neither is an encoded surrogate"},
         {"\xF4\x90\x80\x80", Gbk, "nor a value beyond U+10FFFF"},
+        {std::string("a\0\xE9\x9D\x99\0", 6), Utf8, "NUL is a flaw of both readings"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(DetectAnthologyEncoding(c.Bytes), c.Encoding) << c.Why;
+        EXPECT_EQ(DecodeAnthology(c.Bytes).Encoding, c.Encoding) << c.Why;
     }
 }
 
-TEST(Encoding, Utf8WithoutMarkIsDecodedAsUtf8) {
+TEST(Encoding, CharactersOfOtherScriptsAndSymbolsAreFlawsButChineseTextIsNot) {
+    for (const char32_t c :
+         {U'a', U'\u00B7', U'\u201C', U'\u3002', U'\u4E00', U'\u9FA5', U'\uFF0C', U'\U00020000'}) {
+        EXPECT_FALSE(IsForeignToChineseText(c)) << static_cast<unsigned>(c);
+    }
+    for (const char32_t c : {U'\u00E9', U'\u05E2', U'\u2192', U'\uAC00', U'\uE000', U'\uFFFD'}) {
+        EXPECT_TRUE(IsForeignToChineseText(c)) << static_cast<unsigned>(c);
+    }
+    EXPECT_EQ(CountFlaws(u"静\uFFFD\u05E2\U0001F319"), 2u) << "a surrogate pair is no flaw";
+    EXPECT_EQ(ReadAsUtf8("\xFF\xFF\xFF", 0).Flaws, 1u) << "counting stops past the limit";
+    EXPECT_EQ(ReadAsUtf8("\xFF\xD7\xA2\xE9\x9D\x99", 9).Flaws, 2u);
+}
+
+TEST(Encoding, TheChosenReadingIsDecodedAndItsUnreadableCharactersCounted) {
     EXPECT_EQ(DecodeAnthologyBytes("<\xE9\x9D\x99\xE5\xA4\x9C\xE6\x80\x9D>\r\n"
                                    "(\xE6\x9D\x8E\xE7\x99\xBD)"),
               u"<静夜思>\r\n(李白)");
-    EXPECT_EQ(DecodeAnthologyBytes("\xE9\x9D\x99\xFF"), u"\u95C8\uFFFD\uFFFD")
-        << "without the mark, a broken sequence makes it GBK";
+    const DecodedAnthology stray = DecodeAnthology("\xE9\x9D\x99\xFF");
+    EXPECT_EQ(stray.Text, u"静\uFFFD") << "one stray byte does not make UTF-8 text GBK";
+    EXPECT_EQ(stray.Unreadable, 1u);
+    const DecodedAnthology gbk = DecodeAnthology(std::string("\xD7\xA2\xFF\0", 4));
+    EXPECT_EQ(gbk.Text, u"注\uFFFD\uFFFD");
+    EXPECT_EQ(gbk.Unreadable, 2u) << "NUL shows as U+FFFD too";
+    EXPECT_EQ(DecodeAnthology(std::string("\xFF\xFE\x00\xD8", 4)).Unreadable, 1u)
+        << "an unpaired surrogate";
 }
 
 TEST(Encoding, Utf16WithEitherByteOrderMarkIsDecoded) {

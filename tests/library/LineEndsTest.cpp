@@ -34,22 +34,6 @@ TEST(LineEnds, CrLfLfAndLoneCrEachEndOneLine) {
     EXPECT_EQ(SplitLines(u""), Texts{});
 }
 
-// Ends at every position of lines longer and shorter than the eight units tested at once where
-// SSE2 is available, so that both the vector path and the unit-by-unit tail are exercised.
-TEST(LineEnds, EveryEndIsFoundWhereverItFallsInABlock) {
-    const std::u16string_view ends[] = {u"\r\n", u"\n", u"\r"};
-    for (size_t length = 0; length < 40; ++length) {
-        for (const std::u16string_view end : ends) {
-            const std::u16string line(length, u'静');
-            const std::u16string text = line + std::u16string(end) + u"x" + std::u16string(end);
-            const auto lines = SplitLines(text);
-            ASSERT_EQ(lines.size(), 2u) << length;
-            EXPECT_EQ(lines[0], line);
-            EXPECT_EQ(lines[1], u"x");
-        }
-    }
-}
-
 // The worked example, whose last line lacks its end as the last line of a file may.
 TEST(LineEnds, WorkedExampleLoadsAlikeWithEachKindOfLineEnd) {
     for (const std::u16string_view end : {u"\r\n", u"\n", u"\r"}) {

@@ -1,5 +1,6 @@
 // What the loader does with lines and poems too long for a page, with characters cut in half by
-// a missing bracket.
+// a missing bracket, and what the load message says of them.
+#include "MessageParagraphs.h"
 #include "Module1.h"
 #include "ParsedTangs.h"
 
@@ -14,65 +15,120 @@ namespace {
 
 // Long enough that the closing bracket lies beyond any 16-bit position.
 const std::u16string Long(40000, u'静');
-const std::u16string Kept = Long.substr(0, MaxLineLength) + u"…";
+const std::u16string KeptInList = Long.substr(0, MaxLineLength) + u"…";
+const std::u16string KeptOnPage = Long.substr(0, MaxTextLineLength) + u"…";
+
+std::u16string VerseLines(int count) {
+    std::u16string lines;
+    for (int i = 0; i < count; ++i) {
+        lines += u"床前明月光\r\n"; // 7 units with its CR LF
+    }
+    return lines;
+}
 
 } // namespace
 
-// A bracket is dropped before the cut, not the ellipsis; a line at the limit stays whole.
-TEST(LineLimit, LongLinesAreCutWithAnEllipsisWhateverFieldTheyGoTo) {
-    const std::u16string exact(MaxLineLength, u'夜');
+// Headings, titles and authors go into lists and are cut early; verse and notes lines much
+// later. A bracket is dropped before the cut, not the ellipsis; a line at its limit stays whole.
+TEST(LineLimit, ListLinesAreCutShortAndPageLinesLong) {
+    const std::u16string exact(MaxTextLineLength, u'夜');
     const Parsed p = Parse(u"[" + Long + u"]rest\r\n<" + Long + u">\r\n(" + Long + u")\r\n" + Long +
-                           u"\r\n" + exact + u"\r\n//" + Long + u"//\r\n<T>\r\n(A)\r\nV\r\n//" +
-                           Long + u"\r\n" + Long + u"//\r\n");
-    ExpectTangs(p.Tangs, {{Kept, Kept, Kept, Kept + u"\r\n" + exact + u"\r\n", Kept + u"\r\n"},
-                          {Kept, u"T", u"A", u"V\r\n", Kept + u"\r\n" + Kept}});
-    EXPECT_EQ(p.Sink.Rhymes, Texts{Kept});
-    EXPECT_EQ(p.Sink.Authors, (Texts{Kept, u"A"}));
-    EXPECT_EQ(p.Long.Cut, 7);
-    EXPECT_EQ(p.Long.LeftOut, 0);
+                           u"\r\n//" + Long + u"//\r\n<T>\r\n(A)\r\n" + exact + u"\r\n//" + Long +
+                           u"\r\n" + Long + u"//\r\n");
+    ExpectTangs(p.Tangs,
+                {{KeptInList, KeptInList, KeptInList, KeptOnPage + u"\r\n", KeptOnPage + u"\r\n"},
+                 {KeptInList, u"T", u"A", exact + u"\r\n", KeptOnPage + u"\r\n…\r\n"}});
+    EXPECT_EQ(p.Sink.Rhymes, Texts{KeptInList});
+    EXPECT_EQ(p.Sink.Authors, (Texts{KeptInList, u"A"}));
+    EXPECT_EQ(p.Long.Cut, 3);
+    EXPECT_EQ(p.Long.TextCut, 3) << "the closing line, left out, counts once, as left out";
+    EXPECT_EQ(p.Long.LeftOut, 1);
+    EXPECT_EQ(p.Long.LeftOutCarried, 0);
+    EXPECT_LT(p.Tangs[0].Title.capacity(), KeptInList.size() * 3 / 2) << "no room left unused";
+    EXPECT_LT(p.Tangs[0].Author.capacity(), KeptInList.size() * 3 / 2);
 }
 
 TEST(LineLimit, VersesAndNotesOfOnePoemStopAtTheFieldLimit) {
-    std::u16string verses;
-    for (int i = 0; i < 30000; ++i) {
-        verses += u"床前明月光\r\n"; // 7 units with its CR LF
-    }
+    const std::u16string verses = VerseLines(30000);
     const size_t fitting = MaxFieldLength / 7; // lines that fit with the ellipsis
     const Parsed p =
         Parse(u"<T>\r\n" + verses + u"//床前明月光\r\n" + verses + u"end//\r\n<U>\r\n");
     const std::u16string kept = verses.substr(0, 7 * fitting) + u"…\r\n";
     ExpectTangs(p.Tangs, {{u"", u"T", u"", kept, kept}, {u"", u"U", u"", u"", u""}});
     EXPECT_EQ(p.Long.LeftOut, static_cast<int>(2 * (30001 - fitting)));
-    EXPECT_EQ(p.Long.Cut, 0);
+    EXPECT_EQ(p.Long.LeftOutCarried, 0) << "one poem's own verses";
+    EXPECT_EQ(p.Long.Cut + p.Long.TextCut, 0);
+}
+
+// Verses of poems without a notes line go on into the next poem's; what such a pile-up leaves
+// out is told apart from what one poem's own verses or notes leave out.
+TEST(LineLimit, VersesPiledUpFromPoemsWithoutNotesAreCountedApart) {
+    std::u16string text;
+    for (int poem = 0; poem < 10; ++poem) {
+        text += u"<P>\r\n(A)\r\n" + VerseLines(500);
+    }
+    const Parsed p = Parse(text + u"<Q>\r\n(B)\r\n//N//\r\n");
+    ASSERT_EQ(p.Tangs.size(), 11u);
+    const size_t fitting = MaxFieldLength / 7;
+    EXPECT_EQ(p.Tangs[9].Content, u"");
+    EXPECT_EQ(p.Tangs[10].Content, VerseLines(static_cast<int>(fitting)) + u"…\r\n");
+    EXPECT_EQ(p.Long.LeftOutCarried, static_cast<int>(5000 - fitting));
+    EXPECT_EQ(p.Long.LeftOut, 0);
+}
+
+// Lines still pending when the file ends are dropped with everything else pending there: a long
+// run of replacement characters after the last poem (a file padded with NUL bytes), or the long
+// verses of a last poem without notes, were cut from no poem.
+TEST(LineLimit, LinesPendingAtTheEndOfTheFileAreNotCounted) {
+    const std::u16string padding(100000, u'\uFFFD');
+    for (const std::u16string& tail :
+         {padding, u"closes nothing\r\n" + padding, u"<U>\r\n" + padding + u"\r\n" + Long,
+          u"<U>\r\n" + VerseLines(5000)}) {
+        const Parsed p = Parse(u"<T>\r\n(A)\r\nV\r\n//N//\r\n" + tail);
+        EXPECT_EQ(p.Tangs[0].Notes, u"N\r\n");
+        EXPECT_EQ(p.Long.Cut + p.Long.TextCut + p.Long.LeftOut + p.Long.LeftOutCarried, 0)
+            << p.Tangs.size() << " poems";
+    }
+    EXPECT_EQ(Parse(u"<T>\r\n" + padding + u"\r\n//N//\r\n").Long.TextCut, 1)
+        << "the same run within a poem's verses";
 }
 
 // Neither the cut nor a missing closing bracket leaves half of a character outside the basic
 // plane; the two units dropped from the start of a notes line take a whole one.
 TEST(LineLimit, WholeCharactersAreKeptAtTheSurrogateEdge) {
-    const std::u16string x(MaxLineLength - 1, u'x');
-    const Parsed p = Parse(u"<静\U0001F319\r\n(李\U0001F319\r\n<\U0001F319\r\n<\U0001F319>\r\n"
-                           u"V\r\n/\U0001F319x\r\n//\r\n<U>\r\n" +
-                           x + u"\U0001F319tail\r\n/\U0001F319//\r\n");
+    const std::u16string inList(MaxLineLength - 1, u'x');
+    const std::u16string onPage(MaxTextLineLength - 1, u'x');
+    const Parsed p =
+        Parse(u"<静\U0001F319\r\n(李\U0001F319\r\n<\U0001F319\r\n<\U0001F319>\r\n"
+              u"V\r\n/\U0001F319x\r\n//\r\n<U>\r\n(" +
+              inList + u"\U0001F319tail)\r\n" + onPage + u"\U0001F319tail\r\n/\U0001F319//\r\n");
     ExpectTangs(p.Tangs, {{u"", u"静", u"李", u"", u""},
                           {},
                           {u"", u"\U0001F319", u"", u"V\r\n", u"x\r\n"},
-                          {u"", u"U", u"", x + u"…\r\n", u"\r\n"}});
+                          {u"", u"U", inList + u"…", onPage + u"…\r\n", u"\r\n"}});
 }
 
-TEST(LineLimit, LoadMessageSaysOnceHowManyLinesWereCutOrLeftOut) {
+TEST(LineLimit, LoadMessageSaysWhatWasCutOrLeftOutAndWhy) {
     LoadResult result;
     result.FileRead = true;
     result.Long.Cut = 3;
-    EXPECT_EQ(LoadMessage(result, 10),
-              u"唐诗文件中有 3 行超过 4000 字，只读入了每行的前 4000 字，截断处以“…”标出。");
-    result.Long.LeftOut = 27;
+    EXPECT_EQ(LoadMessage(result, 10), u"唐诗文件中有 3 行格律、标题或作者超过 4000 字，只读入了"
+                                       u"每行的前 4000 字，截断处以“…”标出。");
+    result.Long = {0, 2, 27, 0};
     result.PoemsLeftOut = 5;
     EXPECT_EQ(
         LoadMessage(result, MaxTangs),
         u"唐诗文件中的唐诗超过 32767 首，其后的 5 首没有读入。\r\n\r\n"
-        u"唐诗文件中有 3 行超过 4000 字，只读入了每行的前 4000 字，截断处以“…”标出。\r\n\r\n"
-        u"唐诗文件中有 27 行没有读入：一首唐诗的诗句或注释最多读入 20000 字，其余以“…”标出。");
-    result.Long = {};
+        u"唐诗文件中有 2 行诗句或注释超过 " +
+            ToDecimal(MaxTextLineLength) + u" 字，只读入了每行的前 " +
+            ToDecimal(MaxTextLineLength) +
+            u" 字，截断处以“…”标出。\r\n\r\n"
+            u"唐诗文件中有 27 行没有读入：一首唐诗的诗句或注释最多读入 20000 字，其余以“…”标出。");
+    result.Long = {0, 0, 0, 8};
     result.PoemsLeftOut = 0;
+    EXPECT_EQ(LoadMessage(result, 10),
+              u"唐诗文件中有 8 行诗句没有读入：有的唐诗没有注释行，其诗句并入了其后第一首有注释行"
+              u"的唐诗，合起来超过 20000 字，其余以“…”标出。");
+    result.Long = {};
     EXPECT_EQ(LoadMessage(result, 10), u"");
 }

@@ -1,3 +1,4 @@
+#include "AnthologyText.h"
 #include "FileBytes.h"
 #include "Module1.h"
 #include "ProgramTexts.h"
@@ -83,7 +84,11 @@ TEST_F(LoaderFile, UnreadableFileFolderOrTooLargeFileLeavesTheTableEmptyAndSaysW
                                               u"\r\n\r\n" + result.Failure +
                                               u"\r\n\r\n程序将以空的诗集启动。");
     }
-    EXPECT_EQ(Load(tooLarge).Failure, texts::FileTooLargeReason) << "not out of memory";
+    const std::u16string tooLargeMessage = LoadMessage(Load(tooLarge), 0);
+    EXPECT_NE(tooLargeMessage.find(texts::FileTooLargeReason), std::u16string::npos)
+        << "not out of memory";
+    EXPECT_EQ(tooLargeMessage.find(u"无法读"), tooLargeMessage.rfind(u"无法读"))
+        << "what is wrong is said once";
     EXPECT_FALSE(fs::exists(missing)) << "the loader never creates the file";
 }
 
@@ -95,7 +100,99 @@ TEST_F(LoaderFile, FileWithoutPoemsSaysSoAndFileIsLeftAsItWas) {
     EXPECT_TRUE(result.FileRead);
     EXPECT_TRUE(tangs_.empty());
     EXPECT_EQ(sink_.Rhymes, (std::vector<std::u16string>{u"五言绝句"}));
-    EXPECT_NE(LoadMessage(result, 0).find(u"没有找到"), std::u16string::npos);
+    EXPECT_EQ(LoadMessage(result, 0), u"唐诗文件中没有找到任何唐诗：\r\n" + path.u16string() +
+                                          u"\r\n\r\n程序将以空的诗集启动。");
     EXPECT_EQ(ReadFileBytes(path).Bytes, bytes);
     EXPECT_EQ(fs::last_write_time(path), modified);
+}
+
+// A file padded with NUL bytes after its last poem: the padding is no poem's line, so the load
+// has nothing to say; the same bytes inside a poem's verses are a line cut there, and what is
+// kept of it counts as characters that could not be read.
+TEST_F(LoaderFile, NulPaddingAfterTheLastPoemIsNotReportedAsALongLine) {
+    const std::string poem = "<T>\r\n(A)\r\nV\r\n//N//\r\n";
+    const std::string padding(1 << 20, '\0');
+    const LoadResult padded = Load(Write(poem + padding));
+    ASSERT_TRUE(padded.FileRead);
+    ASSERT_EQ(tangs_.size(), 1u);
+    EXPECT_EQ(tangs_[0].Notes, u"N\r\n");
+    EXPECT_EQ(LoadMessage(padded, tangs_.size()), u"");
+
+    tangs_.clear();
+    const LoadResult inVerses = Load(Write("<T>\r\n(A)\r\n" + padding + "\r\n//N//\r\n"));
+    ASSERT_EQ(tangs_.size(), 1u);
+    EXPECT_EQ(tangs_[0].Content, std::u16string(MaxTextLineLength, u'\uFFFD') + u"…\r\n");
+    EXPECT_EQ(inVerses.Long.TextCut, 1);
+    EXPECT_EQ(inVerses.Unreadable, static_cast<size_t>(MaxTextLineLength)) << "what the page shows";
+    EXPECT_NE(LoadMessage(inVerses, tangs_.size()).find(u"1 行诗句或注释超过"),
+              std::u16string::npos);
+}
+
+namespace {
+
+std::string Utf8Bytes(std::u16string_view text) {
+    std::string bytes;
+    for (size_t i = 0; i < text.size(); ++i) {
+        char32_t c = text[i];
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size()) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+        }
+        if (c < 0x80) {
+            bytes += static_cast<char>(c);
+        } else if (c < 0x800) {
+            bytes += static_cast<char>(0xC0 | (c >> 6));
+            bytes += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            bytes += static_cast<char>(0xE0 | (c >> 12));
+            bytes += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            bytes += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            bytes += static_cast<char>(0xF0 | (c >> 18));
+            bytes += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            bytes += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            bytes += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return bytes;
+}
+
+} // namespace
+
+TEST_F(LoaderFile, BundledAnthologyAsUtf8WithAStrayByteIsReadAsUtf8AndTheByteCounted) {
+    const DecodedAnthology bundled = DecodeAnthology(ReadFileBytes(TANG_BUNDLED_ANTHOLOGY).Bytes);
+    ASSERT_EQ(bundled.Encoding, AnthologyEncoding::Gbk);
+    const std::u16string& text = bundled.Text;
+    const size_t middle = text.find(u"\r\n", text.size() / 2);
+    ASSERT_NE(middle, std::u16string::npos);
+    const LoadResult result =
+        Load(Write(Utf8Bytes(text.substr(0, middle)) + "\xFF" + Utf8Bytes(text.substr(middle))));
+    ASSERT_EQ(tangs_.size(), 320u);
+    EXPECT_EQ(tangs_[0].Title, u"行宫");
+    EXPECT_EQ(tangs_[0].Author, u"元稹");
+    EXPECT_EQ(result.Unreadable, 1u);
+    EXPECT_EQ(LoadMessage(result, tangs_.size()),
+              u"唐诗文件中有 1 个字符无法识别，显示为“\uFFFD”。");
+}
+
+TEST_F(LoaderFile, GbkFileWhoseOnlyChineseCharacterIsAlsoValidUtf8IsReadAsGbk) {
+    const LoadResult result = Load(Write("<T>\r\n(A)\r\nV \xD7\xA2\r\n//N//\r\n"));
+    ASSERT_EQ(tangs_.size(), 1u);
+    EXPECT_EQ(tangs_[0].Content, u"V 注\r\n");
+    EXPECT_EQ(result.Unreadable, 0u);
+    EXPECT_EQ(LoadMessage(result, tangs_.size()), u"");
+}
+
+TEST(LoadMessage, UnreadableCharactersAreCountedBeforeTheLinesAndAnEmptyAnthologyIsSaidLast) {
+    LoadResult result;
+    result.FileRead = true;
+    result.Path = u"C:\\x\\ts.txt";
+    result.Unreadable = 12;
+    result.Long.Cut = 1;
+    EXPECT_EQ(LoadMessage(result, 5), u"唐诗文件中有 12 个字符无法识别，显示为“\uFFFD”。\r\n\r\n"
+                                      u"唐诗文件中有 1 行格律、标题或作者超过 4000 "
+                                      u"字，只读入了每行的前 4000 字，截断处以“…”标出。");
+    result.Long = {};
+    EXPECT_EQ(LoadMessage(result, 0), u"唐诗文件中没有找到任何唐诗：\r\nC:\\x\\ts.txt\r\n\r\n"
+                                      u"唐诗文件中有 12 个字符无法识别，显示为“\uFFFD”。\r\n\r\n"
+                                      u"程序将以空的诗集启动。");
 }

@@ -74,7 +74,7 @@ TEST_F(FullList, PoemListStopsWhenFullAndSaysHowManyPoemsAreNotListed) {
     EXPECT_EQ(list.ListCount(), Capacity);
     ASSERT_EQ(catcher.Boxes().size(), 1u);
     EXPECT_EQ(catcher.Boxes()[0].Text,
-              u"诗目列表已满：共 12 首唐诗，只列出了前 5 首，其后的 7 首没有列出。"
+              u"唐诗列表已满：共 12 首唐诗，只列出了前 5 首，其后的 7 首没有列出。"
               u"可用翻页按钮或查询窗口找到它们。");
     EXPECT_EQ(catcher.Boxes()[0].Caption, u"鹭溪吟窗");
 
@@ -127,8 +127,8 @@ TEST_F(FullList, PickListsTakeWhatTheyCanAndTheUserIsToldWhatIsMissing) {
     EXPECT_EQ(search.Authors().List(Capacity - 1), reported.Authors[Capacity - 2]);
     ASSERT_EQ(catcher.Boxes().size(), 1u);
     EXPECT_EQ(catcher.Boxes()[0].Text,
-              u"格律列表已满，有 " + ToDecimal(formsLeft) +
-                  u" 个格律没有列出，可在格律框中直接输入后查询。\r\n\r\n作者列表已满，有 " +
+              u"格律列表已满：有 " + ToDecimal(formsLeft) +
+                  u" 个格律没有列出，可在格律框中直接输入后查询。\r\n\r\n作者列表已满：有 " +
                   ToDecimal(authorsLeft) + u" 位作者没有列出，可在作者框中直接输入后查询。");
     EXPECT_EQ(shared.Tangs.size(), static_cast<size_t>(Poems)) << "the anthology loads whole";
 }

@@ -1,7 +1,9 @@
 #include "CodePage936.h"
 
+#include "GbkPrivateUse.h"
+
 #include <bit>
-#include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <iconv.h>
 #include <stdexcept>
@@ -37,10 +39,25 @@ bool CodePage936Decoder::AppendStrict(std::string_view bytes, std::u16string& ou
     size_t inLeft = bytes.size();
     char* outPtr = reinterpret_cast<char*>(out.data() + oldSize);
     size_t outLeft = bytes.size() * sizeof(char16_t);
-    const size_t converted = iconv(Descriptor(converter_), &in, &inLeft, &outPtr, &outLeft);
-    if (converted == static_cast<size_t>(-1) || inLeft != 0) {
-        out.resize(oldSize);
-        return false;
+    while (inLeft > 0) {
+        if (iconv(Descriptor(converter_), &in, &inLeft, &outPtr, &outLeft) !=
+            static_cast<size_t>(-1)) {
+            continue; // inLeft is 0 now
+        }
+        // iconv stops at the private-use pairs of the code page; they are characters here.
+        const char16_t privateUse =
+            inLeft >= 2
+                ? GbkPrivateUseCharacter(static_cast<uint8_t>(in[0]), static_cast<uint8_t>(in[1]))
+                : 0;
+        if (privateUse == 0) {
+            out.resize(oldSize);
+            return false;
+        }
+        std::memcpy(outPtr, &privateUse, sizeof privateUse);
+        outPtr += sizeof privateUse;
+        outLeft -= sizeof privateUse;
+        in += 2;
+        inLeft -= 2;
     }
     out.resize(oldSize + (bytes.size() * sizeof(char16_t) - outLeft) / sizeof(char16_t));
     return true;

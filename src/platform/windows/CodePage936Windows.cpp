@@ -1,18 +1,12 @@
 #include "CodePage936.h"
 
-#include <algorithm>
 #include <climits>
 #include <windows.h>
 
 namespace {
 constexpr UINT Gbk = 936; // never CP_ACP: the anthology is GBK whatever the display language
-
-// Windows gives the user-defined areas of GBK (and the pairs GBK leaves undefined among them)
-// private-use characters, which iconv refuses. Such a character means something only on the
-// machine whose own font defines it, so both builds show U+FFFD for it instead.
-bool IsPrivateUse(char16_t unit) {
-    return unit >= 0xE000 && unit <= 0xF8FF;
-}
+// Whatever the code page gives a well-formed character is kept, private-use characters too:
+// they are the user-defined ones, drawn by the user's own font.
 } // namespace
 
 CodePage936Decoder::CodePage936Decoder() = default;
@@ -36,8 +30,7 @@ bool CodePage936Decoder::AppendStrict(std::string_view bytes, std::u16string& ou
     const int written =
         MultiByteToWideChar(Gbk, MB_ERR_INVALID_CHARS, bytes.data(), byteCount,
                             reinterpret_cast<wchar_t*>(out.data() + oldSize), needed);
-    if (written != needed ||
-        std::any_of(out.begin() + static_cast<ptrdiff_t>(oldSize), out.end(), IsPrivateUse)) {
+    if (written != needed) {
         out.resize(oldSize);
         return false;
     }

@@ -1,0 +1,48 @@
+// The private-use characters of code page 936. This file runs natively (iconv and the
+// library's own numbering) and in the Windows test program, where the decoder is
+// MultiByteToWideChar: there it checks the numbering against Windows itself.
+#include "CodePage936.h"
+#include "GbkPrivateUse.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+TEST(CodePage936, EveryWellFormedPairIsOneCharacterAndThePrivateUseOnesAreNumberedAsWindowsDoes) {
+    CodePage936Decoder decoder;
+    std::set<char16_t> privateUse;
+    for (unsigned lead = 0x81; lead <= 0xFE; ++lead) {
+        for (unsigned trail = 0x40; trail <= 0xFE; ++trail) {
+            if (trail == 0x7F) {
+                continue;
+            }
+            const std::string pair{static_cast<char>(lead), static_cast<char>(trail)};
+            std::u16string text;
+            ASSERT_TRUE(decoder.AppendStrict(pair, text)) << std::hex << lead << ' ' << trail;
+            ASSERT_EQ(text.size(), 1u) << std::hex << lead << ' ' << trail;
+            const bool isPrivateUse = text[0] >= 0xE000 && text[0] <= 0xF8FF;
+            EXPECT_EQ(
+                GbkPrivateUseCharacter(static_cast<uint8_t>(lead), static_cast<uint8_t>(trail)),
+                isPrivateUse ? text[0] : 0)
+                << std::hex << lead << ' ' << trail;
+            if (isPrivateUse) {
+                EXPECT_TRUE(privateUse.insert(text[0]).second)
+                    << "given twice: " << static_cast<unsigned>(text[0]);
+            }
+        }
+    }
+    ASSERT_FALSE(privateUse.empty());
+    EXPECT_EQ(*privateUse.begin(), 0xE000);
+    EXPECT_EQ(*privateUse.rbegin(), 0xE864);
+    EXPECT_EQ(privateUse.size(), 0xE865u - 0xE000u) << "numbered without gaps";
+}
+
+TEST(CodePage936, PairsOutsideTheCodePageHaveNoPrivateUseCharacter) {
+    for (const unsigned trail : {0x3Fu, 0x7Fu, 0xFFu}) {
+        EXPECT_EQ(GbkPrivateUseCharacter(0xAA, static_cast<uint8_t>(trail)), 0) << trail;
+        EXPECT_EQ(GbkPrivateUseCharacter(0xFE, static_cast<uint8_t>(trail)), 0) << trail;
+    }
+    EXPECT_EQ(GbkPrivateUseCharacter(0xFF, 0xA1), 0);
+    EXPECT_EQ(GbkPrivateUseCharacter(0x80, 0xA1), 0);
+}
