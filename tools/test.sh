@@ -84,7 +84,7 @@ stage_print() {
         echo "not run: the Windows build failed" >&2
         return 1
     fi
-    bash tests/print/run.sh build/windows/TangReaderGuiTests.exe
+    bash tests/print/run.sh
 }
 
 # Optimised build of the benchmarks, run briefly; the figures are printed against their

@@ -3,22 +3,18 @@
 # PagePrinting.PrintsOnTheDefaultPrinter print a long poem on it under Wine, and checks the PDF
 # it wrote (tests/print/check_pdf.py). Needs root, as the test command has in CI.
 #
-#   tests/print/run.sh [GUI-TESTS.exe]     (default build/windows/TangReaderGuiTests.exe)
+#   tests/print/run.sh [GUI-TESTS.exe]     (default: the GUI tests of the build Wine runs here)
 set -euo pipefail
 
 root=$(cd -- "$(dirname -- "${BASH_SOURCE[0]}")/../.." && pwd)
 cd "$root"
-tests_exe=$(realpath "${1:-build/windows/TangReaderGuiTests.exe}")
+# shellcheck source=tools/wine-env.sh
+. tools/wine-env.sh
+tests_exe=$(realpath "${1:-$TANG_WINDOWS_BUILD/TangReaderGuiTests.exe}")
 
 # shellcheck source=tests/print/cups.sh
 . tests/print/cups.sh
 tang_cups_ready
-
-# The caller's Wine settings when it has sourced them already, as the test command has.
-if ! declare -F wine_prefix_ready >/dev/null; then
-    # shellcheck source=tools/wine-env.sh
-    . tools/wine-env.sh
-fi
 wine_prefix_ready
 
 folder=$(tang_cups_pdf_folder "$(id -un)")
