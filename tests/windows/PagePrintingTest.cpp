@@ -5,6 +5,7 @@
 #include "PagePrinting.h"
 #include "ReaderLayout.h"
 #include "ReaderShortcuts.h"
+#include "TangLoader.h"
 
 #include <cstdlib>
 
@@ -140,4 +141,56 @@ TEST_F(PagePrinting, PrintsOnTheDefaultPrinter) {
     PressChord('P', true);
     ASSERT_EQ(catcher.Boxes().size(), 1u) << "the print dialog, and no failure";
     ExpectShowing(0);
+}
+
+// A poem at every limit of the loader: title and author of a full line, verses and notes of
+// the most characters a field keeps. It zooms and prints whole like any other.
+class CappedPoem : public ReaderFixture {};
+
+TEST_F(CappedPoem, ZoomsAndPrintsWhole) {
+    const std::u8string line4000 = [] {
+        std::u8string text;
+        for (int i = 0; i < MaxLineLength; ++i) {
+            text += u8"诗";
+        }
+        return text;
+    }();
+    std::u8string file = u8"<" + line4000 + u8">\r\n(" + line4000 + u8")\r\n";
+    const int fieldLines = MaxFieldLength / (MaxLineLength + 2);
+    for (int line = 0; line < fieldLines; ++line) {
+        file += line4000 + u8"\r\n";
+    }
+    file += u8"//";
+    for (int line = 0; line < fieldLines; ++line) {
+        file += line4000 + u8"\r\n";
+    }
+    MessageBoxCatcher catcher;
+    StartWithUtf8(file + u8"//\r\n");
+    EXPECT_TRUE(catcher.Boxes().empty()) << "nothing was cut";
+    SetFocus(ReaderControl(RichText1));
+    for (int press = 0; press < 3; ++press) {
+        PressChord(VK_OEM_PLUS, true);
+    }
+    EXPECT_EQ(reader->Shortcuts().Zoom().Percent(), 130);
+    PressChord('0', true);
+    EXPECT_EQ(reader->Shortcuts().Zoom().Percent(), 100);
+
+    // A4 at 300 dots per inch, as many printers report it.
+    const SheetMetrics a4{2480, 3508, 50, 50, 2380, 3408, 300, 300};
+    HDC screen = GetDC(nullptr);
+    const PrintPlan plan = PlanSheets(shared.Tangs[0], screen, a4);
+    ReleaseDC(nullptr, screen);
+    std::u16string printed;
+    for (const PrintLine& line : plan.Lines) {
+        for (const PrintPiece& piece : line.Pieces) {
+            printed += piece.Text;
+        }
+    }
+    std::u16string shown = PageText();
+    std::erase(shown, u'\r');
+    std::erase(shown, u'\n');
+    EXPECT_EQ(printed.size(), shown.size());
+    EXPECT_TRUE(printed == shown);
+    EXPECT_GT(plan.Sheets.size(), 10u);
+    EXPECT_EQ(plan.Sheets.back().End, static_cast<long>(plan.Lines.size()));
 }
