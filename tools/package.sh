@@ -6,20 +6,25 @@
 # The same commit gives the same bytes: the program links without a time stamp, and every
 # time in the packages is the time of the last commit.
 #
-#   tools/package.sh [--build-dir DIR] [--out DIR]
+#   tools/package.sh [--build-dir DIR] [--out DIR] [--x64]
 #
 # --build-dir reuses (or makes) a Release build of the Windows program there; the default is
-# build/package. --out puts the packages elsewhere than build/dist.
+# build/package. --out puts the packages elsewhere than build/dist. --x64 makes the same
+# packages from an x86-64 build, with an x86-64 installer: not for release, but for the install
+# test on machines that run no 32-bit code (see tools/wine-env.sh).
 set -euo pipefail
 
 root=$(cd -- "$(dirname -- "${BASH_SOURCE[0]}")/.." && pwd)
 build_dir=$root/build/package
 out=$root/build/dist
+machine=i686
+nsis_target=()
 while (($#)); do
     case $1 in
         --build-dir) build_dir=$(realpath -m -- "$2"); shift 2 ;;
         --out) out=$(realpath -m -- "$2"); shift 2 ;;
-        *) echo "usage: $0 [--build-dir DIR] [--out DIR]" >&2; exit 2 ;;
+        --x64) machine=x86_64; nsis_target=("-XTarget amd64-unicode"); shift ;;
+        *) echo "usage: $0 [--build-dir DIR] [--out DIR] [--x64]" >&2; exit 2 ;;
     esac
 done
 
@@ -37,7 +42,7 @@ export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git -C "$root" log -1 --format=%
 echo "package: building TangReader.exe in ${build_dir#"$root"/}"
 mkdir -p -- "$build_dir"
 cmake -S "$root" -B "$build_dir" -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-i686.cmake" >"$build_dir/package-configure.log"
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-$machine.cmake" >"$build_dir/package-configure.log"
 cmake --build "$build_dir" --target TangReader -j2 >"$build_dir/package-build.log"
 
 stage=$build_dir/stage
@@ -52,7 +57,7 @@ windows_text() { # SOURCE TARGET BOM(0|1)
     { ((${3})) && printf '\xef\xbb\xbf'; sed "s/\r\$//; s/@VERSION@/$version/g; s/\$/\r/" -- "$1"; } >"$2"
 }
 # strip would stamp the time here; 0, as the linker leaves it, keeps the header free of one.
-SOURCE_DATE_EPOCH=0 i686-w64-mingw32-strip -o "$files/TangReader.exe" "$build_dir/TangReader.exe"
+SOURCE_DATE_EPOCH=0 "$machine-w64-mingw32-strip" -o "$files/TangReader.exe" "$build_dir/TangReader.exe"
 # The version resource comes from the same VERSION file; a stale build folder would not match.
 strings -el "$files/TangReader.exe" | grep -qxF "$version" ||
     { echo "package: TangReader.exe does not carry version $version" >&2; exit 1; }
@@ -82,7 +87,7 @@ shipped_nsh=$build_dir/shipped-ts.nsh
     echo '!macroend'
 } >"$shipped_nsh"
 
-makensis -V2 -INPUTCHARSET UTF8 -NOCD \
+makensis -V2 -INPUTCHARSET UTF8 -NOCD "${nsis_target[@]}" \
     "-X!addincludedir $root/packaging" \
     "-DVERSION=$version" "-DVERSION_QUAD=$version_quad" "-DSTAGE=$files" \
     "-DICON=$root/resources/reader.ico" "-DOUT_FILE=$setup" "-DSHIPPED_TS_NSH=$shipped_nsh" \

@@ -111,6 +111,11 @@ stage_imports() {
 
 stage_package() {
     tools/package.sh --build-dir build/windows
+    # shellcheck source=tools/wine-env.sh
+    . tools/wine-env.sh
+    if [[ $TANG_WINE_BITS == 64 ]]; then # the same packages, x86-64, for the install test
+        tools/package.sh --build-dir "$TANG_WINDOWS_BUILD" --out build/dist-x64 --x64
+    fi
 }
 
 stage_reproducible() {

@@ -4,9 +4,9 @@
 // size given the same entries and values, with its redrawing off, as fast as the system fills
 // a list.
 #include "AnthologyGenerator.h"
-#include "DialogKeys.h"
 #include "Form1.h"
 #include "Form2.h"
+#include "MessageLoop.h"
 #include "Module1.h"
 #include "TangLoader.h"
 #include "TangSearch.h"

@@ -18,7 +18,6 @@ public:
         return true;
     }
     bool Contains(std::u16string_view text) const { return known_.find(text) != known_.end(); }
-    size_t Size() const { return known_.size(); }
 
 private:
     // Lets a lookup take a view, without making a string of it first.

@@ -36,3 +36,8 @@ std::u16string PickListsFullMessage(size_t formsNotListed, size_t authorsNotList
     }
     return message;
 }
+
+std::u16string AuthorListCappedMessage(size_t listed) {
+    return u"作者列表已满：只列出了 " + ToDecimal(listed) +
+           u" 位作者，其余的作者没有列出，可在作者框中直接输入后查询。";
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TangLoader.h"
 #include "TangRecord.h"
 
 #include <array>
@@ -26,11 +27,26 @@ inline constexpr uint32_t AuthorColour = Rgb(255, 85, 90);
 inline constexpr uint32_t ContentColour = Rgb(140, 134, 140);
 inline constexpr uint32_t NotesColour = Rgb(0, 174, 0);
 
+// The longest page the loader's caps allow, in UTF-16 units: a title and an author of one cut
+// line each, verses and notes at their field's cap followed by the ellipsis line, and the line
+// breaks the page adds after the four of them.
+inline constexpr size_t MaxPageLength = 2 * (static_cast<size_t>(MaxLineLength) + 1) +
+                                        2 * (static_cast<size_t>(MaxFieldLength) + 3) + 2 + 4 + 2 +
+                                        2;
+
 // The page of a poem: title, author, verses and notes, in that order.
 std::array<PageRun, 4> PageRuns(const TangRecord& record);
 
 // "青简雅韵集 第N首" for the poem at `index`, numbered from 1.
 std::u16string PageCaption(int16_t index);
+
+// A list entry shows at most this many units of a title and of an author, so that a file of
+// giant titles does not make the lists hold a second copy of them.
+inline constexpr size_t MaxListedLength = 200;
+
+// What the user is told when the page box could not take the whole page.
+inline constexpr char16_t PageNotWholeMessage[] =
+    u"内存不足，这首唐诗没能完整显示。可以关闭其他程序后再试。";
 
 // "(001) T [A]": the reader's poem-list entry for the poem at `index`.
 std::u16string PoemListEntry(int16_t index, const TangRecord& record);

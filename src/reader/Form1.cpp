@@ -4,6 +4,7 @@
 #include "Form2.h"
 #include "FullListMessage.h"
 #include "KeyRouting.h"
+#include "PickLists.h"
 #include "MessageParagraphs.h"
 #include "MessageBox.h"
 #include "PageText.h"
@@ -13,37 +14,18 @@
 
 namespace {
 
-// Feeds the search window's pick lists while the anthology loads.
+// Hands the loader's headings to the search window's form list, and its authors to the
+// reader's AddAuthor, which passes them on to the author list.
 class PickListFeeder final : public TangSink {
 public:
-    PickListFeeder(Form1& reader, Form2& search) : reader_(reader), search_(search) {}
-    // A full list refuses an entry (AddItem < 0); the loader goes on, and the user is told.
-    void AddRhyme(const std::u16string& heading) override {
-        formsNotListed_ += search_.Rhymes().AddItem(heading) < 0 ? 1 : 0;
-    }
-    // Only a name not met before can be refused; the list is asked for its count only then,
-    // since most author lines name a poet already listed.
-    void AddAuthor(const std::u16string& strAuthor) override {
-        const bool newName = !search_.ListedAuthors().Contains(strAuthor);
-        const int listed = newName ? search_.Authors().ListCount() : 0;
-        reader_.AddAuthor(strAuthor);
-        authorsNotListed_ += newName && search_.Authors().ListCount() == listed ? 1 : 0;
-    }
-    std::u16string ListsFullMessage() const {
-        return PickListsFullMessage(formsNotListed_, authorsNotListed_);
-    }
-    // Both lists go back to their preset entry alone, as for an empty anthology.
-    void ForgetAll() override {
-        search_.ResetPickLists();
-        formsNotListed_ = 0;
-        authorsNotListed_ = 0;
-    }
+    PickListFeeder(Form1& reader, PickLists& lists) : reader_(reader), lists_(lists) {}
+    void AddRhyme(const std::u16string& heading) override { lists_.AddRhyme(heading); }
+    void AddAuthor(const std::u16string& strAuthor) override { reader_.AddAuthor(strAuthor); }
+    void ForgetAll() override { lists_.Reset(); }
 
 private:
     Form1& reader_;
-    Form2& search_;
-    size_t formsNotListed_ = 0;
-    size_t authorsNotListed_ = 0;
+    PickLists& lists_;
 };
 
 ui::ComboBox PoemList(const ui::Form& form) {
@@ -87,11 +69,11 @@ void Form1::ReportLoadProblems() {
 }
 
 void Form1::LoadTangs() {
-    PickListFeeder feeder(*this, *form2_);
+    PickListFeeder feeder(*this, form2_->Lists());
     const LoadResult result = LoadTangsFile(anthology_, module_.Tangs, feeder);
     loadMessage_ = LoadMessage(result, module_.Tangs.size());
     if (result.FileRead) {
-        AppendParagraph(loadMessage_, feeder.ListsFullMessage());
+        AppendParagraph(loadMessage_, form2_->Lists().FullMessage());
     }
 }
 
@@ -125,19 +107,20 @@ void Form1::ShowTang(int16_t Index) {
         list.SetListIndex(entry); // raises no notification, so this does not re-enter
     }
     const TangRecord& record = module_.Tangs[static_cast<size_t>(Index)];
-    page_->SetText(u"");
+    bool whole = page_->SetText(u"");
     for (const PageRun& run : PageRuns(record)) {
         page_->SetSelAlignment(run.Alignment);
         page_->SetSelColor(run.Colour);
-        page_->SetSelText(run.Text);
+        whole = page_->SetSelText(run.Text) && whole;
+    }
+    if (!whole) { // the box is left with what it took, and the program goes on
+        Inform(PageNotWholeMessage);
     }
     shortcuts_->Zoom().Keep();
 }
 
 void Form1::AddAuthor(const std::u16string& strAuthor) {
-    if (form2_->ListedAuthors().AddIfNew(strAuthor)) {
-        form2_->Authors().AddItem(strAuthor);
-    }
+    form2_->Lists().AddAuthor(strAuthor);
 }
 
 void Form1::cboTang_Click() {

@@ -1,5 +1,5 @@
-#include "DialogKeys.h"
 #include "Form1.h"
+#include "MessageLoop.h"
 #include "Module1.h"
 
 #include <commctrl.h>

@@ -19,6 +19,12 @@ LRESULT CALLBACK LeaveTabToDialog(HWND window, UINT message, WPARAM wParam, LPAR
     return result;
 }
 
+LONG CaretPosition(HWND box) {
+    CHARRANGE range{};
+    SendMessageW(box, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    return range.cpMax;
+}
+
 } // namespace
 
 const wchar_t* PageBox::WindowClass() {
@@ -38,6 +44,8 @@ PageBox::PageBox(HWND box) : box_(box) {
     SetWindowSubclass(box_, LeaveTabToDialog, 1, 0);
     OfferCopy(box_);
     SendMessageW(box_, EM_SETEVENTMASK, 0, 0);
+    // A rich-edit control takes 32767 characters until told otherwise; a page can be larger.
+    SendMessageW(box_, EM_EXLIMITTEXT, 0, static_cast<LPARAM>(MaxPageLength));
 }
 
 void PageBox::Font::SetSize(int16_t points) const {
@@ -49,9 +57,11 @@ void PageBox::Font::SetSize(int16_t points) const {
     SendMessageW(box_, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
 }
 
-void PageBox::SetText(const std::u16string& text) const {
-    SetWindowTextW(box_, reinterpret_cast<const wchar_t*>(text.c_str()));
+bool PageBox::SetText(const std::u16string& text) const {
+    const bool taken =
+        SetWindowTextW(box_, reinterpret_cast<const wchar_t*>(text.c_str())) != FALSE;
     SendMessageW(box_, EM_SETSEL, 0, 0);
+    return taken;
 }
 
 void PageBox::SetSelAlignment(ParagraphAlignment alignment) const {
@@ -70,6 +80,14 @@ void PageBox::SetSelColor(uint32_t colour) const {
     SendMessageW(box_, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
 }
 
-void PageBox::SetSelText(const std::u16string& text) const {
+bool PageBox::SetSelText(const std::u16string& text) const {
+    const LONG before = CaretPosition(box_);
     SendMessageW(box_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+    // The box keeps each CR LF as one character, and leaves the caret after what it took.
+    size_t breaks = 0;
+    for (size_t at = text.find(u"\r\n"); at != std::u16string::npos;
+         at = text.find(u"\r\n", at + 2)) {
+        ++breaks;
+    }
+    return static_cast<size_t>(CaretPosition(box_) - before) == text.size() - breaks;
 }

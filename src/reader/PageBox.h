@@ -26,11 +26,12 @@ public:
         HWND box_;
     };
 
-    void SetText(const std::u16string& text) const;
+    // Each setter returns false when the box did not take the whole text, as when memory ran out.
+    bool SetText(const std::u16string& text) const;
     Font GetFont() const { return Font(box_); }
     void SetSelAlignment(ParagraphAlignment alignment) const;
     void SetSelColor(uint32_t colour) const;
-    void SetSelText(const std::u16string& text) const;
+    bool SetSelText(const std::u16string& text) const;
 
 private:
     HWND box_;

@@ -52,8 +52,8 @@ POINT CaretPoint(HWND box, const CHARRANGE& range) {
 
 void ShowPageMenu(HWND box, LPARAM lParam, PageMenuExtension* more) {
     const CHARRANGE range = Selection(box);
-    std::vector<ui::MenuChoice> choices{{CopyItem, L"复制", range.cpMax > range.cpMin},
-                                        {SelectAllItem, L"全选", true}};
+    std::vector<ui::MenuChoice> choices{{CopyItem, L"复制(&C)", range.cpMax > range.cpMin},
+                                        {SelectAllItem, L"全选(&A)", true}};
     if (more != nullptr) {
         more->AppendChoices(choices);
     }

@@ -7,7 +7,7 @@
 
 // Lets the user copy from the read-only page box: Ctrl+A selects the whole page, Ctrl+C (and
 // Ctrl+Insert) copies the selection as plain Unicode text with CR LF line breaks, and a right
-// click opens a menu with "复制" (greyed without a selection) and "全选".
+// click opens a menu with "复制(&C)" (greyed without a selection) and "全选(&A)".
 void OfferCopy(HWND box);
 
 // More entries for the page's menu, after 复制 and 全选.

@@ -1,5 +1,6 @@
 #include "PagePrinting.h"
 
+#include "DeviceContext.h"
 #include "MessageBox.h"
 #include "PageText.h"
 #include "ProgramTexts.h"
@@ -38,19 +39,6 @@ ui::UniqueFont SongFont(int points, const SheetMetrics& sheet) {
                                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
                                       L"宋体"));
 }
-
-// Selects a font into a device context for as long as it lives.
-class FontSelected {
-public:
-    FontSelected(HDC dc, HFONT font) : dc_(dc), old_(SelectObject(dc, font)) {}
-    ~FontSelected() { SelectObject(dc_, old_); }
-    FontSelected(const FontSelected&) = delete;
-    FontSelected& operator=(const FontSelected&) = delete;
-
-private:
-    HDC dc_;
-    HGDIOBJ old_;
-};
 
 int LineHeight(HDC dc) {
     TEXTMETRICW metrics{};
@@ -100,7 +88,7 @@ void DrawLine(HDC dc, const PrintLine& line, const SheetRect& body, int top) {
 }
 
 void DrawFooter(HDC dc, HFONT font, const SheetRect& band, const std::u16string& text) {
-    const FontSelected selected(dc, font);
+    const ui::Selected selected(dc, font);
     SetTextColor(dc, RGB(0, 0, 0));
     RECT rect{band.Left, band.Top, band.Right, band.Bottom};
     DrawTextW(dc, reinterpret_cast<const wchar_t*>(text.c_str()), static_cast<int>(text.size()),
@@ -113,7 +101,7 @@ DWORD LastErrorOr(DWORD fallback) {
 }
 
 int FooterHeight(HDC dc, HFONT font) {
-    const FontSelected selected(dc, font);
+    const ui::Selected selected(dc, font);
     return LineHeight(dc);
 }
 
@@ -123,7 +111,7 @@ PrintPlan PlanSheets(const TangRecord& poem, HDC target, const SheetMetrics& she
     const ui::UniqueFont footer = SongFont(FooterPoints, sheet);
     const int footerHeight = FooterHeight(target, footer.get());
     const ui::UniqueFont font = SongFont(PagePoints, sheet);
-    const FontSelected selected(target, font.get());
+    const ui::Selected selected(target, font.get());
     return Plan(poem, target, sheet, footerHeight);
 }
 
@@ -148,7 +136,7 @@ DWORD PrintSheets(const TangRecord& poem, int16_t index, HDC printer) {
         }
         SetBkMode(printer, TRANSPARENT);
         {
-            const FontSelected selected(printer, font.get());
+            const ui::Selected selected(printer, font.get());
             int top = plan.Layout.Body.Top;
             for (long line = plan.Sheets[i].First; line < plan.Sheets[i].End; ++line) {
                 DrawLine(printer, plan.Lines[static_cast<size_t>(line)], plan.Layout.Body, top);

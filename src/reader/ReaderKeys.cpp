@@ -34,19 +34,19 @@ constexpr KeyBinding Bindings[] = {
 
 constexpr ReaderMenuEntry Menu[] = {
     {},
-    {ReaderCommand::PreviousPoem, L"上一首\tCtrl+PgUp"},
-    {ReaderCommand::NextPoem, L"下一首\tCtrl+PgDn"},
-    {ReaderCommand::FirstPoem, L"第一首\tAlt+Home"},
-    {ReaderCommand::LastPoem, L"第末首\tAlt+End"},
-    {ReaderCommand::RandomPoem, L"随机一首\tCtrl+R"},
+    {ReaderCommand::PreviousPoem, L"上一首(&V)\tCtrl+PgUp"},
+    {ReaderCommand::NextPoem, L"下一首(&N)\tCtrl+PgDn"},
+    {ReaderCommand::FirstPoem, L"第一首(&F)\tAlt+Home"},
+    {ReaderCommand::LastPoem, L"第末首(&L)\tAlt+End"},
+    {ReaderCommand::RandomPoem, L"随机一首(&R)\tCtrl+R"},
     {},
-    {ReaderCommand::ZoomIn, L"放大\tCtrl+="},
-    {ReaderCommand::ZoomOut, L"缩小\tCtrl+-"},
-    {ReaderCommand::ZoomReset, L"原始大小\tCtrl+0"},
+    {ReaderCommand::ZoomIn, L"放大(&I)\tCtrl+="},
+    {ReaderCommand::ZoomOut, L"缩小(&O)\tCtrl+-"},
+    {ReaderCommand::ZoomReset, L"原始大小(&Z)\tCtrl+0"},
     {},
-    {ReaderCommand::Search, L"查询…\tCtrl+F"},
-    {ReaderCommand::Print, L"打印…\tCtrl+P"},
-    {ReaderCommand::About, L"关于\tF1"},
+    {ReaderCommand::Search, L"查询(&S)…\tCtrl+F"},
+    {ReaderCommand::Print, L"打印(&P)…\tCtrl+P"},
+    {ReaderCommand::About, L"关于(&B)\tF1"},
 };
 
 } // namespace

@@ -22,9 +22,9 @@ constexpr ui::FontLayout Song105{L"宋体", 10.5, FW_NORMAL, GB2312_CHARSET};
 
 constexpr wchar_t Proverb[] = L"熟 不\r\n读 会\r\n青 作\r\n简 诗\r\n雅 也\r\n韵 会\r\n集 吟";
 
-ui::ControlLayout Picture(int id, const wchar_t* name, int left, int top, int width, int height,
-                          const wchar_t* tooltip, int tabIndex, int picture) {
-    ui::ControlLayout description{id, name, ControlKind::Button, 0, left, top, width, height};
+ui::ControlLayout Picture(int id, int left, int top, int width, int height, const wchar_t* tooltip,
+                          int tabIndex, int picture) {
+    ui::ControlLayout description{id, ControlKind::Button, 0, left, top, width, height};
     description.Back = SystemColour(COLOR_APPWORKSPACE);
     description.Tooltip = tooltip;
     description.TabIndex = tabIndex;
@@ -32,31 +32,29 @@ ui::ControlLayout Picture(int id, const wchar_t* name, int left, int top, int wi
     return description;
 }
 
-ui::ControlLayout MoveButton(int id, const wchar_t* name, int left, const wchar_t* caption,
-                             const wchar_t* tooltip, int tabIndex) {
-    ui::ControlLayout description{id, name, ControlKind::Button, 0, left, 5520, 735, 495, caption};
+ui::ControlLayout MoveButton(int id, int left, const wchar_t* caption, const wchar_t* tooltip,
+                             int tabIndex) {
+    ui::ControlLayout description{id, ControlKind::Button, 0, left, 5520, 735, 495, caption};
     description.Back = Grey;
     description.Tooltip = tooltip;
     description.TabIndex = tabIndex;
     return description;
 }
 
-ui::ControlLayout Label(int id, const wchar_t* name, int left, int top, int width, int height,
-                        const wchar_t* caption, ui::FontLayout font, ui::Colour fore,
-                        int tabIndex) {
+ui::ControlLayout Label(int id, int left, int top, int width, int height, const wchar_t* caption,
+                        ui::FontLayout font, ui::Colour fore, int tabIndex) {
     ui::ControlLayout description{
-        id, name, ControlKind::Label, 0, left, top, width, height, caption, font, fore};
+        id, ControlKind::Label, 0, left, top, width, height, caption, font, fore};
     description.TabIndex = tabIndex;
     return description;
 }
 
-ui::ControlLayout Outline(int id, const wchar_t* name, int left, int top, int width, int height) {
-    return ui::ControlLayout{id, name, ControlKind::Rectangle, 0, left, top, width, height};
+ui::ControlLayout Outline(int id, int left, int top, int width, int height) {
+    return ui::ControlLayout{id, ControlKind::Rectangle, 0, left, top, width, height};
 }
 
 ui::ControlLayout PageBoxLayout() {
-    ui::ControlLayout description{RichText1, L"RichText1", ControlKind::Custom, 0, 120, 1080,
-                                  5775,      4335};
+    ui::ControlLayout description{RichText1, ControlKind::Custom, 0, 120, 1080, 5775, 4335};
     description.Font = Song975;
     description.TabIndex = 3;
     description.ClassName = PageBox::WindowClass();
@@ -67,8 +65,8 @@ ui::ControlLayout PageBoxLayout() {
 }
 
 ui::ControlLayout PoemList() {
-    ui::ControlLayout description{cboTang, L"cboTang", ControlKind::ComboDropDown,     0, 120, 6120,
-                                  5775,    300,        L"点击这里直接选择要查看的唐诗"};
+    ui::ControlLayout description{cboTang, ControlKind::ComboDropDown,     0, 120, 6120, 5775,
+                                  300,     L"点击这里直接选择要查看的唐诗"};
     description.Back = Grey;
     description.TabIndex = 11;
     return description;
@@ -78,22 +76,20 @@ ui::ControlLayout PoemList() {
 
 const ui::FormLayout& ReaderLayout() {
     static const ui::ControlLayout controls[] = {
-        Label(Label1, L"Label1", 720, 120, 4275, 840, L"青简雅韵集", Kai42,
-              RgbColour(255, 128, 128), 4),
-        Outline(Shape1, L"Shape1", 6000, 480, 1095, 1455),
-        Picture(Command1, L"Command1", 6240, 600, 615, 615, L"关于", 0, IDB_ABOUT),
+        Label(Label1, 720, 120, 4275, 840, L"青简雅韵集", Kai42, RgbColour(255, 128, 128), 4),
+        Outline(Shape1, 6000, 480, 1095, 1455),
+        Picture(Command1, 6240, 600, 615, 615, L"关于", 0, IDB_ABOUT),
         PageBoxLayout(),
-        Picture(Command2, L"Command2", 6200, 1320, 735, 495, L"查询功能", 1, IDB_SEARCH),
-        Outline(Shape2, L"Shape2", 6000, 2040, 1095, 2775),
-        Label(Label2, L"Label2", 6090, 2160, 945, 2520, Proverb, Kai18,
-              SystemColour(COLOR_HIGHLIGHT), 5),
-        Picture(Command3, L"Command3", 6360, 5400, 615, 615, L"退出青简雅韵集", 2, IDB_EXIT),
-        MoveButton(cmdMoveFirst, L"cmdMoveFirst", 120, L"|<", L"第一首", 8),
-        MoveButton(cmdMovePrev, L"cmdMovePrev", 1080, L"<", L"上一首", 7),
-        Label(lblInfo, L"lblInfo", 2040, 5640, 1050, 210, L"青简雅韵集", Song105,
-              SystemColour(COLOR_BTNTEXT), 10),
-        MoveButton(cmdMoveNext, L"cmdMoveNext", 4200, L">", L"下一首", 6),
-        MoveButton(cmdMoveLast, L"cmdMoveLast", 5160, L">|", L"第末首", 9),
+        Picture(Command2, 6200, 1320, 735, 495, L"查询功能", 1, IDB_SEARCH),
+        Outline(Shape2, 6000, 2040, 1095, 2775),
+        Label(Label2, 6090, 2160, 945, 2520, Proverb, Kai18, SystemColour(COLOR_HIGHLIGHT), 5),
+        Picture(Command3, 6360, 5400, 615, 615, L"退出青简雅韵集", 2, IDB_EXIT),
+        MoveButton(cmdMoveFirst, 120, L"|<", L"第一首", 8),
+        MoveButton(cmdMovePrev, 1080, L"<", L"上一首", 7),
+        Label(lblInfo, 2040, 5640, 1050, 210, L"青简雅韵集", Song105, SystemColour(COLOR_BTNTEXT),
+              10),
+        MoveButton(cmdMoveNext, 4200, L">", L"下一首", 6),
+        MoveButton(cmdMoveLast, 5160, L">|", L"第末首", 9),
         PoemList(),
     };
     static const ui::FormLayout layout{

@@ -12,16 +12,7 @@ Form2::Form2(Module1& shared, OpenPoem openPoem)
 void Form2::Load() {
     owner_.Create();
     ui::Form::Load(owner_.Handle());
-    ResetPickLists();
-}
-
-void Form2::ResetPickLists() {
-    for (const ui::ComboBox& list : {Authors(), Rhymes()}) {
-        SendMessageW(list.Handle(), CB_RESETCONTENT, 0, 0);
-        list.AddItem(texts::NoRestriction);
-    }
-    listedAuthors_ = AuthorList();
-    listedAuthors_.AddIfNew(texts::NoRestriction);
+    pickLists_.Attach(Authors(), Rhymes());
 }
 
 void Form2::cmdSearch_Click() {

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "AuthorList.h"
 #include "Controls.h"
 #include "Form.h"
 #include "HiddenOwner.h"
 #include "Module1.h"
+#include "PickLists.h"
 #include "SearchLayout.h"
 
 #include <cstdint>
@@ -21,14 +21,12 @@ public:
 
     // Creates the window hidden, with "不限定" in both pick lists.
     void Load();
-    // Leaves each pick list holding its preset "不限定" alone, as before the anthology loaded.
-    void ResetPickLists();
 
     ui::ComboBox Authors() const { return ui::ComboBox(Control(cboAuthor)); }
     ui::ComboBox Rhymes() const { return ui::ComboBox(Control(cboRhyme)); }
     ui::ListBox Results() const { return ui::ListBox(Control(lstTang)); }
-    // Every text the author list holds, so that adding an author needs no scan of the list.
-    AuthorList& ListedAuthors() { return listedAuthors_; }
+    // The author and metrical-form lists, which the loader fills.
+    PickLists& Lists() { return pickLists_; }
 
     void cmdSearch_Click();
     void cmdCancel_Click() { Unload(); }
@@ -42,5 +40,5 @@ private:
     Module1& module_;
     OpenPoem openPoem_;
     ui::HiddenOwner owner_;
-    AuthorList listedAuthors_;
+    PickLists pickLists_;
 };

@@ -13,9 +13,9 @@ using ui::RgbColour;
 constexpr ui::Colour Grey = RgbColour(173, 173, 173);
 constexpr ui::FontLayout Kai1575{L"楷体_GB2312", 15.75, FW_BOLD, GB2312_CHARSET};
 
-ui::ControlLayout Inside(int id, const wchar_t* name, ControlKind kind, int left, int top,
-                         int width, int height, int tabIndex, const wchar_t* caption = L"") {
-    ui::ControlLayout description{id, name, kind, Frame1, left, top, width, height, caption};
+ui::ControlLayout Inside(int id, ControlKind kind, int left, int top, int width, int height,
+                         int tabIndex, const wchar_t* caption = L"") {
+    ui::ControlLayout description{id, kind, Frame1, left, top, width, height, caption};
     description.TabIndex = tabIndex;
     if (kind == ControlKind::Button) {
         description.Back = Grey;
@@ -24,30 +24,28 @@ ui::ControlLayout Inside(int id, const wchar_t* name, ControlKind kind, int left
 }
 
 ui::ControlLayout GroupBox() {
-    ui::ControlLayout description{Frame1, L"Frame1",  ControlKind::GroupBox, 0, 120, 120, 5655,
-                                  4575,   L"唐诗查询"};
+    ui::ControlLayout description{Frame1,     ControlKind::GroupBox, 0, 120, 120, 5655, 4575,
+                                  L"唐诗查询"};
     description.Back = Grey;
     description.TabIndex = 1;
     return description;
 }
 
 ui::ControlLayout ResultList() {
-    ui::ControlLayout description =
-        Inside(lstTang, L"lstTang", ControlKind::ListBox, 120, 240, 5415, 2400, 2);
+    ui::ControlLayout description = Inside(lstTang, ControlKind::ListBox, 120, 240, 5415, 2400, 2);
     description.Tooltip = L"双击唐诗标题显示";
     return description;
 }
 
 ui::ControlLayout AuthorPicker() {
     ui::ControlLayout description =
-        Inside(cboAuthor, L"cboAuthor", ControlKind::ComboDropDown, 120, 3000, 1575, 300, 8);
+        Inside(cboAuthor, ControlKind::ComboDropDown, 120, 3000, 1575, 300, 8);
     description.Back = RgbColour(255, 255, 255);
     return description;
 }
 
 ui::ControlLayout Couplet() {
     ui::ControlLayout description{SearchLabel3,
-                                  L"Label3",
                                   ControlKind::Label,
                                   0,
                                   1440,
@@ -67,16 +65,16 @@ const ui::FormLayout& SearchLayout() {
     static const ui::ControlLayout controls[] = {
         GroupBox(),
         ResultList(),
-        Inside(SearchLabel1, L"Label1", ControlKind::Label, 120, 2760, 540, 180, 10, L"作者："),
-        Inside(SearchLabel2, L"Label2", ControlKind::Label, 2040, 2760, 540, 180, 9, L"格律："),
+        Inside(SearchLabel1, ControlKind::Label, 120, 2760, 540, 180, 10, L"作者："),
+        Inside(SearchLabel2, ControlKind::Label, 2040, 2760, 540, 180, 9, L"格律："),
         AuthorPicker(),
-        Inside(cboRhyme, L"cboRhyme", ControlKind::ComboDropDown, 2040, 3000, 1575, 300, 7),
-        Inside(cmdSearch, L"cmdSearch", ControlKind::Button, 4320, 3360, 1215, 450, 4, L"查询"),
-        Inside(txtTitle, L"txtTitle", ControlKind::TextBox, 720, 3480, 3495, 375, 6),
-        Inside(SearchLabel4, L"Label4", ControlKind::Label, 120, 3600, 540, 180, 11, L"标题："),
-        Inside(txtContent, L"txtContent", ControlKind::TextBox, 720, 3960, 3495, 375, 5),
-        Inside(cmdCancel, L"cmdCancel", ControlKind::Button, 4320, 3960, 1215, 450, 3, L"取消"),
-        Inside(SearchLabel5, L"Label5", ControlKind::Label, 120, 4080, 540, 180, 12, L"诗句："),
+        Inside(cboRhyme, ControlKind::ComboDropDown, 2040, 3000, 1575, 300, 7),
+        Inside(cmdSearch, ControlKind::Button, 4320, 3360, 1215, 450, 4, L"查询"),
+        Inside(txtTitle, ControlKind::TextBox, 720, 3480, 3495, 375, 6),
+        Inside(SearchLabel4, ControlKind::Label, 120, 3600, 540, 180, 11, L"标题："),
+        Inside(txtContent, ControlKind::TextBox, 720, 3960, 3495, 375, 5),
+        Inside(cmdCancel, ControlKind::Button, 4320, 3960, 1215, 450, 3, L"取消"),
+        Inside(SearchLabel5, ControlKind::Label, 120, 4080, 540, 180, 12, L"诗句："),
         Couplet(),
     };
     static const ui::FormLayout layout{

@@ -1,8 +1,8 @@
 #include "ButtonPainter.h"
 
+#include "Controls.h"
+#include "DeviceContext.h"
 #include "UniqueHandle.h"
-
-#include <string>
 
 namespace ui {
 
@@ -11,31 +11,25 @@ namespace {
 void DrawPicture(HDC dc, const RECT& face, HBITMAP picture, int shift) {
     BITMAP size{};
     GetObjectW(picture, sizeof size, &size);
-    HDC source = CreateCompatibleDC(dc);
-    HGDIOBJ previous = SelectObject(source, picture);
+    const MemoryDc source(dc);
+    const Selected selected(source.Get(), picture);
     const int left = (face.left + face.right - size.bmWidth) / 2 + shift;
     const int top = (face.top + face.bottom - size.bmHeight) / 2 + shift;
     // Clip to the face so a picture larger than the button is cut off at its edges.
-    const int saved = SaveDC(dc);
+    const SavedDcState unclipped(dc);
     IntersectClipRect(dc, face.left, face.top, face.right, face.bottom);
-    BitBlt(dc, left, top, size.bmWidth, size.bmHeight, source, 0, 0, SRCCOPY);
-    RestoreDC(dc, saved);
-    SelectObject(source, previous);
-    DeleteDC(source);
+    BitBlt(dc, left, top, size.bmWidth, size.bmHeight, source.Get(), 0, 0, SRCCOPY);
 }
 
 void DrawCaption(HDC dc, HWND button, RECT area, HFONT font, int shift) {
-    const int length = GetWindowTextLengthW(button);
-    std::wstring caption(static_cast<size_t>(length) + 1, L'\0');
-    GetWindowTextW(button, caption.data(), length + 1);
-    caption.resize(static_cast<size_t>(length));
+    const std::u16string caption = WindowText(button);
     OffsetRect(&area, shift, shift);
-    HGDIOBJ previous = SelectObject(dc, font);
+    const Selected selected(dc, font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(IsWindowEnabled(button) ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
-    DrawTextW(dc, caption.c_str(), length, &area,
+    DrawTextW(dc, reinterpret_cast<const wchar_t*>(caption.c_str()),
+              static_cast<int>(caption.size()), &area,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(dc, previous);
 }
 
 } // namespace

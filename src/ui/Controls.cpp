@@ -31,10 +31,6 @@ std::u16string WindowText(HWND window) {
     return text;
 }
 
-void SetWindowText(HWND window, const std::u16string& text) {
-    SetWindowTextW(window, Wide(text));
-}
-
 RedrawSuspended::RedrawSuspended(HWND window) : window_(window) {
     SendMessageW(window_, WM_SETREDRAW, FALSE, 0);
 }

@@ -9,7 +9,6 @@
 namespace ui {
 
 std::u16string WindowText(HWND window);
-void SetWindowText(HWND window, const std::u16string& text);
 
 // Turns a control's redrawing off for a bulk change and back on, then repaints it.
 class RedrawSuspended {

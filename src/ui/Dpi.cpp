@@ -1,5 +1,7 @@
 #include "Dpi.h"
 
+#include "DeviceContext.h"
+
 namespace ui {
 
 namespace {
@@ -11,9 +13,8 @@ template <typename Function> Function User32Function(const char* name) {
 }
 
 int ScreenDpi() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
+    const WindowDc screen(nullptr);
+    const int dpi = GetDeviceCaps(screen.Get(), LOGPIXELSY);
     return dpi > 0 ? dpi : 96;
 }
 

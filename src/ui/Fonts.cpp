@@ -1,5 +1,7 @@
 #include "Fonts.h"
 
+#include "DeviceContext.h"
+
 #include <cmath>
 #include <initializer_list>
 #include <map>
@@ -19,9 +21,8 @@ bool IsInstalled(const std::wstring& face) {
     query.lfCharSet = DEFAULT_CHARSET;
     face.copy(query.lfFaceName, LF_FACESIZE - 1);
     bool found = false;
-    HDC screen = GetDC(nullptr);
-    EnumFontFamiliesExW(screen, &query, NoteFound, reinterpret_cast<LPARAM>(&found), 0);
-    ReleaseDC(nullptr, screen);
+    const WindowDc screen(nullptr);
+    EnumFontFamiliesExW(screen.Get(), &query, NoteFound, reinterpret_cast<LPARAM>(&found), 0);
     return found;
 }
 

@@ -1,8 +1,6 @@
 #include "Form.h"
 
-#include "DialogKeys.h"
 #include "Dpi.h"
-#include "Tooltips.h"
 
 #include <algorithm>
 
@@ -26,7 +24,7 @@ void Form::Load(HWND owner) {
         return;
     }
     controls_.Create(Handle(), layout_, painting_.Background());
-    CreateTooltips(Handle(), controls_);
+    tooltips_.Create(Handle(), controls_);
     ApplyDpi(DpiOf(Handle()));
 }
 
@@ -146,7 +144,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         Unload();
         return 0;
     case WM_DESTROY:
-        RelayMouseToTooltip(Handle(), nullptr);
+        tooltips_.Forget();
         OnDestroyed();
         break;
     default:

@@ -4,6 +4,7 @@
 #include "FormInput.h"
 #include "FormPainting.h"
 #include "Layout.h"
+#include "Tooltips.h"
 #include "Window.h"
 #include "WindowIcons.h"
 
@@ -32,7 +33,6 @@ public:
 
     HWND Control(int id) const;
     int Dpi() const { return dpi_; }
-    const FormLayout& Layout() const { return layout_; }
 
     // Sets a label's caption and fits the label to it, growing to the right.
     void SetLabelCaption(int id, const std::u16string& caption);
@@ -59,6 +59,7 @@ private:
     FormPainting painting_;
     FocusKeeper focus_;
     WindowIcons icons_;
+    FormTooltips tooltips_;
 };
 
 } // namespace ui

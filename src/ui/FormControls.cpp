@@ -1,6 +1,7 @@
 #include "FormControls.h"
 
 #include "ButtonPictures.h"
+#include "Controls.h"
 #include "Fonts.h"
 #include "FormInput.h"
 #include "GroupBoxPainter.h"
@@ -9,7 +10,6 @@
 
 #include <algorithm>
 #include <commctrl.h>
-#include <cwchar>
 
 namespace ui {
 
@@ -85,7 +85,7 @@ HWND CreateControl(HWND form, const ControlLayout& description, HBRUSH backgroun
         KeepMousePresses(window);
         break;
     case ControlKind::Button:
-        AnswerEnterLikeAPushButton(window);
+        ActLikeAPushButton(window);
         break;
     case ControlKind::TextBox:
         SendMessageW(window, EM_SETLIMITTEXT, 0, 0);
@@ -97,9 +97,7 @@ HWND CreateControl(HWND form, const ControlLayout& description, HBRUSH backgroun
 }
 
 bool HasCaption(HWND window, const wchar_t* caption) {
-    wchar_t text[256]{};
-    GetWindowTextW(window, text, 256);
-    return wcscmp(text, caption) == 0;
+    return WindowText(window) == reinterpret_cast<const char16_t*>(caption);
 }
 
 void ResizeComboField(HWND combo, int height) {

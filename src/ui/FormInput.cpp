@@ -23,8 +23,13 @@ LRESULT CALLBACK KeepPresses(HWND control, UINT message, WPARAM wParam, LPARAM l
     }
 }
 
-LRESULT CALLBACK PushButtonKeys(HWND button, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                DWORD_PTR) {
+LRESULT CALLBACK LikeAPushButton(HWND button, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                 DWORD_PTR) {
+    if (message == WM_LBUTTONDBLCLK) {
+        // An owner-drawn button reports a quick second click as a double click and nothing
+        // else; a push button takes it as one more press, pressed look and click included.
+        message = WM_LBUTTONDOWN;
+    }
     if (message == WM_GETDLGCODE) {
         // An owner-drawn button answers as a plain button, which Enter does not press.
         return DLGC_BUTTON | (GetFocus() == button ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
@@ -43,8 +48,8 @@ void KeepMousePresses(HWND control) {
     SetWindowSubclass(control, KeepPresses, 0, 0);
 }
 
-void AnswerEnterLikeAPushButton(HWND button) {
-    SetWindowSubclass(button, PushButtonKeys, 0, 0);
+void ActLikeAPushButton(HWND button) {
+    SetWindowSubclass(button, LikeAPushButton, 0, 0);
 }
 
 void BeginWindowDrag(HWND window) {

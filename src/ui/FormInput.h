@@ -14,10 +14,11 @@ int ButtonMask(WPARAM wParam);
 // presses through to the window below, where a left press would start moving the window.
 void KeepMousePresses(HWND control);
 
-// Makes an owner-drawn button answer the dialog manager as a push button that Enter presses
-// while it has the focus. It never claims to be the default button otherwise, so Enter in any
-// other control presses nothing.
-void AnswerEnterLikeAPushButton(HWND button);
+// Makes an owner-drawn button behave as a push button: every click counts, however quickly it
+// follows the last one, and the dialog manager sees a push button that Enter presses while it
+// has the focus. It never claims to be the default button otherwise, so Enter in any other
+// control presses nothing.
+void ActLikeAPushButton(HWND button);
 
 // Remembers which control had the focus when a form was deactivated and gives it back when
 // the form comes to the front again.

@@ -1,6 +1,7 @@
 #include "FormPainting.h"
 
 #include "ButtonPainter.h"
+#include "DeviceContext.h"
 #include "LabelPainter.h"
 
 namespace ui {
@@ -24,12 +25,12 @@ void FormPainting::EraseBackground(HWND form, HDC dc) const {
 }
 
 void FormPainting::PaintOutlines(HWND form, int dpi) const {
-    PAINTSTRUCT paint{};
-    HDC dc = BeginPaint(form, &paint);
+    const PaintDc paint(form);
+    const HDC dc = paint.Get();
     const UniqueHandle<HPEN, DeleteGdiObject> pen(
         CreatePen(PS_SOLID, 1, GetSysColor(COLOR_WINDOWTEXT)));
-    HGDIOBJ oldPen = SelectObject(dc, pen.get());
-    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    const Selected outline(dc, pen.get());
+    const Selected hollow(dc, GetStockObject(NULL_BRUSH));
     for (size_t i = 0; i < layout_.ControlCount; ++i) {
         const ControlLayout& description = layout_.Controls[i];
         if (description.Kind == ControlKind::Rectangle) {
@@ -37,9 +38,6 @@ void FormPainting::PaintOutlines(HWND form, int dpi) const {
             Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
         }
     }
-    SelectObject(dc, oldBrush);
-    SelectObject(dc, oldPen);
-    EndPaint(form, &paint);
 }
 
 bool FormPainting::DrawItem(const DRAWITEMSTRUCT& item) const {

@@ -1,5 +1,8 @@
 #include "GroupBoxPainter.h"
 
+#include "Controls.h"
+#include "DeviceContext.h"
+
 #include <commctrl.h>
 
 namespace ui {
@@ -13,20 +16,20 @@ LRESULT CALLBACK PaintGroupBox(HWND box, UINT message, WPARAM wParam, LPARAM lPa
     if (message != WM_PAINT) {
         return DefSubclassProc(box, message, wParam, lParam);
     }
-    PAINTSTRUCT paint{};
-    HDC dc = BeginPaint(box, &paint);
+    const PaintDc paint(box);
+    const HDC dc = paint.Get();
     RECT area{};
     GetClientRect(box, &area);
     FillRect(dc, &area, reinterpret_cast<HBRUSH>(background));
-    HGDIOBJ previous =
-        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
+    const Selected font(dc, reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
     RECT frame = area;
     frame.top += metrics.tmHeight / 2;
     DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
-    wchar_t caption[128]{};
-    const int length = GetWindowTextW(box, caption, 128);
+    const std::u16string captionText = WindowText(box);
+    const auto* caption = reinterpret_cast<const wchar_t*>(captionText.c_str());
+    const int length = static_cast<int>(captionText.size());
     if (length > 0) {
         SIZE size{};
         GetTextExtentPoint32W(dc, caption, length, &size);
@@ -36,8 +39,6 @@ LRESULT CALLBACK PaintGroupBox(HWND box, UINT message, WPARAM wParam, LPARAM lPa
         SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
         TextOutW(dc, text.left + 2, 0, caption, length);
     }
-    SelectObject(dc, previous);
-    EndPaint(box, &paint);
     return 0;
 }
 

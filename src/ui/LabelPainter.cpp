@@ -1,6 +1,7 @@
 #include "LabelPainter.h"
 
 #include "Controls.h"
+#include "DeviceContext.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -36,7 +37,7 @@ int PixelSize(HFONT font) {
 void PaintLabel(const DRAWITEMSTRUCT& item, HFONT font, COLORREF text, HBRUSH background) {
     HDC dc = item.hDC;
     FillRect(dc, &item.rcItem, background);
-    HGDIOBJ previous = SelectObject(dc, font);
+    const Selected selected(dc, font);
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
     SetBkMode(dc, TRANSPARENT);
@@ -48,21 +49,18 @@ void PaintLabel(const DRAWITEMSTRUCT& item, HFONT font, COLORREF text, HBRUSH ba
                     static_cast<UINT>(line.size()), nullptr);
         top += pitch;
     }
-    SelectObject(dc, previous);
 }
 
 SIZE MeasureLabel(HWND label, HFONT font) {
-    HDC dc = GetDC(label);
-    HGDIOBJ previous = SelectObject(dc, font);
+    const WindowDc dc(label);
+    const Selected selected(dc.Get(), font);
     const std::vector<std::wstring> lines = CaptionLines(label);
     LONG width = 0;
     for (const std::wstring& line : lines) {
         SIZE size{};
-        GetTextExtentPoint32W(dc, line.c_str(), static_cast<int>(line.size()), &size);
+        GetTextExtentPoint32W(dc.Get(), line.c_str(), static_cast<int>(line.size()), &size);
         width = std::max(width, size.cx);
     }
-    SelectObject(dc, previous);
-    ReleaseDC(label, dc);
     return SIZE{width, static_cast<LONG>(lines.size()) * PixelSize(font)};
 }
 

@@ -42,7 +42,6 @@ enum class ControlKind {
 
 struct ControlLayout {
     int Id;
-    const wchar_t* Name;
     ControlKind Kind;
     int Container; // Id of the group box holding it, or 0 for the window itself
     int Left, Top, Width, Height;

@@ -1,5 +1,7 @@
 #include "PictureScaling.h"
 
+#include "DeviceContext.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -106,10 +108,9 @@ Pixels PixelsOf(HBITMAP bitmap) {
                   std::vector<uint32_t>(static_cast<size_t>(size.bmWidth) *
                                         static_cast<size_t>(size.bmHeight))};
     BITMAPINFO format = TopDown32(pixels.Width, pixels.Height);
-    HDC screen = GetDC(nullptr);
-    GetDIBits(screen, bitmap, 0, static_cast<UINT>(pixels.Height), pixels.Values.data(), &format,
-              DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
+    const WindowDc screen(nullptr);
+    GetDIBits(screen.Get(), bitmap, 0, static_cast<UINT>(pixels.Height), pixels.Values.data(),
+              &format, DIB_RGB_COLORS);
     return pixels;
 }
 

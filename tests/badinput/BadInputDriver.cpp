@@ -5,12 +5,12 @@
 //   BadInputDriver FOLDER EXPECTED REPORT [next|hold]
 //
 // EXPECTED is one of: none, unreadable, no-poems, left-out, cut, too-large, replaced (characters
-// that could not be read), any. REPORT is a file name: it gets the time until the window
-// appeared, the peak memory, every message, the poem list's entry count, first and last entries
-// and the page caption; REPORT.page1 gets the page's text. With `next`, the reader's next-poem
-// button is clicked once; REPORT gets the time the page took and REPORT.page2 the new page. With
-// `hold`, the program is left running once REPORT is written, until a file REPORT.close
-// appears; then it is closed as usual.
+// that could not be read), full (a list is full), any. REPORT is a file name: it gets the time
+// until the window appeared, the peak memory, every message, the poem list's entry count, first
+// and last entries and the page caption; REPORT.page1 gets the page's text. With `next`, the
+// reader's next-poem button is clicked once; REPORT gets the time the page took and
+// REPORT.page2 the new page. With `hold`, the program is left running once REPORT is written,
+// until a file REPORT.close appears; then it is closed as usual.
 #include "ProgramWindows.h"
 
 #include <psapi.h>
@@ -33,6 +33,7 @@ bool Matches(const std::wstring& expected, const std::vector<std::wstring>& mess
                             : expected == L"cut"       ? L"截断"
                             : expected == L"too-large" ? L"文件太大"
                             : expected == L"replaced"  ? L"无法识别"
+                            : expected == L"full"      ? L"列表已满"
                                                        : L"没有读入";
     return messages.size() == 1 && messages[0].find(marker) != std::wstring::npos;
 }
@@ -85,7 +86,7 @@ std::wstring OneLine(std::wstring text) {
 int wmain(int argc, wchar_t** argv) {
     if (argc != 4 && argc != 5) {
         Print(L"usage: BadInputDriver FOLDER "
-              L"none|unreadable|no-poems|left-out|cut|too-large|replaced|any "
+              L"none|unreadable|no-poems|left-out|cut|too-large|replaced|full|any "
               L"REPORT [next|hold]");
         return 2;
     }

@@ -7,7 +7,8 @@
 # install-and-uninstall (nothing left), and the zip unpacked into a folder named with Chinese
 # characters and a space (poem 1 on the page).
 #
-# Needs build/dist (tools/package.sh) and build/windows/BadInputDriver.exe.
+# Needs build/dist (tools/package.sh) and the BadInputDriver.exe of the build the tests run;
+# where the machine runs no 32-bit code, build/dist-x64 (tools/package.sh --x64) instead.
 set -euo pipefail
 
 root=$(cd -- "$(dirname -- "${BASH_SOURCE[0]}")/../.." && pwd)
@@ -26,9 +27,11 @@ if [[ -z ${TANG_INSTALL_DISPLAY_READY:-} ]]; then
     exit
 fi
 
-setup=$(echo build/dist/TangReader-*-setup.exe)
-zip=$(echo build/dist/TangReader-*-win32.zip)
-driver=build/windows/BadInputDriver.exe
+dist=build/dist
+[[ $TANG_WINE_BITS == 32 ]] || dist=build/dist-x64
+setup=$(echo $dist/TangReader-*-setup.exe)
+zip=$(echo $dist/TangReader-*-win32.zip)
+driver=$TANG_WINDOWS_BUILD/BadInputDriver.exe
 for needed in "$setup" "$zip" "$driver"; do
     [[ -f $needed ]] || { echo "missing $needed: run tools/package.sh and the windows build" >&2; exit 1; }
 done

@@ -1,6 +1,10 @@
 #include "PageText.h"
+#include "PoemAtEveryCap.h"
+#include "RecordingSink.h"
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 TEST(PageText, WellFormedPoemReadsTitleAuthorBlankVersesBlankNotes) {
     const auto runs = PageRuns(TangRecord{u"", u"T", u"A", u"V1\r\nV2\r\n", u"N1\r\nN2"});
@@ -49,4 +53,32 @@ TEST(PageText, CaptionAndListEntriesNameThePoem) {
     EXPECT_EQ(PoemListEntry(0, TangRecord{}), u"(001)  []");
     EXPECT_EQ(SearchResultEntry(TangRecord{u"", u"静夜思", u"李白", u"", u""}), u"静夜思 [李白]");
     EXPECT_EQ(SearchResultEntry(TangRecord{u"", u"T", u"", u"", u""}), u"T []");
+}
+
+TEST(PageText, APoemAtEveryCapOfTheLoaderFitsThePageBound) {
+    std::vector<TangRecord> tangs;
+    RecordingSink sink;
+    LongLines cut;
+    ParseTangs(PoemAtEveryCap(), tangs, sink, &cut);
+    ASSERT_EQ(tangs.size(), 1u);
+    EXPECT_GT(cut.Cut, 0);
+    EXPECT_GT(cut.LeftOut, 0) << "both fields reached their cap";
+    size_t length = 0;
+    for (const PageRun& run : PageRuns(tangs[0])) {
+        length += run.Text.size();
+    }
+    EXPECT_LE(length, MaxPageLength);
+    EXPECT_GT(length, static_cast<size_t>(2 * MaxFieldLength)) << "the page is as large as allowed";
+}
+
+TEST(PageText, ListEntriesShowLongTitlesAndAuthorsCutWithAnEllipsis) {
+    const std::u16string fits(MaxListedLength, u'静');
+    const std::u16string longer = fits + u"夜思";
+    EXPECT_EQ(SearchResultEntry(TangRecord{u"", fits, fits, u"", u""}), fits + u" [" + fits + u"]");
+    EXPECT_EQ(PoemListEntry(0, TangRecord{u"", longer, longer, u"", u""}),
+              u"(001) " + fits + u"… [" + fits + u"…]");
+    // A character of two units that the cut would split goes whole.
+    const std::u16string pairAtCut = fits.substr(1) + u"\U00020000" + u"x";
+    EXPECT_EQ(SearchResultEntry(TangRecord{u"", pairAtCut, u"A", u"", u""}),
+              fits.substr(1) + u"… [A]");
 }

@@ -1,6 +1,6 @@
 #include "KeyChords.h"
 
-#include "DialogKeys.h"
+#include "MessageLoop.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include "ReaderFixture.h"
 
 #include "Controls.h"
+#include "DeviceContext.h"
 #include "PictureScaling.h"
 #include "ReaderLayout.h"
 #include "SearchLayout.h"
@@ -26,9 +27,10 @@ RECT DrawnUnlike(HWND window, COLORREF face, RECT area) {
     format.bmiHeader.biPlanes = 1;
     format.bmiHeader.biBitCount = 32; // every colour exactly, whatever the screen's depth
     void* bits = nullptr;
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateDIBSection(dc, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = SelectObject(dc, bitmap);
+    const ui::MemoryDc memory(nullptr);
+    const HDC dc = memory.Get();
+    const ui::UniqueBitmap bitmap(CreateDIBSection(dc, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const ui::Selected drawnInto(dc, bitmap.get());
     SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
     RECT found{area.right, area.bottom, area.left, area.top};
     for (int y = area.top; y < area.bottom; ++y) {
@@ -39,9 +41,6 @@ RECT DrawnUnlike(HWND window, COLORREF face, RECT area) {
             }
         }
     }
-    SelectObject(dc, previous);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
     return found;
 }
 
@@ -70,7 +69,8 @@ TEST_F(Looks, EveryComboListGetsItsLayoutsBackground) {
         COMBOBOXINFO info{};
         info.cbSize = sizeof info;
         ASSERT_TRUE(GetComboBoxInfo(combos[i].first->Control(combos[i].second), &info));
-        HDC dc = CreateCompatibleDC(nullptr);
+        const ui::MemoryDc memory(nullptr);
+        const HDC dc = memory.Get();
         // The colour message as the list asks it of the form that holds the combo box.
         const auto brush = reinterpret_cast<HBRUSH>(
             SendMessageW(combos[i].first->Handle(), WM_CTLCOLORLISTBOX,
@@ -79,7 +79,6 @@ TEST_F(Looks, EveryComboListGetsItsLayoutsBackground) {
         GetObjectW(brush, sizeof colour, &colour);
         EXPECT_EQ(colour.lbColor, expected[i]) << i;
         EXPECT_EQ(GetBkColor(dc), expected[i]) << i;
-        DeleteDC(dc);
     }
 }
 

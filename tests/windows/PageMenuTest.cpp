@@ -14,22 +14,22 @@ protected:
 };
 
 const std::vector<std::u16string> MenuItems = {
-    u"复制",
-    u"全选",
+    u"复制(&C)",
+    u"全选(&A)",
     u"",
-    u"上一首\tCtrl+PgUp",
-    u"下一首\tCtrl+PgDn",
-    u"第一首\tAlt+Home",
-    u"第末首\tAlt+End",
-    u"随机一首\tCtrl+R",
+    u"上一首(&V)\tCtrl+PgUp",
+    u"下一首(&N)\tCtrl+PgDn",
+    u"第一首(&F)\tAlt+Home",
+    u"第末首(&L)\tAlt+End",
+    u"随机一首(&R)\tCtrl+R",
     u"",
-    u"放大\tCtrl+=",
-    u"缩小\tCtrl+-",
-    u"原始大小\tCtrl+0",
+    u"放大(&I)\tCtrl+=",
+    u"缩小(&O)\tCtrl+-",
+    u"原始大小(&Z)\tCtrl+0",
     u"",
-    u"查询…\tCtrl+F",
-    u"打印…\tCtrl+P",
-    u"关于\tF1",
+    u"查询(&S)…\tCtrl+F",
+    u"打印(&P)…\tCtrl+P",
+    u"关于(&B)\tF1",
 };
 
 void RightClick(void* page) {

@@ -2,6 +2,7 @@
 #include "MessageBoxCatcher.h"
 #include "ReaderFixture.h"
 
+#include "DeviceContext.h"
 #include "PagePrinting.h"
 #include "ReaderLayout.h"
 #include "ReaderShortcuts.h"
@@ -31,20 +32,16 @@ protected:
     void SetUp() override { StartWithUtf8(LongPoem()); }
     HWND Page() const { return ReaderControl(RichText1); }
     std::vector<PageSpan> Plan() const {
-        HDC screen = GetDC(nullptr);
+        const ui::WindowDc screen(nullptr);
         const TangRecord& poem = shared.Tangs.at(static_cast<size_t>(shared.CurrentIndex));
-        const std::vector<PageSpan> spans = PlanSheets(poem, screen, SmallSheet()).Sheets;
-        ReleaseDC(nullptr, screen);
-        return spans;
+        return PlanSheets(poem, screen.Get(), SmallSheet()).Sheets;
     }
 };
 
 } // namespace
 
 TEST_F(PagePrinting, NotesRunOnOverSheetsWhateverTheZoom) {
-    HDC screen = GetDC(nullptr);
-    const PrintPlan plan = PlanSheets(shared.Tangs[0], screen, SmallSheet());
-    ReleaseDC(nullptr, screen);
+    const PrintPlan plan = PlanSheets(shared.Tangs[0], ui::WindowDc(nullptr).Get(), SmallSheet());
     const std::vector<PageSpan>& spans = plan.Sheets;
     ASSERT_GE(spans.size(), 3u) << "120 lines of notes fill more than two small sheets";
     EXPECT_EQ(spans.front().First, 0);
@@ -79,11 +76,8 @@ TEST_F(PagePrinting, NotesRunOnOverSheetsWhateverTheZoom) {
 }
 
 TEST_F(PagePrinting, APrinterFailureIsToldInWords) {
-    HDC screen = GetDC(nullptr);
-    HDC notAPrinter = CreateCompatibleDC(screen);
-    ReleaseDC(nullptr, screen);
-    const DWORD error = PrintSheets(shared.Tangs[0], 0, notAPrinter);
-    DeleteDC(notAPrinter);
+    const ui::MemoryDc notAPrinter(nullptr);
+    const DWORD error = PrintSheets(shared.Tangs[0], 0, notAPrinter.Get());
     ASSERT_NE(error, 0u);
     const std::u16string message = PrintFailedMessage(error);
     EXPECT_TRUE(message.starts_with(u"无法打印：")) << "the message says what failed";
@@ -177,9 +171,7 @@ TEST_F(CappedPoem, ZoomsAndPrintsWhole) {
 
     // A4 at 300 dots per inch, as many printers report it.
     const SheetMetrics a4{2480, 3508, 50, 50, 2380, 3408, 300, 300};
-    HDC screen = GetDC(nullptr);
-    const PrintPlan plan = PlanSheets(shared.Tangs[0], screen, a4);
-    ReleaseDC(nullptr, screen);
+    const PrintPlan plan = PlanSheets(shared.Tangs[0], ui::WindowDc(nullptr).Get(), a4);
     std::u16string printed;
     for (const PrintLine& line : plan.Lines) {
         for (const PrintPiece& piece : line.Pieces) {

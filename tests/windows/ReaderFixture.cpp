@@ -2,7 +2,7 @@
 
 #include "AnthologyText.h"
 #include "Controls.h"
-#include "DialogKeys.h"
+#include "MessageLoop.h"
 #include "ReaderLayout.h"
 
 #include <fstream>

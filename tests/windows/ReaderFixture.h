@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DialogKeys.h"
+#include "MessageLoop.h"
 #include "Form1.h"
 #include "Form2.h"
 #include "MessageParagraphs.h"

@@ -1,9 +1,12 @@
+#include "MessageBoxCatcher.h"
 #include "ReaderFixture.h"
 
 #include "AnthologyGenerator.h"
 #include "Controls.h"
+#include "PoemAtEveryCap.h"
 #include "ReaderLayout.h"
 
+#include <commctrl.h>
 #include <richedit.h>
 #include <utility>
 
@@ -13,6 +16,17 @@ const std::u8string Poems = u8"[五言绝句]\r\n<静夜思>\r\n(李白)\r\n床�
                             u8"//作者：李白\r\n字太白。//\r\n"
                             u8"<春晓>\r\n(孟浩然)\r\n春眠不觉晓，\r\n//N2//\r\n"
                             u8"<>\r\n()\r\n//\r\n";
+
+// The text limit last given to a rich-edit control on this thread, seen as the message goes by:
+// the control itself does not say under Wine (EM_GETLIMITTEXT answers 0 there).
+LPARAM textLimit = 0;
+LRESULT CALLBACK WatchTextLimit(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && sent->message == EM_EXLIMITTEXT) {
+        textLimit = sent->lParam;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
 
 class ReaderPage : public ReaderFixture {
 protected:
@@ -90,4 +104,44 @@ TEST_F(ReaderPage, CaptionLabelGrowsToTheRightAndStaysLeftOfNext) {
     EXPECT_LT(after.right, 4200 / 15);
     const TangRecord& record = shared.Tangs[999];
     EXPECT_EQ(ListEntry(999), u"(1000) " + record.Title + u" [" + record.Author + u"]");
+}
+
+TEST_F(ReaderPage, APageAtEveryCapOfTheLoaderShowsWhole) {
+    textLimit = 0;
+    const UniqueHook hook = HookThisThread(WH_CALLWNDPROC, WatchTextLimit);
+    MessageBoxCatcher catcher; // the load says which lines were cut
+    const std::u16string poem = PoemAtEveryCap();
+    const std::string bytes = "\xFF\xFE" + std::string(reinterpret_cast<const char*>(poem.data()),
+                                                       poem.size() * sizeof(char16_t)); // UTF-16
+    Start(&bytes);
+    ASSERT_EQ(shared.Tangs.size(), 1u);
+    std::u16string page;
+    for (const PageRun& run : PageRuns(shared.Tangs[0])) {
+        page += run.Text;
+    }
+    // Far above the 32767 characters a rich-edit control takes by default.
+    EXPECT_GE(static_cast<size_t>(textLimit), MaxPageLength);
+    EXPECT_GT(page.size(), 32767u);
+    EXPECT_EQ(PageText(), page);
+}
+
+// A box that runs out of memory takes nothing more; the user is told, and the program goes on.
+LRESULT CALLBACK TakeNoText(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                            DWORD_PTR) {
+    return message == EM_REPLACESEL ? 0 : DefSubclassProc(box, message, wParam, lParam);
+}
+
+TEST_F(ReaderPage, APageTheBoxCannotTakeIsReportedAndTheReaderGoesOn) {
+    StartWithUtf8(Poems);
+    MessageBoxCatcher catcher;
+    HWND box = ReaderControl(RichText1);
+    SetWindowSubclass(box, TakeNoText, 1, 0);
+    Click(ReaderControl(cmdMoveNext));
+    ASSERT_EQ(catcher.Boxes().size(), 1u);
+    EXPECT_EQ(catcher.Boxes()[0].Text, PageNotWholeMessage);
+    EXPECT_EQ(Caption(), u"青简雅韵集 第2首");
+    RemoveWindowSubclass(box, TakeNoText, 1);
+    Click(ReaderControl(cmdMoveFirst));
+    ExpectShowing(0);
+    EXPECT_EQ(catcher.Boxes().size(), 1u) << "a page taken whole says nothing";
 }

@@ -15,8 +15,4 @@ int RunMessageLoop();
 // Handles every message already waiting, as the message loop would, and returns.
 void DispatchPendingMessages();
 
-// Lets the tooltip window `tooltip` see the mouse messages of `form`'s controls; a null
-// tooltip ends that.
-void RelayMouseToTooltip(HWND form, HWND tooltip);
-
 } // namespace ui
