@@ -16,6 +16,9 @@ packages=(
     wine wine32:i386 fonts-wine fonts-arphic-uming fonts-arphic-ukai
     # A display for headless runs, a usability probe for $DISPLAY, screenshots.
     xvfb x11-utils imagemagick
+    # Printing for real in the tests: the CUPS scheduler, its PDF printer, and the tools
+    # that read the PDF back (pdfinfo, pdftotext, pdftoppm).
+    cups printer-driver-cups-pdf poppler-utils
     # The release packages: the installer (NSIS) and the reproducible zip (python3).
     nsis python3
 )

@@ -77,6 +77,16 @@ stage_gui_tests() {
     return "$failed"
 }
 
+# A poem printed for real under Wine, through CUPS to a PDF file, which is then checked. Starts
+# the CUPS scheduler when it is not running (CI starts no services).
+stage_print() {
+    if [[ ${stage_status[windows-build]} != PASS ]]; then
+        echo "not run: the Windows build failed" >&2
+        return 1
+    fi
+    bash tests/print/run.sh
+}
+
 # Optimised build of the benchmarks, run briefly; the figures are printed against their
 # goals, which a busy, shared machine is too noisy to enforce.
 stage_bench_smoke() {
@@ -151,6 +161,7 @@ run_stage deps stage_deps
 run_stage native stage_native
 run_stage windows-build stage_windows_build
 run_stage gui-tests stage_gui_tests
+run_stage print stage_print
 run_stage bench-smoke stage_bench_smoke
 run_stage fuzz stage_fuzz
 run_stage bad-input stage_bad_input

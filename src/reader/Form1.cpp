@@ -4,6 +4,7 @@
 #include "Controls.h"
 #include "Form2.h"
 #include "FullListMessage.h"
+#include "KeyRouting.h"
 #include "PickLists.h"
 #include "MessageParagraphs.h"
 #include "MessageBox.h"
@@ -11,6 +12,7 @@
 #include "PageText.h"
 #include "ProgramTexts.h"
 #include "ReaderAccessibility.h"
+#include "ReaderShortcuts.h"
 #include "ReaderLayout.h"
 
 namespace {
@@ -43,13 +45,18 @@ Form1::Form1(Module1& shared, std::filesystem::path anthology, std::function<voi
           Show();
       })) {}
 
-Form1::~Form1() = default;
+Form1::~Form1() {
+    ui::FilterKeysOf(Handle(), {});
+}
 
 void Form1::Form_Load() {
     Load();
     page_.emplace(Control(RichText1));
     vertical_.emplace(Control(RichText1), *this);
     NameReaderControls(accessibleNames_, *this, [this] { return ShownPoemName(); });
+    shortcuts_ = std::make_unique<ReaderShortcuts>(*this, module_, Control(RichText1));
+    shortcuts_->Zoom().WhenChanged([this](int percent) { vertical_->SetZoomPercent(percent); });
+    ui::FilterKeysOf(Handle(), [this](const MSG& message) { return shortcuts_->OnKey(message); });
     form2_->Load();
     module_.CurrentIndex = 0;
     page_->SetText(u"");
@@ -118,6 +125,7 @@ void Form1::ShowTang(int16_t Index) {
     if (!whole) { // the box is left with what it took, and the program goes on
         Inform(PageNotWholeMessage);
     }
+    shortcuts_->Zoom().Keep();
     vertical_->SetRuns(runs);
     ui::AnnounceNameChange(Control(RichText1));
 }
@@ -220,6 +228,7 @@ void Form1::Form_Unload(bool& /*cancel*/) {
 }
 
 void Form1::OnDestroyed() {
+    ui::FilterKeysOf(Handle(), {});
     if (programEnds_) {
         programEnds_();
     }

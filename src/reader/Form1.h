@@ -15,6 +15,7 @@
 #include <string>
 
 class Form2;
+class ReaderShortcuts;
 
 // The reader window: the program's start-up window and the owner of its lifetime.
 class Form1 final : public ui::Form {
@@ -33,6 +34,9 @@ public:
     void AddAuthor(const std::u16string& strAuthor);
 
     Form2& SearchWindow() { return *form2_; }
+    // The reader's keys and page-menu commands; the page's text size, in percent, is
+    // Shortcuts().Zoom().Percent().
+    ReaderShortcuts& Shortcuts() { return *shortcuts_; }
 
     void cboTang_Click();
     void cmdMoveFirst_Click() { Step(Move::First); }
@@ -63,6 +67,7 @@ private:
     std::unique_ptr<Form2> form2_;
     std::optional<PageBox> page_;
     std::optional<VerticalPage> vertical_; // the page set in columns, in the box's place
+    std::unique_ptr<ReaderShortcuts> shortcuts_;
     std::u16string loadMessage_;
     ui::AccessibleNames accessibleNames_;
 };

@@ -3,6 +3,7 @@
 #include "Clipboard.h"
 #include "ContextMenu.h"
 
+#include <algorithm>
 #include <commctrl.h>
 #include <richedit.h>
 #include <string>
@@ -43,21 +44,38 @@ void ChooseVertical(HWND box) {
                  reinterpret_cast<LPARAM>(box));
 }
 
-void ShowPageMenu(HWND box, LPARAM lParam) {
-    const CHARRANGE range = Selection(box);
+// The caret's place in the box, kept inside the box when the caret is scrolled out of sight.
+POINT CaretPoint(HWND box, const CHARRANGE& range) {
     POINT caret{};
     SendMessageW(box, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&caret), range.cpMin);
-    const UINT chosen = ui::ChooseFromMenu(box, ui::ContextMenuPoint(box, lParam, caret),
-                                           {{CopyItem, L"复制(&C)", range.cpMax > range.cpMin},
-                                            {SelectAllItem, L"全选(&A)", true},
-                                            {VerticalItem, L"竖排(&V)\tF8", true,
-                                             (GetWindowLongW(box, GWL_STYLE) & WS_VISIBLE) == 0}});
+    RECT inside{};
+    GetClientRect(box, &inside);
+    caret.x = std::clamp(caret.x, inside.left, std::max(inside.left, inside.right - 1));
+    caret.y = std::clamp(caret.y, inside.top, std::max(inside.top, inside.bottom - 1));
+    return caret;
+}
+
+void ShowPageMenu(HWND box, LPARAM lParam, PageMenuExtension* more) {
+    const CHARRANGE range = Selection(box);
+    std::vector<ui::MenuChoice> choices{{CopyItem, L"复制(&C)", range.cpMax > range.cpMin},
+                                        {SelectAllItem, L"全选(&A)", true}};
+    if (more != nullptr) {
+        more->AppendChoices(choices);
+    }
+    // Last, the choice of view: checked while the box is hidden, the vertical page in its place.
+    choices.push_back({0, nullptr, false});
+    choices.push_back(
+        {VerticalItem, L"竖排(&V)\tF8", true, (GetWindowLongW(box, GWL_STYLE) & WS_VISIBLE) == 0});
+    const UINT chosen =
+        ui::ChooseFromMenu(box, ui::ContextMenuPoint(box, lParam, CaretPoint(box, range)), choices);
     if (chosen == CopyItem) {
         CopySelection(box);
     } else if (chosen == SelectAllItem) {
         SelectAll(box);
     } else if (chosen == VerticalItem) {
         ChooseVertical(box);
+    } else if (chosen != 0 && more != nullptr) {
+        more->Choose(chosen);
     }
 }
 
@@ -66,7 +84,7 @@ bool CtrlIsDown() {
 }
 
 LRESULT CALLBACK CopyKeysAndMenu(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                 DWORD_PTR) {
+                                 DWORD_PTR more) {
     switch (message) {
     case WM_KEYDOWN:
         if (wParam == VK_F8) {
@@ -91,7 +109,7 @@ LRESULT CALLBACK CopyKeysAndMenu(HWND box, UINT message, WPARAM wParam, LPARAM l
         CopySelection(box);
         return 0;
     case WM_CONTEXTMENU:
-        ShowPageMenu(box, lParam);
+        ShowPageMenu(box, lParam, reinterpret_cast<PageMenuExtension*>(more));
         return 0;
     default:
         break;
@@ -99,8 +117,15 @@ LRESULT CALLBACK CopyKeysAndMenu(HWND box, UINT message, WPARAM wParam, LPARAM l
     return DefSubclassProc(box, message, wParam, lParam);
 }
 
+constexpr UINT_PTR CopySubclass = 2;
+
 } // namespace
 
 void OfferCopy(HWND box) {
-    SetWindowSubclass(box, CopyKeysAndMenu, 2, 0);
+    SetWindowSubclass(box, CopyKeysAndMenu, CopySubclass, 0);
+}
+
+// Installing the same subclass again only replaces the data it carries.
+void ExtendPageMenu(HWND box, PageMenuExtension* more) {
+    SetWindowSubclass(box, CopyKeysAndMenu, CopySubclass, reinterpret_cast<DWORD_PTR>(more));
 }

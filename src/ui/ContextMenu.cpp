@@ -6,12 +6,16 @@
 
 namespace ui {
 
-UINT ChooseFromMenu(HWND owner, POINT at, std::initializer_list<MenuChoice> choices) {
+UINT ChooseFromMenu(HWND owner, POINT at, const std::vector<MenuChoice>& choices) {
     const UniqueMenu menu(CreatePopupMenu());
     if (!menu) {
         return 0;
     }
     for (const MenuChoice& choice : choices) {
+        if (choice.Id == 0) {
+            AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
+            continue;
+        }
         AppendMenuW(menu.get(),
                     MF_STRING | (choice.Enabled ? MF_ENABLED : MF_GRAYED) |
                         (choice.Checked ? MF_CHECKED : MF_UNCHECKED),

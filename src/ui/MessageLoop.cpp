@@ -1,10 +1,14 @@
 #include "MessageLoop.h"
 
+#include "KeyRouting.h"
 #include "Tooltips.h"
 
 namespace ui {
 
 bool PreTranslateMessage(MSG& message) {
+    if (FilterKey(message)) {
+        return true;
+    }
     if (message.message >= WM_MOUSEFIRST && message.message <= WM_MOUSELAST) {
         RelayMouseToTooltip(message);
         return false;

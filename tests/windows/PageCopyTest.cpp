@@ -112,17 +112,21 @@ TEST_F(PageCopy, CtrlACtrlCCopyTheWholePageAsUnicodeTextWithCrLf) {
 
 TEST_F(PageCopy, ContextMenuOffersCopyOnlyWithASelectionAndSelectAll) {
     SendMessageW(Page(), EM_SETSEL, 0, 0);
-    // Each item is chosen by its access key, as in every Windows menu.
+    // Each item is chosen by its access key, as in every Windows menu; the reader's own
+    // commands follow these two.
     const MenuVisit empty = RightClickPage(Page(), {'A'});
-    ASSERT_EQ(empty.Items,
-              (std::vector<std::u16string>{u"复制(&C)", u"全选(&A)", u"竖排(&V)\tF8"}));
-    EXPECT_EQ(empty.Greyed, (std::vector<bool>{true, false, false}));
+    ASSERT_GE(empty.Items.size(), 2u);
+    EXPECT_EQ(std::vector(empty.Items.begin(), empty.Items.begin() + 2),
+              (std::vector<std::u16string>{u"复制(&C)", u"全选(&A)"}));
+    EXPECT_EQ(std::vector(empty.Greyed.begin(), empty.Greyed.begin() + 2),
+              (std::vector<bool>{true, false}));
     EXPECT_EQ(Selection().cpMin, 0);
     EXPECT_GE(Selection().cpMax, PageLength()) << "全选 selected the whole page";
     EXPECT_EQ(ClipboardText(), u"before");
 
     SendMessageW(Page(), EM_SETSEL, 0, 6); // the title, its line break and the author
     const MenuVisit selected = RightClickPage(Page(), {'C'});
-    EXPECT_EQ(selected.Greyed, (std::vector<bool>{false, false, false}));
+    EXPECT_EQ(std::vector(selected.Greyed.begin(), selected.Greyed.begin() + 2),
+              (std::vector<bool>{false, false}));
     EXPECT_EQ(ClipboardText(), Utf16(u8"静夜思\r\n李白"));
 }

@@ -1,0 +1,92 @@
+#include "PrintLines.h"
+
+namespace {
+
+struct Character {
+    char16_t Unit;
+    uint32_t Colour;
+    int Width;
+};
+
+class LineBuilder {
+public:
+    explicit LineBuilder(std::vector<PrintLine>& lines) : lines_(lines) {}
+
+    void Emit(const std::vector<Character>& characters, size_t from, size_t to,
+              ParagraphAlignment alignment) {
+        PrintLine line;
+        line.Alignment = alignment;
+        for (size_t i = from; i < to; ++i) {
+            const Character& c = characters[i];
+            if (line.Pieces.empty() || line.Pieces.back().Colour != c.Colour) {
+                line.Pieces.push_back({{}, c.Colour});
+            }
+            line.Pieces.back().Text.push_back(c.Unit);
+            line.Width += c.Width;
+        }
+        lines_.push_back(std::move(line));
+    }
+
+private:
+    std::vector<PrintLine>& lines_;
+};
+
+// Breaks one paragraph into lines.
+void BreakParagraph(const std::vector<Character>& characters, ParagraphAlignment alignment,
+                    int lineWidth, LineBuilder& builder) {
+    if (characters.empty()) {
+        builder.Emit(characters, 0, 0, alignment);
+        return;
+    }
+    size_t start = 0;
+    while (start < characters.size()) {
+        int width = 0;
+        size_t end = start;
+        size_t afterBlank = start; // where the line may break after a blank
+        while (end < characters.size() &&
+               (end == start || width + characters[end].Width <= lineWidth)) {
+            width += characters[end].Width;
+            if (characters[end].Unit == u' ') {
+                afterBlank = end + 1;
+            }
+            ++end;
+        }
+        if (end < characters.size() && afterBlank > start && afterBlank < end) {
+            end = afterBlank;
+        }
+        builder.Emit(characters, start, end, alignment);
+        start = end;
+    }
+}
+
+} // namespace
+
+std::vector<PrintLine> BreakIntoLines(const std::array<PageRun, 4>& runs, int lineWidth,
+                                      const std::function<int(char16_t)>& widthOf) {
+    std::vector<PrintLine> lines;
+    LineBuilder builder(lines);
+    std::vector<Character> paragraph;
+    bool leftAligned = false; // once the left-aligned run has begun
+    for (const PageRun& run : runs) {
+        const bool runIsLeft = run.Alignment == ParagraphAlignment::Left;
+        // The paragraph in which a left-aligned run begins is left-aligned as a whole.
+        leftAligned = leftAligned || runIsLeft;
+        for (size_t i = 0; i < run.Text.size(); ++i) {
+            if (run.Text[i] == u'\r' && i + 1 < run.Text.size() && run.Text[i + 1] == u'\n') {
+                BreakParagraph(paragraph,
+                               leftAligned ? ParagraphAlignment::Left : ParagraphAlignment::Centre,
+                               lineWidth, builder);
+                paragraph.clear();
+                ++i;
+                continue;
+            }
+            paragraph.push_back({run.Text[i], run.Colour, widthOf(run.Text[i])});
+        }
+    }
+    if (!paragraph.empty()) {
+        BreakParagraph(paragraph,
+                       leftAligned ? ParagraphAlignment::Left : ParagraphAlignment::Centre,
+                       lineWidth, builder);
+    }
+    return lines;
+}

@@ -1,0 +1,194 @@
+#include "PagePrinting.h"
+
+#include "DeviceContext.h"
+#include "MessageBox.h"
+#include "PageText.h"
+#include "ProgramTexts.h"
+#include "UniqueHandle.h"
+
+#include <commdlg.h>
+#include <unordered_map>
+
+namespace {
+
+void DeleteDeviceContext(HDC dc) {
+    DeleteDC(dc);
+}
+using UniqueDc = ui::UniqueHandle<HDC, DeleteDeviceContext>;
+
+// The page box's font and size; the footer a little smaller.
+constexpr int PagePoints = 12;
+constexpr int FooterPoints = 9;
+
+SheetMetrics MetricsOf(HDC printer) {
+    SheetMetrics sheet;
+    sheet.PaperWidth = GetDeviceCaps(printer, PHYSICALWIDTH);
+    sheet.PaperHeight = GetDeviceCaps(printer, PHYSICALHEIGHT);
+    sheet.PrintableLeft = GetDeviceCaps(printer, PHYSICALOFFSETX);
+    sheet.PrintableTop = GetDeviceCaps(printer, PHYSICALOFFSETY);
+    sheet.PrintableWidth = GetDeviceCaps(printer, HORZRES);
+    sheet.PrintableHeight = GetDeviceCaps(printer, VERTRES);
+    sheet.DotsPerInchX = GetDeviceCaps(printer, LOGPIXELSX);
+    sheet.DotsPerInchY = GetDeviceCaps(printer, LOGPIXELSY);
+    return sheet;
+}
+
+ui::UniqueFont SongFont(int points, const SheetMetrics& sheet) {
+    return ui::UniqueFont(CreateFontW(-MulDiv(points, sheet.DotsPerInchY, 72), 0, 0, 0, FW_NORMAL,
+                                      FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
+                                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
+                                      L"宋体"));
+}
+
+int LineHeight(HDC dc) {
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    return std::max(1, static_cast<int>(metrics.tmHeight + metrics.tmExternalLeading));
+}
+
+int TextWidth(HDC dc, const std::u16string& text) {
+    SIZE size{};
+    GetTextExtentPoint32W(dc, reinterpret_cast<const wchar_t*>(text.c_str()),
+                          static_cast<int>(text.size()), &size);
+    return size.cx;
+}
+
+// Lays the poem out with the page's font selected into `dc`.
+PrintPlan Plan(const TangRecord& poem, HDC dc, const SheetMetrics& sheet, int footerHeight) {
+    PrintPlan plan;
+    plan.Layout = LayOutSheet(sheet, footerHeight);
+    plan.LineHeight = LineHeight(dc);
+    std::unordered_map<char16_t, int> widths; // a poem repeats its characters
+    plan.Lines = BreakIntoLines(PageRuns(poem), plan.Layout.Body.Right - plan.Layout.Body.Left,
+                                [&](char16_t unit) {
+                                    const auto [known, added] = widths.try_emplace(unit, 0);
+                                    if (added) {
+                                        known->second = TextWidth(dc, std::u16string(1, unit));
+                                    }
+                                    return known->second;
+                                });
+    const long perSheet =
+        std::max(1, (plan.Layout.Body.Bottom - plan.Layout.Body.Top) / plan.LineHeight);
+    plan.Sheets = Paginate(static_cast<long>(plan.Lines.size()),
+                           [perSheet](long from) { return from + perSheet; });
+    return plan;
+}
+
+void DrawLine(HDC dc, const PrintLine& line, const SheetRect& body, int top) {
+    int x = body.Left;
+    if (line.Alignment == ParagraphAlignment::Centre) {
+        x += std::max(0, (body.Right - body.Left - line.Width) / 2);
+    }
+    for (const PrintPiece& piece : line.Pieces) {
+        SetTextColor(dc, piece.Colour);
+        TextOutW(dc, x, top, reinterpret_cast<const wchar_t*>(piece.Text.c_str()),
+                 static_cast<int>(piece.Text.size()));
+        x += TextWidth(dc, piece.Text);
+    }
+}
+
+void DrawFooter(HDC dc, HFONT font, const SheetRect& band, const std::u16string& text) {
+    const ui::Selected selected(dc, font);
+    SetTextColor(dc, RGB(0, 0, 0));
+    RECT rect{band.Left, band.Top, band.Right, band.Bottom};
+    DrawTextW(dc, reinterpret_cast<const wchar_t*>(text.c_str()), static_cast<int>(text.size()),
+              &rect, DT_CENTER | DT_SINGLELINE | DT_BOTTOM | DT_NOPREFIX);
+}
+
+DWORD LastErrorOr(DWORD fallback) {
+    const DWORD error = GetLastError();
+    return error != 0 ? error : fallback;
+}
+
+int FooterHeight(HDC dc, HFONT font) {
+    const ui::Selected selected(dc, font);
+    return LineHeight(dc);
+}
+
+} // namespace
+
+PrintPlan PlanSheets(const TangRecord& poem, HDC target, const SheetMetrics& sheet) {
+    const ui::UniqueFont footer = SongFont(FooterPoints, sheet);
+    const int footerHeight = FooterHeight(target, footer.get());
+    const ui::UniqueFont font = SongFont(PagePoints, sheet);
+    const ui::Selected selected(target, font.get());
+    return Plan(poem, target, sheet, footerHeight);
+}
+
+DWORD PrintSheets(const TangRecord& poem, int16_t index, HDC printer) {
+    const SheetMetrics sheet = MetricsOf(printer);
+    const PrintPlan plan = PlanSheets(poem, printer, sheet);
+    const std::u16string title = PageCaption(index);
+    DOCINFOW document{};
+    document.cbSize = sizeof document;
+    document.lpszDocName = reinterpret_cast<const wchar_t*>(title.c_str());
+    SetLastError(0);
+    if (StartDocW(printer, &document) <= 0) {
+        return LastErrorOr(ERROR_PRINTER_NOT_FOUND);
+    }
+    const ui::UniqueFont font = SongFont(PagePoints, sheet);
+    const ui::UniqueFont footer = SongFont(FooterPoints, sheet);
+    for (size_t i = 0; i < plan.Sheets.size(); ++i) {
+        if (StartPage(printer) <= 0) {
+            const DWORD error = LastErrorOr(ERROR_WRITE_FAULT);
+            AbortDoc(printer);
+            return error;
+        }
+        SetBkMode(printer, TRANSPARENT);
+        {
+            const ui::Selected selected(printer, font.get());
+            int top = plan.Layout.Body.Top;
+            for (long line = plan.Sheets[i].First; line < plan.Sheets[i].End; ++line) {
+                DrawLine(printer, plan.Lines[static_cast<size_t>(line)], plan.Layout.Body, top);
+                top += plan.LineHeight;
+            }
+        }
+        DrawFooter(printer, footer.get(), plan.Layout.Footer,
+                   PrintFooter(index, i + 1, plan.Sheets.size()));
+        if (EndPage(printer) <= 0) {
+            const DWORD error = LastErrorOr(ERROR_WRITE_FAULT);
+            AbortDoc(printer);
+            return error;
+        }
+    }
+    return EndDoc(printer) > 0 ? 0 : LastErrorOr(ERROR_WRITE_FAULT);
+}
+
+std::u16string PrintFailedMessage(DWORD error) {
+    wchar_t* words = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0, reinterpret_cast<wchar_t*>(&words), 0, nullptr);
+    std::u16string reason;
+    if (length > 0) {
+        reason.assign(reinterpret_cast<const char16_t*>(words), length);
+        LocalFree(words);
+    }
+    while (!reason.empty() && (reason.back() == u'\n' || reason.back() == u'\r')) {
+        reason.pop_back();
+    }
+    const std::string digits = std::to_string(error);
+    reason += u"（错误代码 " + std::u16string(digits.begin(), digits.end()) + u"）";
+    return u"无法打印：打印机报告了错误，这首诗没有打印出来。\r\n\r\n" + reason;
+}
+
+void PrintPage(HWND owner, const TangRecord& poem, int16_t index) {
+    PRINTDLGW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.Flags = PD_RETURNDC | PD_NOSELECTION | PD_NOPAGENUMS | PD_HIDEPRINTTOFILE;
+    const BOOL chosen = PrintDlgW(&dialog);
+    const ui::UniqueGlobal mode(dialog.hDevMode);
+    const ui::UniqueGlobal names(dialog.hDevNames);
+    const UniqueDc printer(dialog.hDC);
+    if (!chosen) {
+        if (CommDlgExtendedError() != 0) { // not Cancel: no printer, or none that works
+            ui::ShowInformation(owner, u"无法打印：没有找到可以使用的打印机。", texts::ProgramName);
+        }
+        return;
+    }
+    const DWORD error = PrintSheets(poem, index, printer.get());
+    if (error != 0) {
+        ui::ShowInformation(owner, PrintFailedMessage(error), texts::ProgramName);
+    }
+}

@@ -1,0 +1,45 @@
+#include "RandomPoem.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+TEST(RandomPoem, NeverTheShownPoemAndEveryOtherAboutEquallyOften) {
+    std::mt19937 generator(20261207);
+    for (const int count : {2, 3, 7, 320}) {
+        for (const int16_t current :
+             {int16_t{0}, static_cast<int16_t>(count / 2), static_cast<int16_t>(count - 1)}) {
+            std::vector<int> times(static_cast<size_t>(count), 0);
+            const int draws = count * 400;
+            for (int i = 0; i < draws; ++i) {
+                const int16_t chosen = ChooseRandomPoem(current, count, generator);
+                ASSERT_GE(chosen, 0);
+                ASSERT_LT(chosen, count);
+                ++times[static_cast<size_t>(chosen)];
+            }
+            EXPECT_EQ(times[static_cast<size_t>(current)], 0) << count << " poems";
+            const double expected = static_cast<double>(draws) / (count - 1);
+            for (int poem = 0; poem < count; ++poem) {
+                if (poem != current) {
+                    // Far wider than chance allows at these counts, far narrower than a bias.
+                    EXPECT_NEAR(times[static_cast<size_t>(poem)], expected, expected * 0.35)
+                        << "poem " << poem << " of " << count;
+                }
+            }
+        }
+    }
+}
+
+TEST(RandomPoem, OnePoemIsAlwaysItselfAndNoPoemGivesNone) {
+    std::mt19937 generator(7);
+    EXPECT_EQ(ChooseRandomPoem(0, 1, generator), 0);
+    EXPECT_EQ(ChooseRandomPoem(0, 0, generator), -1);
+    // The largest table reaches its last poem too, and stays in sixteen bits.
+    bool sawHigh = false;
+    for (int i = 0; i < 20000 && !sawHigh; ++i) {
+        const int16_t chosen = ChooseRandomPoem(0, 32767, generator);
+        ASSERT_GT(chosen, 0);
+        sawHigh = chosen > 32000;
+    }
+    EXPECT_TRUE(sawHigh);
+}

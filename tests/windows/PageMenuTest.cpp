@@ -1,0 +1,138 @@
+#include "KeyChords.h"
+#include "MessageBoxCatcher.h"
+#include "ReaderFixture.h"
+
+#include "ReaderLayout.h"
+
+#include <richedit.h>
+
+namespace {
+
+class PageMenu : public ReaderFixture {
+protected:
+    HWND Page() const { return ReaderControl(RichText1); }
+};
+
+const std::vector<std::u16string> MenuItems = {
+    u"复制(&C)",
+    u"全选(&A)",
+    u"",
+    u"上一首(&U)\tCtrl+PgUp",
+    u"下一首(&N)\tCtrl+PgDn",
+    u"第一首(&F)\tAlt+Home",
+    u"第末首(&L)\tAlt+End",
+    u"随机一首(&R)\tCtrl+R",
+    u"",
+    u"放大(&I)\tCtrl+=",
+    u"缩小(&O)\tCtrl+-",
+    u"原始大小(&Z)\tCtrl+0",
+    u"",
+    u"查询(&S)…\tCtrl+F",
+    u"打印(&P)…\tCtrl+P",
+    u"关于(&B)\tF1",
+    u"",
+    u"竖排(&V)\tF8",
+};
+
+void RightClick(void* page) {
+    const LPARAM at = MAKELPARAM(40, 20);
+    SendMessageW(static_cast<HWND>(page), WM_RBUTTONDOWN, MK_RBUTTON, at);
+    SendMessageW(static_cast<HWND>(page), WM_RBUTTONUP, 0, at);
+}
+
+template <UINT Key, bool Shift> void PressOnFocus(void*) {
+    PressChord(Key, false, Shift);
+}
+
+// Down arrows from the top of the menu to the item at `position`, skipping separators.
+std::vector<UINT> ChooseItem(size_t position) {
+    std::vector<UINT> keys;
+    for (size_t i = 0; i <= position; ++i) {
+        if (!MenuItems[i].empty()) {
+            keys.push_back(VK_DOWN);
+        }
+    }
+    keys.push_back(VK_RETURN);
+    return keys;
+}
+
+size_t PositionOf(std::u16string_view start) {
+    for (size_t i = 0; i < MenuItems.size(); ++i) {
+        if (!MenuItems[i].empty() && MenuItems[i].starts_with(start)) {
+            return i;
+        }
+    }
+    return 0;
+}
+
+} // namespace
+
+TEST_F(PageMenu, ListsTheCommandsWithTheirKeysAfterCopyAndSelectAll) {
+    StartWithUtf8(ThreePoems);
+    const MenuSeen seen = WatchMenu(RightClick, Page(), {});
+    EXPECT_EQ(seen.Items, MenuItems);
+    std::vector<bool> greyed(MenuItems.size(), false);
+    for (size_t i = 0; i < MenuItems.size(); ++i) {
+        greyed[i] = MenuItems[i].empty(); // the separators
+    }
+    greyed[0] = true; // 复制, with nothing selected
+    EXPECT_EQ(seen.Greyed, greyed);
+}
+
+TEST_F(PageMenu, ItsCommandsRunAsTheirKeysDo) {
+    StartWithUtf8(ThreePoems);
+    MessageBoxCatcher catcher;
+    WatchMenu(RightClick, Page(), ChooseItem(PositionOf(u"下一首")));
+    ExpectShowing(1);
+    WatchMenu(RightClick, Page(), ChooseItem(PositionOf(u"第末首")));
+    ExpectShowing(2);
+    WatchMenu(RightClick, Page(), ChooseItem(PositionOf(u"下一首")));
+    ASSERT_EQ(catcher.Boxes().size(), 1u);
+    EXPECT_EQ(catcher.Boxes()[0].Text, u"已经到了最后一首唐诗了！");
+    WatchMenu(RightClick, Page(), ChooseItem(PositionOf(u"随机一首")));
+    EXPECT_NE(shared.CurrentIndex, 2);
+    ExpectShowing(shared.CurrentIndex);
+    WatchMenu(RightClick, Page(), ChooseItem(PositionOf(u"放大")));
+    WatchMenu(RightClick, Page(), ChooseItem(PositionOf(u"放大")));
+    WatchMenu(RightClick, Page(), ChooseItem(PositionOf(u"缩小")));
+    int numerator = 0;
+    int denominator = 0;
+    SendMessageW(Page(), EM_GETZOOM, reinterpret_cast<WPARAM>(&numerator),
+                 reinterpret_cast<LPARAM>(&denominator));
+    EXPECT_EQ(numerator * 100, denominator * 110);
+    WatchMenu(RightClick, Page(), ChooseItem(PositionOf(u"关于")));
+    ASSERT_EQ(catcher.Boxes().size(), 2u);
+    EXPECT_EQ(catcher.Boxes()[1].Text.substr(0, 7), u"鹭溪青简雅韵集");
+    WatchMenu(RightClick, Page(), ChooseItem(PositionOf(u"查询")));
+    EXPECT_TRUE(IsWindowVisible(Search().Handle()));
+}
+
+TEST_F(PageMenu, ShiftF10AndTheMenuKeyOpenItAtTheCaret) {
+    StartWithUtf8(ThreePoems);
+    SetFocus(Page());
+    SendMessageW(Page(), EM_SETSEL, 2, 2); // the start of the author line
+    POINT caret{};
+    SendMessageW(Page(), EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&caret), 2);
+    ClientToScreen(Page(), &caret);
+    for (const auto open : {PressOnFocus<VK_F10, true>, PressOnFocus<VK_APPS, false>}) {
+        const MenuSeen seen = WatchMenu(open, nullptr, {});
+        ASSERT_EQ(seen.Items, MenuItems);
+        EXPECT_NEAR(seen.At.x, caret.x, 2);
+        EXPECT_NEAR(seen.At.y, caret.y, 2);
+    }
+}
+
+TEST_F(PageMenu, WithoutAPoemOnlySearchAndAboutAreOffered) {
+    const std::string noPoems = "[H]\r\n";
+    MessageBoxCatcher catcher; // of the load's message
+    Start(&noPoems);
+    const MenuSeen seen = WatchMenu(RightClick, Page(), {});
+    ASSERT_EQ(seen.Items, MenuItems);
+    for (size_t i = 0; i < MenuItems.size(); ++i) {
+        if (!MenuItems[i].empty()) { // 全选, 查询… and 关于 alone
+            const bool offered =
+                i == 1 || MenuItems[i].starts_with(u"查询") || MenuItems[i].starts_with(u"关于");
+            EXPECT_EQ(seen.Greyed[i], !offered) << i;
+        }
+    }
+}

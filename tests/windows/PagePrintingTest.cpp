@@ -1,0 +1,188 @@
+#include "KeyChords.h"
+#include "MessageBoxCatcher.h"
+#include "ReaderFixture.h"
+
+#include "DeviceContext.h"
+#include "PagePrinting.h"
+#include "ReaderLayout.h"
+#include "ReaderShortcuts.h"
+#include "TangLoader.h"
+
+#include <cstdlib>
+
+namespace {
+
+// A poem whose notes fill several sheets: 120 note lines of 40 characters.
+std::u8string LongPoem() {
+    std::u8string text = u8"<长诗>\r\n(作者)\r\n第一句。\r\n//";
+    for (int line = 0; line < 120; ++line) {
+        text += u8"注释注释注释注释注释注释注释注释注释注释注释注释注释注释注释注释注释注释注释注释"
+                u8"\r\n";
+    }
+    return text + u8"//\r\n<短诗>\r\n(作者)\r\n一句。\r\n//短注//\r\n";
+}
+
+// A sheet of A6 paper (105 × 148 mm) at 96 dots per inch, printable to its edges.
+SheetMetrics SmallSheet() {
+    return {397, 559, 0, 0, 397, 559, 96, 96};
+}
+
+class PagePrinting : public ReaderFixture {
+protected:
+    void SetUp() override { StartWithUtf8(LongPoem()); }
+    HWND Page() const { return ReaderControl(RichText1); }
+    std::vector<PageSpan> Plan() const {
+        const ui::WindowDc screen(nullptr);
+        const TangRecord& poem = shared.Tangs.at(static_cast<size_t>(shared.CurrentIndex));
+        return PlanSheets(poem, screen.Get(), SmallSheet()).Sheets;
+    }
+};
+
+} // namespace
+
+TEST_F(PagePrinting, NotesRunOnOverSheetsWhateverTheZoom) {
+    const PrintPlan plan = PlanSheets(shared.Tangs[0], ui::WindowDc(nullptr).Get(), SmallSheet());
+    const std::vector<PageSpan>& spans = plan.Sheets;
+    ASSERT_GE(spans.size(), 3u) << "120 lines of notes fill more than two small sheets";
+    EXPECT_EQ(spans.front().First, 0);
+    for (size_t i = 1; i < spans.size(); ++i) {
+        EXPECT_EQ(spans[i].First, spans[i - 1].End) << "sheet " << i;
+        EXPECT_GT(spans[i].End, spans[i].First);
+    }
+    EXPECT_EQ(spans.back().End, static_cast<long>(plan.Lines.size()));
+    // Every character of the page is printed once, in the page's order, within the margins.
+    std::u16string printed;
+    for (const PrintLine& line : plan.Lines) {
+        for (const PrintPiece& piece : line.Pieces) {
+            printed += piece.Text;
+        }
+        EXPECT_LE(line.Width, plan.Layout.Body.Right - plan.Layout.Body.Left);
+    }
+    std::u16string shown = PageText();
+    std::erase(shown, u'\r');
+    std::erase(shown, u'\n');
+    EXPECT_EQ(printed, shown);
+    const long linesPerSheet = spans[0].End;
+    EXPECT_LE(linesPerSheet * plan.LineHeight, plan.Layout.Body.Bottom - plan.Layout.Body.Top);
+
+    SetFocus(Page());
+    for (int press = 0; press < 10; ++press) {
+        PressChord(VK_OEM_PLUS, true);
+    }
+    EXPECT_EQ(reader->Shortcuts().Zoom().Percent(), 200);
+    EXPECT_EQ(Plan(), spans) << "the screen's zoom does not change the print";
+    Click(ReaderControl(cmdMoveNext));
+    EXPECT_EQ(Plan().size(), 1u) << "a short poem takes one sheet";
+}
+
+TEST_F(PagePrinting, APrinterFailureIsToldInWords) {
+    const ui::MemoryDc notAPrinter(nullptr);
+    const DWORD error = PrintSheets(shared.Tangs[0], 0, notAPrinter.Get());
+    ASSERT_NE(error, 0u);
+    const std::u16string message = PrintFailedMessage(error);
+    EXPECT_TRUE(message.starts_with(u"无法打印：")) << "the message says what failed";
+    EXPECT_GT(message.size(), 30u) << "and why, in the system's words";
+    ExpectShowing(0);
+}
+
+namespace {
+
+int dialogsSeen = 0;
+
+// Presses Cancel in the print dialog as soon as it is up.
+LRESULT CALLBACK CancelPrintDialog(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE) {
+        HWND window = reinterpret_cast<HWND>(wParam);
+        wchar_t className[32]{};
+        GetClassNameW(window, className, 32);
+        if (lstrcmpW(className, L"#32770") == 0 && GetDlgItem(window, IDCANCEL) != nullptr &&
+            GetDlgItem(window, 0xFFFF) == nullptr) { // a dialog, not a message box
+            ++dialogsSeen;
+            PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+} // namespace
+
+TEST_F(PagePrinting, CancelInThePrintDialogPrintsNothingAndSaysNothing) {
+    MessageBoxCatcher catcher;
+    dialogsSeen = 0;
+    const UniqueHook hook = HookThisThread(WH_CBT, CancelPrintDialog);
+    SetFocus(ReaderControl(cboTang));
+    PressChord('P', true);
+    if (dialogsSeen == 0) {
+        // No printer on this system: the dialog never opens, and the user is told why.
+        ASSERT_EQ(catcher.Boxes().size(), 1u);
+        EXPECT_EQ(catcher.Boxes()[0].Text, u"无法打印：没有找到可以使用的打印机。");
+    } else {
+        EXPECT_EQ(dialogsSeen, 1);
+        EXPECT_TRUE(catcher.Boxes().empty());
+    }
+    ExpectShowing(0);
+}
+
+// Prints the long poem on the system's default printer through the dialog's OK button. Run by
+// tests/print/run.sh, which sets up a printer that writes PDF files and checks what it wrote.
+TEST_F(PagePrinting, PrintsOnTheDefaultPrinter) {
+    if (std::getenv("TANG_PRINT_TEST") == nullptr) {
+        GTEST_SKIP() << "needs a printer: tests/print/run.sh";
+    }
+    MessageBoxCatcher catcher; // presses OK in the print dialog too
+    SetFocus(Page());
+    PressChord(VK_OEM_PLUS, true); // the screen's zoom must not show on paper
+    PressChord('P', true);
+    ASSERT_EQ(catcher.Boxes().size(), 1u) << "the print dialog, and no failure";
+    ExpectShowing(0);
+}
+
+// A poem at every limit of the loader: title and author of a full line, verses and notes of
+// the most characters a field keeps. It zooms and prints whole like any other.
+class CappedPoem : public ReaderFixture {};
+
+TEST_F(CappedPoem, ZoomsAndPrintsWhole) {
+    const std::u8string line4000 = [] {
+        std::u8string text;
+        for (int i = 0; i < MaxLineLength; ++i) {
+            text += u8"诗";
+        }
+        return text;
+    }();
+    std::u8string file = u8"<" + line4000 + u8">\r\n(" + line4000 + u8")\r\n";
+    const int fieldLines = MaxFieldLength / (MaxLineLength + 2);
+    for (int line = 0; line < fieldLines; ++line) {
+        file += line4000 + u8"\r\n";
+    }
+    file += u8"//";
+    for (int line = 0; line < fieldLines; ++line) {
+        file += line4000 + u8"\r\n";
+    }
+    MessageBoxCatcher catcher;
+    StartWithUtf8(file + u8"//\r\n");
+    EXPECT_TRUE(catcher.Boxes().empty()) << "nothing was cut";
+    SetFocus(ReaderControl(RichText1));
+    for (int press = 0; press < 3; ++press) {
+        PressChord(VK_OEM_PLUS, true);
+    }
+    EXPECT_EQ(reader->Shortcuts().Zoom().Percent(), 130);
+    PressChord('0', true);
+    EXPECT_EQ(reader->Shortcuts().Zoom().Percent(), 100);
+
+    // A4 at 300 dots per inch, as many printers report it.
+    const SheetMetrics a4{2480, 3508, 50, 50, 2380, 3408, 300, 300};
+    const PrintPlan plan = PlanSheets(shared.Tangs[0], ui::WindowDc(nullptr).Get(), a4);
+    std::u16string printed;
+    for (const PrintLine& line : plan.Lines) {
+        for (const PrintPiece& piece : line.Pieces) {
+            printed += piece.Text;
+        }
+    }
+    std::u16string shown = PageText();
+    std::erase(shown, u'\r');
+    std::erase(shown, u'\n');
+    EXPECT_EQ(printed.size(), shown.size());
+    EXPECT_TRUE(printed == shown);
+    EXPECT_GT(plan.Sheets.size(), 10u);
+    EXPECT_EQ(plan.Sheets.back().End, static_cast<long>(plan.Lines.size()));
+}
