@@ -4,6 +4,7 @@
 #include "Controls.h"
 #include "ReaderLayout.h"
 #include "SearchLayout.h"
+#include "Utf8Bytes.h"
 
 #include <ole2.h>
 #include <oleacc.h>
@@ -301,32 +302,6 @@ std::vector<std::string> ProbeFromAnotherProcess(const std::vector<HWND>& window
     return lines;
 }
 
-std::string Utf8(const std::u16string& text) {
-    std::string bytes;
-    for (size_t i = 0; i < text.size(); ++i) {
-        uint32_t c = text[i];
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size()) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
-        }
-        if (c < 0x80) {
-            bytes += static_cast<char>(c);
-        } else if (c < 0x800) {
-            bytes += static_cast<char>(0xC0 | (c >> 6));
-            bytes += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            bytes += static_cast<char>(0xE0 | (c >> 12));
-            bytes += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            bytes += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            bytes += static_cast<char>(0xF0 | (c >> 18));
-            bytes += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            bytes += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            bytes += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return bytes;
-}
-
 } // namespace
 
 TEST_F(Accessibility, AnotherProcessIsToldTheSameAsThisOne) {
@@ -339,10 +314,10 @@ TEST_F(Accessibility, AnotherProcessIsToldTheSameAsThisOne) {
         if (line.rfind("control\t", 0) == 0) {
             const size_t tab = line.find('\t', 8);
             controls[std::stoi(line.substr(8, tab - 8))] = line.substr(tab + 1);
-        } else if (line ==
-                   "window\t" + std::to_string(ROLE_SYSTEM_CLIENT) + "\t" + Utf8(u"鹭溪吟窗")) {
+        } else if (line == "window\t" + std::to_string(ROLE_SYSTEM_CLIENT) + "\t" +
+                               Utf8Bytes(u"鹭溪吟窗")) {
             ++windows;
-        } else if (line.rfind("child\t", 0) == 0 && line.find(Utf8(u"第一首")) != line.npos) {
+        } else if (line.rfind("child\t", 0) == 0 && line.find(Utf8Bytes(u"第一首")) != line.npos) {
             ++namedChildren;
         }
     }
@@ -351,7 +326,7 @@ TEST_F(Accessibility, AnotherProcessIsToldTheSameAsThisOne) {
     for (const auto& [form, control] : EveryControl(0)) {
         const auto found = controls.find(control.Id);
         ASSERT_NE(found, controls.end()) << control.Id;
-        const std::string expected = std::to_string(control.Role) + "\t" + Utf8(control.Name);
+        const std::string expected = std::to_string(control.Role) + "\t" + Utf8Bytes(control.Name);
         EXPECT_EQ(found->second.substr(0, expected.size()), expected) << control.Id;
     }
     const std::string page = controls[RichText1];
@@ -359,5 +334,5 @@ TEST_F(Accessibility, AnotherProcessIsToldTheSameAsThisOne) {
     for (char16_t& c : text) {
         c = c == u'\r' || c == u'\n' ? u' ' : c;
     }
-    EXPECT_EQ(page.substr(page.rfind('\t') + 1), Utf8(text));
+    EXPECT_EQ(page.substr(page.rfind('\t') + 1), Utf8Bytes(text));
 }
