@@ -13,7 +13,7 @@ packages=(
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
     # Running it: Wine with its 32-bit half, Wine's own fonts (caption buttons,
     # dialog faces) and CJK faces for the poems.
-    wine wine32:i386 fonts-wine fonts-arphic-uming fonts-arphic-ukai
+    wine wine32:i386 wine64 fonts-wine fonts-arphic-uming fonts-arphic-ukai
     # A display for headless runs, a usability probe for $DISPLAY, screenshots.
     xvfb x11-utils imagemagick
     # Printing for real in the tests: the CUPS scheduler, its PDF printer, and the tools

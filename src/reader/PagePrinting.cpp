@@ -6,7 +6,10 @@
 #include "ProgramTexts.h"
 #include "UniqueHandle.h"
 
+#include "SystemLibrary.h"
+
 #include <commdlg.h>
+#include <winspool.h>
 #include <unordered_map>
 
 namespace {
@@ -100,6 +103,28 @@ DWORD LastErrorOr(DWORD fallback) {
     return error != 0 ? error : fallback;
 }
 
+constexpr const char16_t* NoPrinterMessage = u"无法打印：没有找到可以使用的打印机。";
+
+// Asks only for the size of the printer list, which is zero when there is no printer at all.
+// The spooler's DLL is loaded from the system folder by hand: it is not one Windows always
+// takes from there, so importing it would let a DLL of that name beside the program in.
+bool AnyPrinterInstalled() {
+    using EnumPrintersFunction =
+        BOOL(WINAPI*)(DWORD, LPWSTR, DWORD, LPBYTE, DWORD, LPDWORD, LPDWORD);
+    const ui::UniqueModule spooler(ui::LoadSystemLibrary(L"winspool.drv"));
+    const FARPROC found = spooler ? GetProcAddress(spooler.get(), "EnumPrintersW") : nullptr;
+    if (found == nullptr) {
+        return true; // cannot tell: the print dialog will say
+    }
+    const auto enumPrinters =
+        reinterpret_cast<EnumPrintersFunction>(reinterpret_cast<void*>(found));
+    DWORD needed = 0;
+    DWORD returned = 0;
+    enumPrinters(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS, nullptr, 4, nullptr, 0, &needed,
+                 &returned);
+    return needed > 0;
+}
+
 int FooterHeight(HDC dc, HFONT font) {
     const ui::Selected selected(dc, font);
     return LineHeight(dc);
@@ -173,6 +198,12 @@ std::u16string PrintFailedMessage(DWORD error) {
 }
 
 void PrintPage(HWND owner, const TangRecord& poem, int16_t index) {
+    // Asked first, because with no printer some systems put up their own warning and then an
+    // empty print dialog instead of failing: the user should hear it once, in our words.
+    if (!AnyPrinterInstalled()) {
+        ui::ShowInformation(owner, NoPrinterMessage, texts::ProgramName);
+        return;
+    }
     PRINTDLGW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
@@ -183,7 +214,7 @@ void PrintPage(HWND owner, const TangRecord& poem, int16_t index) {
     const UniqueDc printer(dialog.hDC);
     if (!chosen) {
         if (CommDlgExtendedError() != 0) { // not Cancel: no printer, or none that works
-            ui::ShowInformation(owner, u"无法打印：没有找到可以使用的打印机。", texts::ProgramName);
+            ui::ShowInformation(owner, NoPrinterMessage, texts::ProgramName);
         }
         return;
     }
