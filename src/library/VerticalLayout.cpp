@@ -120,9 +120,8 @@ VerticalForm VerticalFormOf(char32_t character) {
 VerticalLayout LayOutVertically(const std::array<PageRun, 4>& runs, int halfCellsPerColumn) {
     VerticalLayout layout;
     layout.HalfCellsPerColumn = std::max(halfCellsPerColumn, 2);
-    for (size_t run = 0; run < runs.size(); ++run) {
-        layout.Text += runs[run].Text;
-        layout.Colours[run] = runs[run].Colour;
+    for (const PageRun& run : runs) {
+        layout.Text += run.Text;
     }
     ColumnFiller filler(layout);
     const std::u16string& text = layout.Text;

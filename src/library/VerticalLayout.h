@@ -53,7 +53,6 @@ struct VerticalColumn {
 
 struct VerticalLayout {
     std::u16string Text;                 // the four runs joined, as the page holds them
-    std::array<uint32_t, 4> Colours{};   // of the runs
     std::vector<VerticalCell> Cells;     // in reading order
     std::vector<VerticalColumn> Columns; // the first one stands rightmost
     uint32_t Length = 0;                 // positions on the whole page

@@ -116,17 +116,18 @@ void Form1::ShowTang(int16_t Index) {
     bool whole = page_->SetText(u"");
     const std::array<PageRun, 4> runs = PageRuns(record);
     const int size = page_->TextSizeTwips();
-    size_t number = 0;
-    for (const PageRun& run : runs) {
-        page_->SetSelAlignment(run.Alignment);
-        page_->SetSelLook(LookOfRun(number++, run, HighContrast(), size));
-        whole = page_->SetSelText(run.Text) && whole;
+    std::array<RunLook, 4> looks;
+    for (size_t number = 0; number < runs.size(); ++number) {
+        looks[number] = LookOfRun(number, runs[number], HighContrast(), size);
+        page_->SetSelAlignment(runs[number].Alignment);
+        page_->SetSelLook(looks[number]);
+        whole = page_->SetSelText(runs[number].Text) && whole;
     }
     if (!whole) { // the box is left with what it took, and the program goes on
         Inform(PageNotWholeMessage);
     }
     shortcuts_->Zoom().Keep();
-    vertical_->SetRuns(runs);
+    vertical_->SetRuns(runs, looks);
     ui::AnnounceNameChange(Control(RichText1));
 }
 

@@ -109,8 +109,10 @@ void VerticalPage::SetOn(bool on) {
     }
 }
 
-void VerticalPage::SetRuns(const std::array<PageRun, 4>& runs) {
+void VerticalPage::SetRuns(const std::array<PageRun, 4>& runs,
+                           const std::array<RunLook, 4>& looks) {
     runs_ = runs;
+    looks_ = looks;
     Forget();
     scrolled_ = 0;
 }
@@ -280,7 +282,12 @@ void VerticalPage::Paint(HDC dc) {
         return;
     }
     const CHARRANGE selected = Selection(box_);
-    const CellPainter painter(dc, fonts_, geometry_.Cell);
+    std::array<RunInk, 4> inks;
+    for (size_t run = 0; run < inks.size(); ++run) {
+        inks[run] = {looks_[run].SystemColour ? GetSysColor(COLOR_WINDOWTEXT) : looks_[run].Colour,
+                     looks_[run].Bold};
+    }
+    const CellPainter painter(dc, fonts_, geometry_.Cell, inks);
     const long last = std::min<long>(geometry_.ColumnAt(0, client.right, scrolled_),
                                      static_cast<long>(layout.Columns.size()) - 1);
     for (long column = std::max(0L, geometry_.ColumnAt(client.right - 1, client.right, scrolled_));

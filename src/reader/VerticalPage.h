@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PageLook.h"
 #include "PageText.h"
 #include "UniqueHandle.h"
 #include "VerticalLayout.h"
@@ -32,8 +33,9 @@ public:
     // Shows the vertical page in the box's place, or the box again; the focus goes along.
     void SetOn(bool on);
 
-    // The page's runs, as the box got them; the first column comes into view.
-    void SetRuns(const std::array<PageRun, 4>& runs);
+    // The page's runs as the box got them, and how each looks; the first column comes into view.
+    // The runs' sizes are not followed: the columns keep one cell size.
+    void SetRuns(const std::array<PageRun, 4>& runs, const std::array<RunLook, 4>& looks);
     // The text size against the box's own font size, in percent.
     void SetZoomPercent(int percent);
 
@@ -70,6 +72,7 @@ private:
     const ui::Form& form_;
     ui::UniqueWindow window_;
     std::array<PageRun, 4> runs_;
+    std::array<RunLook, 4> looks_;
     LONG sizeTwips_; // of the box's text
     int zoom_ = 100;
     std::optional<VerticalLayout> layout_;

@@ -5,10 +5,11 @@
 
 namespace {
 
-ui::UniqueFont CreateCellFont(const wchar_t* face, BYTE charset, int cell, int escapement) {
+ui::UniqueFont CreateCellFont(const wchar_t* face, BYTE charset, int cell, int escapement,
+                              bool bold) {
     LOGFONTW font{};
     font.lfHeight = -cell; // the em, the height of an ideograph's cell
-    font.lfWeight = FW_NORMAL;
+    font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
     font.lfCharSet = charset;
     font.lfEscapement = escapement;
     font.lfOrientation = escapement;
@@ -29,12 +30,18 @@ TEXTMETRICW MetricsOf(HDC dc, HFONT font) {
 } // namespace
 
 VerticalFonts::VerticalFonts(const wchar_t* face, BYTE charset, int cell)
-    : upright_(CreateCellFont(face, charset, cell, 0)),
-      sideways_(CreateCellFont(face, charset, cell, 2700)) {} // a quarter turn clockwise
+    : upright_(CreateCellFont(face, charset, cell, 0, false)),
+      sideways_(CreateCellFont(face, charset, cell, 2700, false)), // a quarter turn clockwise
+      boldUpright_(CreateCellFont(face, charset, cell, 0, true)),
+      boldSideways_(CreateCellFont(face, charset, cell, 2700, true)) {}
 
-CellPainter::CellPainter(HDC dc, const VerticalFonts& fonts, int cell)
-    : dc_(dc), fonts_(fonts), cell_(cell), upright_(MetricsOf(dc, fonts.Upright())),
-      sideways_(MetricsOf(dc, fonts.Sideways())), previousFont_(SelectObject(dc, fonts.Upright())),
+// The metrics of the plain faces place the bold ones too, so that every run sits on one line.
+CellPainter::CellPainter(HDC dc, const VerticalFonts& fonts, int cell,
+                         const std::array<RunInk, 4>& inks)
+    : dc_(dc), fonts_(fonts), cell_(cell), inks_(inks),
+      upright_(MetricsOf(dc, fonts.Upright(false))),
+      sideways_(MetricsOf(dc, fonts.Sideways(false))),
+      previousFont_(SelectObject(dc, fonts.Upright(false))),
       previousMode_(SetBkMode(dc, TRANSPARENT)), previousAlign_(SetTextAlign(dc, TA_BASELINE)) {}
 
 CellPainter::~CellPainter() {
@@ -50,7 +57,9 @@ void CellPainter::Draw(const VerticalLayout& layout, const VerticalCell& cell, i
         const RECT box{left - 1, top, left + cell_ + 1, top + extent};
         FillRect(dc_, &box, GetSysColorBrush(COLOR_HIGHLIGHT));
     }
-    SetTextColor(dc_, selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : layout.Colours[cell.Run]);
+    const RunInk& ink = inks_[cell.Run];
+    SetTextColor(dc_, selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : ink.Colour);
+    bold_ = ink.Bold;
     const auto* text = reinterpret_cast<const wchar_t*>(layout.Text.data() + cell.Index);
     switch (cell.Form.Form) {
     case CellForm::Upright:
@@ -75,7 +84,7 @@ void CellPainter::Draw(const VerticalLayout& layout, const VerticalCell& cell, i
 
 // Centred across the cell, with the font's ascent and descent centred along it.
 void CellPainter::Upright(const wchar_t* text, int length, int left, int top) const {
-    SelectObject(dc_, fonts_.Upright());
+    SelectObject(dc_, fonts_.Upright(bold_));
     SIZE size{};
     GetTextExtentPoint32W(dc_, text, length, &size);
     const int baseline =
@@ -85,7 +94,7 @@ void CellPainter::Upright(const wchar_t* text, int length, int left, int top) co
 
 // The mark's ink goes into the upper right corner of the cell, wherever the font puts it.
 void CellPainter::UpperRight(wchar_t mark, int left, int top) const {
-    SelectObject(dc_, fonts_.Upright());
+    SelectObject(dc_, fonts_.Upright(bold_));
     GLYPHMETRICS glyph{};
     const MAT2 identity{{0, 1}, {0, 0}, {0, 0}, {0, 1}};
     if (GetGlyphOutlineW(dc_, mark, GGO_METRICS, &glyph, 0, nullptr, &identity) == GDI_ERROR ||
@@ -103,7 +112,7 @@ void CellPainter::UpperRight(wchar_t mark, int left, int top) const {
 // Turned a quarter clockwise, the glyph's top towards the right: its ascent and descent centred
 // across the column, its advance centred along its `extent`.
 void CellPainter::Sideways(const wchar_t* text, int length, int left, int top, int extent) const {
-    SelectObject(dc_, fonts_.Sideways());
+    SelectObject(dc_, fonts_.Sideways(bold_));
     SIZE size{};
     GetTextExtentPoint32W(dc_, text, length, &size);
     const int baseline = left + cell_ / 2 - (sideways_.tmAscent - sideways_.tmDescent) / 2;
@@ -111,7 +120,7 @@ void CellPainter::Sideways(const wchar_t* text, int length, int left, int top, i
 }
 
 bool CellPainter::HasGlyph(wchar_t character) const {
-    SelectObject(dc_, fonts_.Upright());
+    SelectObject(dc_, fonts_.Upright(bold_));
     WORD index = 0xFFFF;
     return GetGlyphIndicesW(dc_, &character, 1, &index, GGI_MARK_NONEXISTING_GLYPHS) == 1 &&
            index != 0xFFFF;

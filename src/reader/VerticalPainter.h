@@ -3,33 +3,43 @@
 #include "UniqueHandle.h"
 #include "VerticalLayout.h"
 
+#include <array>
 #include <windows.h>
 
-// The two faces of the vertical page's font: upright, and turned a quarter clockwise for the
-// characters that lie on their side.
+// The faces of the vertical page's font: upright, and turned a quarter clockwise for the
+// characters that lie on their side; each plain and bold.
 class VerticalFonts {
 public:
     VerticalFonts() = default;
     // `face` at `cell` pixels from the top of an ideograph to its bottom.
     VerticalFonts(const wchar_t* face, BYTE charset, int cell);
 
-    HFONT Upright() const { return upright_.get(); }
-    HFONT Sideways() const { return sideways_.get(); }
+    HFONT Upright(bool bold) const { return (bold ? boldUpright_ : upright_).get(); }
+    HFONT Sideways(bool bold) const { return (bold ? boldSideways_ : sideways_).get(); }
 
 private:
     ui::UniqueFont upright_;
     ui::UniqueFont sideways_;
+    ui::UniqueFont boldUpright_;
+    ui::UniqueFont boldSideways_;
+};
+
+// How the characters of one run are drawn: in the normal scheme the runs differ by colour, in
+// high contrast by weight, all in the system's text colour.
+struct RunInk {
+    COLORREF Colour = 0;
+    bool Bold = false;
 };
 
 // Draws the cells of a vertical page with the system's glyphs, one character at a time.
 class CellPainter {
 public:
-    CellPainter(HDC dc, const VerticalFonts& fonts, int cell);
+    CellPainter(HDC dc, const VerticalFonts& fonts, int cell, const std::array<RunInk, 4>& inks);
     ~CellPainter();
     CellPainter(const CellPainter&) = delete;
     CellPainter& operator=(const CellPainter&) = delete;
 
-    // Draws `cell` of `layout` with its top left corner at (`left`, `top`), in its run's colour
+    // Draws `cell` of `layout` with its top left corner at (`left`, `top`), in its run's ink
     // or, selected, in the colours of a selection.
     void Draw(const VerticalLayout& layout, const VerticalCell& cell, int left, int top,
               bool selected) const;
@@ -43,6 +53,8 @@ private:
     HDC dc_;
     const VerticalFonts& fonts_;
     int cell_;
+    std::array<RunInk, 4> inks_;
+    mutable bool bold_ = false; // of the cell being drawn, like the font selected into dc_
     TEXTMETRICW upright_{};
     TEXTMETRICW sideways_{};
     HGDIOBJ previousFont_;

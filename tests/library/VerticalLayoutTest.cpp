@@ -61,7 +61,6 @@ TEST(VerticalLayout, WorkedExampleStandsInColumnsRightToLeft) {
     EXPECT_EQ(layout.Columns[2].EndPosition, 7u);
     EXPECT_EQ(layout.Length, 43u) << "the text less one unit for each of its 9 line breaks";
     EXPECT_EQ(layout.Text.size(), 52u);
-    EXPECT_EQ(layout.Colours[2], ContentColour);
 }
 
 TEST(VerticalLayout, PunctuationTakesItsVerticalForm) {

@@ -4,9 +4,11 @@
 #include "PageText.h"
 #include "ReaderLayout.h"
 #include "SearchLayout.h"
+#include "VerticalPage.h"
 
 #include <richedit.h>
 
+#include <algorithm>
 #include <set>
 
 namespace {
@@ -79,6 +81,15 @@ RunFormat FormatAt(HWND page, int position) {
 }
 
 constexpr COLORREF Grey = RGB(173, 173, 173);
+
+// Whether any of `colours` has a hue: the system's black on white has none, even where its
+// edges are smoothed, and each of the page's own colours has one.
+bool AnyHue(const std::set<COLORREF>& colours) {
+    return std::ranges::any_of(colours, [](COLORREF colour) {
+        const int red = GetRValue(colour), green = GetGValue(colour), blue = GetBValue(colour);
+        return std::max({red, green, blue}) - std::min({red, green, blue}) > 24;
+    });
+}
 
 class HighContrast : public ReaderFixture {
 protected:
@@ -197,4 +208,21 @@ TEST_F(HighContrast, TheModeOnAtStartIsFollowedAtOnce) {
     StartWithUtf8(ThreePoems);
     OpenSearch();
     ExpectSystemColours();
+}
+
+TEST_F(HighContrast, TheVerticalPageDrawsInTheSystemsTextColourEachWay) {
+    StartWithUtf8(ThreePoems);
+    SetFocus(ReaderControl(RichText1));
+    PressKey(VK_F8);
+    HWND vertical = FindWindowExW(reader->Handle(), nullptr, VerticalPage::ClassName, nullptr);
+    ASSERT_TRUE(vertical != nullptr && IsWindowVisible(vertical));
+    ASSERT_EQ(GetSysColor(COLOR_WINDOWTEXT), RGB(0, 0, 0)) << "a scheme the test can read";
+    ASSERT_EQ(GetSysColor(COLOR_WINDOW), RGB(255, 255, 255));
+    EXPECT_TRUE(AnyHue(PaintedColours(vertical))) << "the runs' own colours";
+    Switch(true);
+    const std::set<COLORREF> contrast = PaintedColours(vertical);
+    EXPECT_FALSE(AnyHue(contrast));
+    EXPECT_TRUE(contrast.contains(RGB(0, 0, 0)));
+    Switch(false);
+    EXPECT_TRUE(AnyHue(PaintedColours(vertical)));
 }
