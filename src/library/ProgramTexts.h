@@ -14,6 +14,10 @@ inline constexpr char16_t LastPoemMessage[] = u"已经到了最后一首唐诗�
 inline constexpr char16_t OutOfMemoryReason[] = u"内存不足，无法读入整个文件。";
 inline constexpr char16_t FileTooLargeReason[] = u"文件太大（超过 2 GB）。";
 
+// When memory runs out in the middle of something the user asked for.
+inline constexpr char16_t MemoryShortMessage[] =
+    u"内存不足，刚才的操作没能完成。可以关闭其他程序后再试。";
+
 inline constexpr char16_t AboutText[] = u"鹭溪青简雅韵集\r\n"
                                         u"\r\n"
                                         u"luxi@example.org\r\n"

@@ -15,6 +15,8 @@
 #include "ReaderShortcuts.h"
 #include "ReaderLayout.h"
 
+#include <new>
+
 namespace {
 
 // Hands the loader's headings to the search window's form list, and its authors to the
@@ -105,6 +107,15 @@ void Form1::ShowTang(int16_t Index) {
     if (Index < 0 || Index > HighestIndex(module_.Tangs)) {
         return; // nothing to show: an empty anthology or an index outside it
     }
+    const TangRecord& record = module_.Tangs[static_cast<size_t>(Index)];
+    std::array<PageRun, 4> runs;
+    try {
+        runs = PageRuns(record); // the one large copy, made before anything shows the new poem
+    } catch (const std::bad_alloc&) {
+        module_.CurrentIndex = shown_; // the next step starts from the poem still shown
+        throw;                         // and the user is told where the command came in
+    }
+    shown_ = Index;
     SetLabelCaption(lblInfo, PageCaption(Index));
     const ui::ComboBox list = PoemList(*this);
     // A poem beyond a full list has no entry: then nothing is selected, rather than another poem.
@@ -112,9 +123,7 @@ void Form1::ShowTang(int16_t Index) {
     if (list.ListIndex() != entry) {
         list.SetListIndex(entry); // raises no notification, so this does not re-enter
     }
-    const TangRecord& record = module_.Tangs[static_cast<size_t>(Index)];
     bool whole = page_->SetText(u"");
-    const std::array<PageRun, 4> runs = PageRuns(record);
     const int size = page_->TextSizeTwips();
     std::array<RunLook, 4> looks;
     for (size_t number = 0; number < runs.size(); ++number) {

@@ -69,5 +69,6 @@ private:
     std::optional<VerticalPage> vertical_; // the page set in columns, in the box's place
     std::unique_ptr<ReaderShortcuts> shortcuts_;
     std::u16string loadMessage_;
+    int16_t shown_ = -1; // the poem on the page
     ui::AccessibleNames accessibleNames_;
 };

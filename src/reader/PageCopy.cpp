@@ -2,6 +2,7 @@
 
 #include "Clipboard.h"
 #include "ContextMenu.h"
+#include "MemoryShortage.h"
 
 #include <algorithm>
 #include <commctrl.h>
@@ -83,8 +84,8 @@ bool CtrlIsDown() {
     return GetKeyState(VK_CONTROL) < 0;
 }
 
-LRESULT CALLBACK CopyKeysAndMenu(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                 DWORD_PTR more) {
+LRESULT HandleCopyKeysAndMenu(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
+                              DWORD_PTR more) {
     switch (message) {
     case WM_KEYDOWN:
         if (wParam == VK_F8) {
@@ -115,6 +116,12 @@ LRESULT CALLBACK CopyKeysAndMenu(HWND box, UINT message, WPARAM wParam, LPARAM l
         break;
     }
     return DefSubclassProc(box, message, wParam, lParam);
+}
+
+LRESULT CALLBACK CopyKeysAndMenu(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                 DWORD_PTR more) {
+    return ui::SurvivingMemoryShortage(
+        box, [&] { return HandleCopyKeysAndMenu(box, message, wParam, lParam, more); });
 }
 
 constexpr UINT_PTR CopySubclass = 2;

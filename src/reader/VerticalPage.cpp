@@ -1,6 +1,7 @@
 #include "VerticalPage.h"
 
 #include "Form.h"
+#include "MemoryShortage.h"
 
 #include <algorithm>
 #include <commctrl.h>
@@ -149,7 +150,8 @@ LRESULT CALLBACK VerticalPage::Procedure(HWND window, UINT message, WPARAM wPara
         page->window_.release();
         return DefWindowProcW(window, message, wParam, lParam);
     }
-    return page->HandleMessage(message, wParam, lParam);
+    return ui::SurvivingMemoryShortage(
+        window, [&] { return page->HandleMessage(message, wParam, lParam); });
 }
 
 // The vertical page stands where the box stands, and lays out again when the box's font or

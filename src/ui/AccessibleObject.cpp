@@ -1,5 +1,6 @@
 #include "AccessibleObject.h"
 
+#include <new>
 #include <ole2.h>
 
 namespace ui {
@@ -33,6 +34,16 @@ HRESULT ToBstr(const std::u16string& text, BSTR* out) {
     *out = SysAllocStringLen(reinterpret_cast<const OLECHAR*>(text.data()),
                              static_cast<UINT>(text.size()));
     return *out != nullptr ? S_OK : E_OUTOFMEMORY;
+}
+
+// A screen reader asking for a text the program has no memory left to make gets the COM error
+// for it; an exception must never cross into the caller's code.
+template <typename Answer> HRESULT WithinMemory(Answer&& answer) noexcept {
+    try {
+        return answer();
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    }
 }
 
 // COM objects are destroyed through their own Release, never through a base pointer.
@@ -100,7 +111,9 @@ public:
         if (!link_->Connected) {
             return CO_E_OBJNOTCONNECTED;
         }
-        return ToBstr(link_->Source.Name ? link_->Source.Name() : std::u16string(), name);
+        return WithinMemory([&] {
+            return ToBstr(link_->Source.Name ? link_->Source.Name() : std::u16string(), name);
+        });
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
         if (!IsSelf(child) || !client_) {
@@ -121,17 +134,16 @@ public:
         if (!link_->Connected) {
             return CO_E_OBJNOTCONNECTED;
         }
-        const std::optional<std::u16string> text = link_->Source.Value();
-        if (!text) {
-            return standard_.get()->get_accValue(child, value);
-        }
-        return ToBstr(*text, value);
+        return WithinMemory([&] {
+            const std::optional<std::u16string> text = link_->Source.Value();
+            return text ? ToBstr(*text, value) : standard_.get()->get_accValue(child, value);
+        });
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
         if (!IsSelf(child) || link_->Source.Description.empty()) {
             return standard_.get()->get_accDescription(child, description);
         }
-        return ToBstr(link_->Source.Description, description);
+        return WithinMemory([&] { return ToBstr(link_->Source.Description, description); });
     }
 
     // IAccessible: the standard object's answers.

@@ -1,6 +1,7 @@
 #include "MessageLoop.h"
 
 #include "KeyRouting.h"
+#include "MemoryShortage.h"
 #include "Tooltips.h"
 
 namespace ui {
@@ -20,21 +21,22 @@ bool PreTranslateMessage(MSG& message) {
     return root != nullptr && IsDialogMessageW(root, &message);
 }
 
-namespace {
-
-void Dispatch(MSG& message) {
-    if (!PreTranslateMessage(message)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
+// The program's keys run their commands from here, outside any window procedure, so memory
+// running out in one of them is caught here.
+void DispatchOne(MSG& message) {
+    SurvivingMemoryShortage(message.hwnd, [&]() -> LRESULT {
+        if (!PreTranslateMessage(message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        return 0;
+    });
 }
-
-} // namespace
 
 int RunMessageLoop() {
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        Dispatch(message);
+        DispatchOne(message);
     }
     return static_cast<int>(message.wParam);
 }
@@ -42,7 +44,7 @@ int RunMessageLoop() {
 void DispatchPendingMessages() {
     MSG message{};
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        Dispatch(message);
+        DispatchOne(message);
     }
 }
 

@@ -9,6 +9,10 @@ namespace ui {
 // meaning. Returns true when the message was handled and must not be dispatched.
 bool PreTranslateMessage(MSG& message);
 
+// Handles one message as the message loop does: the program's own keys and the dialog
+// manager first, then the window it is for.
+void DispatchOne(MSG& message);
+
 // Runs the message loop until WM_QUIT and returns its exit code.
 int RunMessageLoop();
 

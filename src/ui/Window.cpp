@@ -1,5 +1,7 @@
 #include "Window.h"
 
+#include "MemoryShortage.h"
+
 namespace ui {
 
 namespace {
@@ -48,7 +50,8 @@ LRESULT CALLBACK Window::WindowProcedure(HWND window, UINT message, WPARAM wPara
         self->window_.release(); // the system has destroyed it already
         return DefWindowProcW(window, message, wParam, lParam);
     }
-    return self->HandleMessage(message, wParam, lParam);
+    return SurvivingMemoryShortage(window,
+                                   [&] { return self->HandleMessage(message, wParam, lParam); });
 }
 
 } // namespace ui

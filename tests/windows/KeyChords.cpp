@@ -55,10 +55,7 @@ void PressChord(UINT key, bool ctrl, bool shift, bool alt) {
         const LPARAM repeat = down ? 1 : static_cast<LPARAM>(0xC0000001u);
         MSG message{GetFocus(), stroke, key, repeat | altDown, static_cast<DWORD>(GetMessageTime()),
                     {}};
-        if (!ui::PreTranslateMessage(message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
+        ui::DispatchOne(message);
         ui::DispatchPendingMessages();
     }
     SetHeld(keys, VK_CONTROL, VK_LCONTROL, false);

@@ -1,5 +1,6 @@
 // Memory running out while the anthology loads, with the real windows: an allocation fails
 // once the search window's author list already holds some of the loader's entries.
+#include "FailingAllocations.h"
 #include "MessageBoxCatcher.h"
 #include "ReaderFixture.h"
 
@@ -7,13 +8,7 @@
 #include "ReaderLayout.h"
 #include "SearchLayout.h"
 
-#include <cstdlib>
-#include <new>
-
 namespace {
-
-// Set when the next allocation of this program is to fail, once.
-bool failNextAllocation = false;
 
 // Author entries still to come before the allocation that fails.
 int authorEntriesLeft = 0;
@@ -25,7 +20,7 @@ LRESULT CALLBACK FailAfterAuthorEntries(int code, WPARAM wParam, LPARAM lParam) 
     if (code == HC_ACTION && handled->message == CB_ADDSTRING &&
         GetDlgCtrlID(handled->hwnd) == cboAuthor && authorEntriesLeft > 0 &&
         --authorEntriesLeft == 0) {
-        failNextAllocation = true;
+        SetNextAllocationFails(true);
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -33,23 +28,6 @@ LRESULT CALLBACK FailAfterAuthorEntries(int code, WPARAM wParam, LPARAM lParam) 
 class LoadFailure : public ReaderFixture {};
 
 } // namespace
-
-void* operator new(size_t size) {
-    if (failNextAllocation) {
-        failNextAllocation = false;
-        throw std::bad_alloc();
-    }
-    if (void* block = std::malloc(size == 0 ? 1 : size)) {
-        return block;
-    }
-    throw std::bad_alloc();
-}
-void operator delete(void* block) noexcept {
-    std::free(block);
-}
-void operator delete(void* block, size_t) noexcept {
-    std::free(block);
-}
 
 TEST_F(LoadFailure, OutOfMemoryLeavesBothPickListsWithTheirPresetAlone) {
     const std::u8string anthology =
@@ -62,7 +40,7 @@ TEST_F(LoadFailure, OutOfMemoryLeavesBothPickListsWithTheirPresetAlone) {
         const UniqueHook hook = HookThisThread(WH_CALLWNDPROCRET, FailAfterAuthorEntries);
         StartWithUtf8(anthology);
     }
-    failNextAllocation = false; // in case no allocation came after the chosen entry
+    SetNextAllocationFails(false); // in case no allocation came after the chosen entry
     ASSERT_EQ(catcher.Boxes().size(), 1u);
     EXPECT_NE(catcher.Boxes()[0].Text.find(u"内存不足，无法读入整个文件。"), std::u16string::npos);
     EXPECT_TRUE(shared.Tangs.empty());

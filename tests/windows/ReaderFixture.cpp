@@ -110,10 +110,7 @@ void PressKey(UINT key) {
     for (const UINT stroke : {WM_KEYDOWN, WM_KEYUP}) {
         message.message = stroke;
         message.lParam = stroke == WM_KEYDOWN ? 1 : static_cast<LPARAM>(0xC0000001u);
-        if (!ui::PreTranslateMessage(message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
+        ui::DispatchOne(message);
     }
     ui::DispatchPendingMessages();
 }
