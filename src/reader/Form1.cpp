@@ -1,5 +1,6 @@
 #include "Form1.h"
 
+#include "Accessibility.h"
 #include "AccessibleText.h"
 #include "Controls.h"
 #include "Form2.h"
@@ -78,6 +79,9 @@ void Form1::ReportLoadProblems() {
 
 void Form1::LoadTangs() {
     PickListFeeder feeder(*this, form2_->Lists());
+    // A file may hold thousands of forms or authors.
+    const ui::ListBeingFilled authors(form2_->Authors().Handle());
+    const ui::ListBeingFilled rhymes(form2_->Rhymes().Handle());
     const LoadResult result = LoadTangsFile(anthology_, module_.Tangs, feeder);
     loadMessage_ = LoadMessage(result, module_.Tangs.size());
     if (result.FileRead) {
@@ -87,7 +91,7 @@ void Form1::LoadTangs() {
 
 void Form1::FillPoemList() {
     const ui::ComboBox list = PoemList(*this);
-    const ui::RedrawSuspended quiet(list.Handle());
+    const ui::ListBeingFilled filling(list.Handle());
     size_t characters = 0;
     for (const TangRecord& record : module_.Tangs) {
         characters += record.Title.size() + record.Author.size() + 12;

@@ -1,5 +1,6 @@
 #include "Form2.h"
 
+#include "Accessibility.h"
 #include "FullListMessage.h"
 #include "MessageBox.h"
 #include "PageText.h"
@@ -26,7 +27,7 @@ void Form2::cmdSearch_Click() {
     const ui::ListBox results = Results();
     size_t listed = 0;
     {
-        const ui::RedrawSuspended quiet(results.Handle());
+        const ui::ListBeingFilled filling(results.Handle());
         results.Clear();
         size_t characters = 0;
         for (const int16_t index : found) {

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 #include <ole2.h>
+#include <unordered_map>
 
 namespace ui {
 
@@ -25,10 +26,17 @@ LRESULT CALLBACK AnswerGetObject(HWND window, UINT message, WPARAM wParam, LPARA
     return DefSubclassProc(window, message, wParam, lParam);
 }
 
+// The windows that answer with a name of the program's, and what each answer works from.
+std::unordered_map<HWND, DWORD_PTR>& Answering() {
+    static std::unordered_map<HWND, DWORD_PTR> windows;
+    return windows;
+}
+
 } // namespace
 
 AccessibleNames::~AccessibleNames() {
     for (Given& given : given_) {
+        Answering().erase(given.Window);
         given.Link->Connected = false;
         given.Link->Source = {};
         if (IsWindow(given.Window)) {
@@ -45,8 +53,23 @@ void AccessibleNames::Give(HWND window, AccessibleSource source) {
     link->Source = std::move(source);
     given_.push_back({window, std::move(link)});
     // The subclass keeps a pointer to the entry, which stays where it is until this object goes.
-    SetWindowSubclass(window, AnswerGetObject, SubclassId,
-                      reinterpret_cast<DWORD_PTR>(&given_.back().Link));
+    const auto data = reinterpret_cast<DWORD_PTR>(&given_.back().Link);
+    Answering()[window] = data;
+    SetWindowSubclass(window, AnswerGetObject, SubclassId, data);
+}
+
+AccessibleAnswerPaused::AccessibleAnswerPaused(HWND window) : window_(window) {
+    const auto found = Answering().find(window_);
+    if (found != Answering().end()) {
+        link_ = found->second;
+        RemoveWindowSubclass(window_, AnswerGetObject, SubclassId);
+    }
+}
+
+AccessibleAnswerPaused::~AccessibleAnswerPaused() {
+    if (link_ != 0 && IsWindow(window_)) {
+        SetWindowSubclass(window_, AnswerGetObject, SubclassId, link_);
+    }
 }
 
 void AnnounceNameChange(HWND window) {
