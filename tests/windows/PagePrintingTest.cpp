@@ -1,4 +1,3 @@
-#include "KeyChords.h"
 #include "MessageBoxCatcher.h"
 #include "ReaderFixture.h"
 

@@ -62,6 +62,14 @@ std::u16string ReaderFixture::PageText() const {
     return ui::WindowText(ReaderControl(RichText1));
 }
 
+int ReaderFixture::PageZoom() const {
+    int numerator = 0;
+    int denominator = 0;
+    SendMessageW(ReaderControl(RichText1), EM_GETZOOM, reinterpret_cast<WPARAM>(&numerator),
+                 reinterpret_cast<LPARAM>(&denominator));
+    return numerator == 0 || denominator == 0 ? 100 : numerator * 100 / denominator;
+}
+
 void ReaderFixture::MoveToDpi(int dpi) {
     RECT window{};
     GetWindowRect(reader->Handle(), &window);
@@ -103,16 +111,6 @@ RECT RectInParent(HWND control) {
     GetWindowRect(control, &rect);
     MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
     return rect;
-}
-
-void PressKey(UINT key) {
-    MSG message{GetFocus(), WM_KEYDOWN, key, 1, static_cast<DWORD>(GetMessageTime()), {}};
-    for (const UINT stroke : {WM_KEYDOWN, WM_KEYUP}) {
-        message.message = stroke;
-        message.lParam = stroke == WM_KEYDOWN ? 1 : static_cast<LPARAM>(0xC0000001u);
-        ui::DispatchOne(message);
-    }
-    ui::DispatchPendingMessages();
 }
 
 void TypeText(HWND control, const std::u16string& text) {
