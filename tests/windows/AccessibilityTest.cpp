@@ -1,3 +1,4 @@
+#include "AccessibleFacts.h"
 #include "MessageBoxCatcher.h"
 #include "ReaderFixture.h"
 
@@ -6,60 +7,20 @@
 #include "SearchLayout.h"
 #include "Utf8Bytes.h"
 
-#include <ole2.h>
-#include <oleacc.h>
-
 #include <fstream>
 #include <map>
 #include <sstream>
 
 namespace {
 
-struct Facts {
-    long Role = -1;
-    std::u16string Name;
-    std::u16string Value;
-    bool HasValue = false;
-    std::u16string Description;
-};
-
-std::u16string Take(BSTR text) {
-    std::u16string taken = text != nullptr ? std::u16string(reinterpret_cast<const char16_t*>(text),
-                                                            SysStringLen(text))
-                                           : u"";
-    SysFreeString(text);
-    return taken;
-}
-
 // What a screen reader is told about `window`'s client object.
-Facts Ask(HWND window) {
-    Facts facts;
-    IAccessible* object = nullptr;
-    if (FAILED(AccessibleObjectFromWindow(window, OBJID_CLIENT, __uuidof(IAccessible),
-                                          reinterpret_cast<void**>(&object)))) {
+AccessibleFacts Ask(HWND window) {
+    const std::optional<AccessibleFacts> facts = AskWindow(window);
+    if (!facts) {
         ADD_FAILURE() << "no accessible object";
-        return facts;
+        return {};
     }
-    VARIANT self{};
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    VARIANT role{};
-    if (object->get_accRole(self, &role) == S_OK && role.vt == VT_I4) {
-        facts.Role = role.lVal;
-    }
-    BSTR text = nullptr;
-    if (object->get_accName(self, &text) == S_OK) {
-        facts.Name = Take(text);
-    }
-    text = nullptr;
-    facts.HasValue = object->get_accValue(self, &text) == S_OK;
-    facts.Value = Take(text);
-    text = nullptr;
-    if (object->get_accDescription(self, &text) == S_OK) {
-        facts.Description = Take(text);
-    }
-    object->Release();
-    return facts;
+    return *facts;
 }
 
 struct Expected {
@@ -121,13 +82,13 @@ protected:
 
     void ExpectEveryName(int index) const {
         for (const auto& [form, control] : EveryControl(index)) {
-            const Facts facts = Ask(form->Control(control.Id));
+            const AccessibleFacts facts = Ask(form->Control(control.Id));
             EXPECT_EQ(facts.Role, control.Role) << control.Id;
             EXPECT_EQ(facts.Name, control.Name) << control.Id;
         }
         for (const ui::Form* form : {static_cast<const ui::Form*>(reader.get()),
                                      static_cast<const ui::Form*>(&Search())}) {
-            const Facts facts = Ask(form->Handle());
+            const AccessibleFacts facts = Ask(form->Handle());
             EXPECT_EQ(facts.Role, ROLE_SYSTEM_CLIENT);
             EXPECT_EQ(facts.Name, u"鹭溪吟窗");
         }
@@ -148,10 +109,10 @@ TEST_F(Accessibility, EveryControlOfBothWindowsTellsItsNameAndRole) {
 }
 
 TEST_F(Accessibility, ThePageReadsAsADocumentAndTheFieldsReadTheirText) {
-    const Facts page = Ask(ReaderControl(RichText1));
-    ASSERT_TRUE(page.HasValue);
+    const AccessibleFacts page = Ask(ReaderControl(RichText1));
+    ASSERT_TRUE(page.Value.has_value());
     EXPECT_EQ(page.Value, PageText());
-    EXPECT_NE(page.Value.find(u"A"), std::u16string::npos);
+    EXPECT_NE(page.Value->find(u"A"), std::u16string::npos);
     EXPECT_EQ(Ask(ReaderControl(cboTang)).Value, ListEntry(0));
     TypeText(SearchControl(txtTitle), u"静夜");
     TypeText(SearchControl(cboAuthor), u"李白");
@@ -222,7 +183,7 @@ TEST_F(Accessibility, AnEmptyAnthologyReportsAnEmptyPageNotTheLastOne) {
         Start(&nothing);
         ASSERT_EQ(catcher.Boxes().size(), 1u);
     }
-    const Facts page = Ask(ReaderControl(RichText1));
+    const AccessibleFacts page = Ask(ReaderControl(RichText1));
     EXPECT_EQ(page.Role, ROLE_SYSTEM_DOCUMENT);
     EXPECT_EQ(page.Name, u"");
     EXPECT_EQ(page.Value, u"");
@@ -240,7 +201,7 @@ TEST_F(Accessibility, AVeryLongTitleIsShortenedBetweenCharacters) {
         title += u8"\U00020000";
     }
     StartWithUtf8(u8"<" + title + u8">\r\n(李白)\r\nA\r\n//N//\r\n");
-    const std::u16string name = Ask(ReaderControl(RichText1)).Name;
+    const std::u16string name = Ask(ReaderControl(RichText1)).Name.value_or(u"");
     ASSERT_GT(name.size(), 10u);
     EXPECT_LT(name.size(), 400u);
     EXPECT_EQ(name.substr(name.size() - 4), u"… 李白");
