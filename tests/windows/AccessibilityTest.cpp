@@ -97,7 +97,7 @@ protected:
 
 } // namespace
 
-TEST_F(Accessibility, EveryControlOfBothWindowsTellsItsNameAndRole) {
+TEST_F(Accessibility, EveryControlOfBothWindowsTellsItsNameRoleAndText) {
     ExpectEveryName(0);
     // The texts on the windows stay what a sighted user sees.
     EXPECT_EQ(ui::WindowText(ReaderControl(cmdMoveFirst)), u"|<");
@@ -106,9 +106,7 @@ TEST_F(Accessibility, EveryControlOfBothWindowsTellsItsNameAndRole) {
     // Tooltips become descriptions.
     EXPECT_EQ(Ask(ReaderControl(cmdMoveLast)).Description, u"第末首");
     EXPECT_EQ(Ask(SearchControl(lstTang)).Description, u"双击唐诗标题显示");
-}
-
-TEST_F(Accessibility, ThePageReadsAsADocumentAndTheFieldsReadTheirText) {
+    // The page reads as a document whose value is its text; the fields read their text.
     const AccessibleFacts page = Ask(ReaderControl(RichText1));
     ASSERT_TRUE(page.Value.has_value());
     EXPECT_EQ(page.Value, PageText());
