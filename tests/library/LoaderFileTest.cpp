@@ -145,14 +145,6 @@ TEST_F(LoaderFile, BundledAnthologyAsUtf8WithAStrayByteIsReadAsUtf8AndTheByteCou
               u"唐诗文件中有 1 个字符无法识别，显示为“\uFFFD”。");
 }
 
-TEST_F(LoaderFile, GbkFileWhoseOnlyChineseCharacterIsAlsoValidUtf8IsReadAsGbk) {
-    const LoadResult result = Load(Write("<T>\r\n(A)\r\nV \xD7\xA2\r\n//N//\r\n"));
-    ASSERT_EQ(tangs_.size(), 1u);
-    EXPECT_EQ(tangs_[0].Content, u"V 注\r\n");
-    EXPECT_EQ(result.Unreadable, 0u);
-    EXPECT_EQ(LoadMessage(result, tangs_.size()), u"");
-}
-
 TEST(LoadMessage, UnreadableCharactersAreCountedBeforeTheLinesAndAnEmptyAnthologyIsSaidLast) {
     LoadResult result;
     result.FileRead = true;
