@@ -145,32 +145,7 @@ TEST_F(Vertical, TitleVerseAndCommaStandWhereVerticalTypeSetsThem) {
     EXPECT_EQ(GetFocus(), Box());
 }
 
-TEST_F(Vertical, CopyingGivesTheHorizontalPagesText) {
-    TurnWithF8();
-    ASSERT_TRUE(IsVertical());
-    PressChord('A', true);
-    PressChord('C', true);
-    EXPECT_EQ(ClipboardUnicode(), PageText());
-
-    // Dragged from the title's first character to the comma's end.
-    const RECT from = Cell(0);
-    const RECT to = Cell(VersePosition + 1);
-    SendMessageW(Page(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.left + 2, from.top + 1));
-    SendMessageW(Page(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.left + 2, to.bottom - 1));
-    SendMessageW(Page(), WM_LBUTTONUP, 0, MAKELPARAM(to.left + 2, to.bottom - 1));
-    PressChord('C', true);
-    const std::u16string vertical = ClipboardUnicode();
-    EXPECT_EQ(vertical, Utf16(u8"一山\r\n王维\r\n\r\n一，"));
-    const Picture picture(Page());
-    EXPECT_FALSE(IsEmpty(picture.InkOf(GetSysColor(COLOR_HIGHLIGHT), Cell(4))))
-        << "the selection shows";
-    TurnWithF8();
-    ASSERT_TRUE(ui::PutTextOnClipboard(nullptr, u"before"));
-    PressChord('C', true);
-    EXPECT_EQ(ClipboardUnicode(), vertical) << "the same selection on the horizontal page";
-}
-
-TEST_F(Vertical, TheMenuOffersTheViewCheckedWhileOn) {
+TEST_F(Vertical, TheMenuOffersTheViewCheckedWhileOnAndCopyingGivesTheHorizontalPagesText) {
     // 竖排 comes last, after 复制, 全选 and the reader's commands.
     const MenuSeen horizontal = RightClickMenu(Box(), {'V'});
     ASSERT_GE(horizontal.Items.size(), 3u);
@@ -189,6 +164,30 @@ TEST_F(Vertical, TheMenuOffersTheViewCheckedWhileOn) {
     EXPECT_EQ(ClipboardUnicode(), u"一山") << "复制 copied the selection";
     RightClickMenu(Page(), {'V'});
     EXPECT_FALSE(IsVertical());
+
+    // Ctrl+A and Ctrl+C, and a drag, copy what they would on the horizontal page.
+    TurnWithF8();
+    ASSERT_TRUE(IsVertical());
+    PressChord('A', true);
+    PressChord('C', true);
+    EXPECT_EQ(ClipboardUnicode(), PageText());
+
+    // Dragged from the title's first character to the comma's end.
+    const RECT from = Cell(0);
+    const RECT to = Cell(VersePosition + 1);
+    SendMessageW(Page(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.left + 2, from.top + 1));
+    SendMessageW(Page(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.left + 2, to.bottom - 1));
+    SendMessageW(Page(), WM_LBUTTONUP, 0, MAKELPARAM(to.left + 2, to.bottom - 1));
+    PressChord('C', true);
+    const std::u16string dragged = ClipboardUnicode();
+    EXPECT_EQ(dragged, Utf16(u8"一山\r\n王维\r\n\r\n一，"));
+    const Picture picture(Page());
+    EXPECT_FALSE(IsEmpty(picture.InkOf(GetSysColor(COLOR_HIGHLIGHT), Cell(4))))
+        << "the selection shows";
+    TurnWithF8();
+    ASSERT_TRUE(ui::PutTextOnClipboard(nullptr, u"before"));
+    PressChord('C', true);
+    EXPECT_EQ(ClipboardUnicode(), dragged) << "the same selection on the horizontal page";
 }
 
 TEST_F(Vertical, TheViewStaysThroughPoemsSearchAndDpi) {
