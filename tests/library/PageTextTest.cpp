@@ -13,6 +13,7 @@ TEST(PageText, WellFormedPoemReadsTitleAuthorBlankVersesBlankNotes) {
                                 {u"A\r\n\r\n", 0x5A55FFu, Centre},
                                 {u"V1\r\nV2\r\n\r\n", 0x8C868Cu, Centre},
                                 {u"N1\r\nN2", 0x00AE00u, Left}};
+    ASSERT_EQ(runs.size(), std::size(expected));
     for (size_t i = 0; i < runs.size(); ++i) {
         EXPECT_EQ(runs[i].Text, expected[i].Text);
         EXPECT_EQ(runs[i].Colour, expected[i].Colour) << i;
