@@ -7,6 +7,7 @@
 #include "SearchLayout.h"
 #include "Utf8Bytes.h"
 
+#include <algorithm>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -121,25 +122,18 @@ TEST_F(Accessibility, EveryControlOfBothWindowsTellsItsNameRoleAndText) {
 
 namespace {
 
-std::vector<std::pair<HWND, DWORD>>& NameChanges() {
-    static std::vector<std::pair<HWND, DWORD>> seen;
-    return seen;
-}
+// The windows whose client object announced a new name.
+std::vector<HWND> renamed;
 
 void CALLBACK RecordNameChange(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child,
                                DWORD, DWORD) {
     if (event == EVENT_OBJECT_NAMECHANGE && object == OBJID_CLIENT && child == CHILDID_SELF) {
-        NameChanges().emplace_back(window, event);
+        renamed.push_back(window);
     }
 }
 
 bool Announced(HWND window) {
-    for (const auto& [changed, event] : NameChanges()) {
-        if (changed == window) {
-            return true;
-        }
-    }
-    return false;
+    return std::ranges::find(renamed, window) != renamed.end();
 }
 
 } // namespace
@@ -156,7 +150,7 @@ TEST_F(Accessibility, NamesStayRightAndANewPoemRenamesThePageAndAnnouncesTheCapt
     OpenSearch();
     EXPECT_EQ(Ask(SearchControl(txtContent)).Value, u"B");
 
-    NameChanges().clear();
+    renamed.clear();
     const HWINEVENTHOOK hook =
         SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr, RecordNameChange,
                         GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
@@ -212,12 +206,6 @@ TEST_F(Accessibility, AVeryLongTitleIsShortenedBetweenCharacters) {
 
 namespace {
 
-std::string Hex(HWND window) {
-    std::ostringstream text;
-    text << std::hex << reinterpret_cast<uintptr_t>(window);
-    return text.str();
-}
-
 // Runs the probe beside this program on `windows` and answers its calls meanwhile, as a
 // program must while a screen reader asks it. Returns its report, line by line.
 std::vector<std::string> ProbeFromAnotherProcess(const std::vector<HWND>& windows) {
@@ -230,8 +218,9 @@ std::vector<std::string> ProbeFromAnotherProcess(const std::vector<HWND>& window
     std::wstring command =
         L"\"" + (folder / L"AccessibleProbe.exe").wstring() + L"\" \"" + report.wstring() + L"\"";
     for (HWND window : windows) {
-        const std::string hex = Hex(window);
-        command += L" " + std::wstring(hex.begin(), hex.end());
+        std::wostringstream hex;
+        hex << L' ' << std::hex << reinterpret_cast<uintptr_t>(window);
+        command += hex.str();
     }
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
