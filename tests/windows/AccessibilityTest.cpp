@@ -187,10 +187,7 @@ TEST_F(Accessibility, AVeryLongTitleIsShortenedBetweenCharacters) {
     Restart();
     // 3999 units of characters outside the basic plane, each a surrogate pair, after one
     // ordinary character: every cut between units falls inside a pair but for the first.
-    std::u8string title = u8"静";
-    for (int i = 0; i < 1999; ++i) {
-        title += u8"\U00020000";
-    }
+    const std::u8string title = u8"静" + Repeated(u8"\U00020000", 1999);
     StartWithUtf8(u8"<" + title + u8">\r\n(李白)\r\nA\r\n//N//\r\n");
     const std::u16string name = Ask(ReaderControl(RichText1)).Name.value_or(u"");
     ASSERT_GT(name.size(), 10u);

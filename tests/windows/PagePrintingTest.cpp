@@ -13,12 +13,9 @@ namespace {
 
 // A poem whose notes fill several sheets: 120 note lines of 40 characters.
 std::u8string LongPoem() {
-    std::u8string text = u8"<长诗>\r\n(作者)\r\n第一句。\r\n//";
-    for (int line = 0; line < 120; ++line) {
-        text += u8"注释注释注释注释注释注释注释注释注释注释注释注释注释注释注释注释注释注释注释注释"
-                u8"\r\n";
-    }
-    return text + u8"//\r\n<短诗>\r\n(作者)\r\n一句。\r\n//短注//\r\n";
+    return u8"<长诗>\r\n(作者)\r\n第一句。\r\n//" +
+           Repeated(Repeated(u8"注释", 20) + u8"\r\n", 120) +
+           u8"//\r\n<短诗>\r\n(作者)\r\n一句。\r\n//短注//\r\n";
 }
 
 // A sheet of A6 paper (105 × 148 mm) at 96 dots per inch, printable to its edges.
@@ -152,24 +149,11 @@ TEST_F(PagePrinting, PrintsOnTheDefaultPrinter) {
 class CappedPoem : public ReaderFixture {};
 
 TEST_F(CappedPoem, ZoomsAndPrintsWhole) {
-    const std::u8string line4000 = [] {
-        std::u8string text;
-        for (int i = 0; i < MaxLineLength; ++i) {
-            text += u8"诗";
-        }
-        return text;
-    }();
-    std::u8string file = u8"<" + line4000 + u8">\r\n(" + line4000 + u8")\r\n";
-    const int fieldLines = MaxFieldLength / (MaxLineLength + 2);
-    for (int line = 0; line < fieldLines; ++line) {
-        file += line4000 + u8"\r\n";
-    }
-    file += u8"//";
-    for (int line = 0; line < fieldLines; ++line) {
-        file += line4000 + u8"\r\n";
-    }
+    const std::u8string line4000 = Repeated(u8"诗", MaxLineLength);
+    const std::u8string field = Repeated(line4000 + u8"\r\n", MaxFieldLength / (MaxLineLength + 2));
     MessageBoxCatcher catcher;
-    StartWithUtf8(file + u8"//\r\n");
+    StartWithUtf8(u8"<" + line4000 + u8">\r\n(" + line4000 + u8")\r\n" + field + u8"//" + field +
+                  u8"//\r\n");
     EXPECT_TRUE(catcher.Boxes().empty()) << "nothing was cut";
     SetFocus(ReaderControl(RichText1));
     for (int press = 0; press < 3; ++press) {

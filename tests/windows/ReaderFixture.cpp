@@ -14,6 +14,14 @@ std::u16string Utf16(const std::u8string& text) {
     return DecodeUtf8(std::string_view(reinterpret_cast<const char*>(text.data()), text.size()));
 }
 
+std::u8string Repeated(std::u8string_view text, int count) {
+    std::u8string repeated;
+    for (int i = 0; i < count; ++i) {
+        repeated += text;
+    }
+    return repeated;
+}
+
 void ReaderFixture::Start(const std::string* bytes) {
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
     folder = fs::temp_directory_path() /

@@ -69,6 +69,9 @@ inline UniqueHook HookThisThread(int kind, HOOKPROC procedure) {
 
 std::u16string Utf16(const std::u8string& text);
 
+// `text` `count` times over.
+std::u8string Repeated(std::u8string_view text, int count);
+
 // A control's rectangle relative to its parent's client area, in pixels.
 RECT RectInParent(HWND control);
 

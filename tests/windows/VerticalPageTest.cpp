@@ -228,12 +228,8 @@ TEST_F(Vertical, TheViewStaysThroughPoemsSearchAndDpi) {
 }
 
 TEST_F(Vertical, ALongPoemScrollsFromTheRightEdge) {
-    std::u8string poem = u8"<长>\r\n(甲)\r\n";
-    for (int line = 0; line < 200; ++line) {
-        poem += u8"床前明月光\r\n";
-    }
     Restart();
-    StartWithUtf8(poem + u8"//N//\r\n");
+    StartWithUtf8(u8"<长>\r\n(甲)\r\n" + Repeated(u8"床前明月光\r\n", 200) + u8"//N//\r\n");
     TurnWithF8();
     SCROLLINFO bar{};
     bar.cbSize = sizeof bar;
@@ -264,23 +260,12 @@ TEST_F(Vertical, ALongPoemScrollsFromTheRightEdge) {
 TEST_F(Vertical, PoemAtEveryLimitAndEmptyAnthologyShow) {
     // Titles and authors are cut at 4000 characters, verse and notes lines at 16000, and
     // verses and notes each at 20000.
-    const auto repeated = [](int count) {
-        std::u8string text;
-        for (int i = 0; i < count; ++i) {
-            text += u8"静";
-        }
-        return text;
-    };
-    const std::u8string line = repeated(16000) + u8"\r\n";
-    std::u8string poem = u8"<";
-    for (const std::u8string& part :
-         {repeated(5000), std::u8string(u8">\r\n("), repeated(5000), std::u8string(u8")\r\n"), line,
-          line, std::u8string(u8"//"), line, line}) {
-        poem += part;
-    }
+    const std::u8string name = Repeated(u8"静", 5000);
+    const std::u8string lines = Repeated(Repeated(u8"静", 16000) + u8"\r\n", 2);
     Restart();
     MessageBoxCatcher catcher; // the lines cut at the limits are reported
-    StartWithUtf8(poem + u8"//\r\n");
+    StartWithUtf8(u8"<" + name + u8">\r\n(" + name + u8")\r\n" + lines + u8"//" + lines +
+                  u8"//\r\n");
     TurnWithF8();
     ASSERT_TRUE(IsVertical());
     EXPECT_FALSE(IsEmpty(Picture(Page()).InkOf(TitleInk, Cell(0))));
