@@ -153,9 +153,13 @@ protected:
 
 } // namespace
 
-TEST_F(HighContrast, SwitchingTheModeRepaintsBothWindowsEachWay) {
+// The mode on at start is followed at once; switching it repaints both windows each way.
+TEST_F(HighContrast, TheModeOnAtStartAndEverySwitchRepaintBothWindows) {
+    highContrast = true;
     StartWithUtf8(ThreePoems);
     OpenSearch();
+    ExpectSystemColours();
+    Switch(false);
     ExpectOwnColours();
     Switch(true);
     ExpectSystemColours();
@@ -164,13 +168,6 @@ TEST_F(HighContrast, SwitchingTheModeRepaintsBothWindowsEachWay) {
     Click(ReaderControl(cmdMovePrev));
     Switch(false);
     ExpectOwnColours();
-}
-
-TEST_F(HighContrast, TheModeOnAtStartIsFollowedAtOnce) {
-    highContrast = true;
-    StartWithUtf8(ThreePoems);
-    OpenSearch();
-    ExpectSystemColours();
 }
 
 TEST_F(HighContrast, TheVerticalPageDrawsInTheSystemsTextColourEachWay) {
