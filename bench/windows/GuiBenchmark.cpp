@@ -10,17 +10,12 @@
 #include "Module1.h"
 #include "TangLoader.h"
 #include "TangSearch.h"
+#include "Timing.h"
 
-#include <windows.h>
-
-#include <commctrl.h>
-
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -29,26 +24,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int Rounds = 5;
 // Each search figure times this many searches, so that one is well above the timer's grain.
 constexpr int SearchesTimed = 20;
 // Lengths of the single notes line whose page is timed.
 constexpr size_t NoteLengths[] = {4000, 8000, 12000, 16000, 20000};
-
-double Seconds(const std::function<void()>& work) {
-    LARGE_INTEGER frequency{}, start{}, end{};
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&start);
-    work();
-    QueryPerformanceCounter(&end);
-    return static_cast<double>(end.QuadPart - start.QuadPart) /
-           static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> samples) {
-    std::sort(samples.begin(), samples.end());
-    return samples[samples.size() / 2];
-}
 
 // Fills a plain list box, a child of the search window, with the entries and values the search
 // gave, and times only the filling.
@@ -146,8 +125,7 @@ std::vector<std::vector<double>> TimeLongNotes(const fs::path& folder) {
 } // namespace
 
 int main() {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
+    StartCommonControls();
     const fs::path folder = fs::temp_directory_path() / "tang-gui-benchmark";
     fs::create_directories(folder);
     AnthologyShape shape;

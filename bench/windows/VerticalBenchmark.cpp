@@ -6,40 +6,18 @@
 #include "Form1.h"
 #include "Module1.h"
 #include "ReaderLayout.h"
+#include "Timing.h"
 #include "VerticalPage.h"
 
-#include <windows.h>
-
-#include <commctrl.h>
-
-#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <string>
 #include <vector>
 
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr int Rounds = 5;
-
-double Seconds(const std::function<void()>& work) {
-    LARGE_INTEGER frequency{}, start{}, end{};
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&start);
-    work();
-    QueryPerformanceCounter(&end);
-    return static_cast<double>(end.QuadPart - start.QuadPart) /
-           static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> samples) {
-    std::sort(samples.begin(), samples.end());
-    return samples[samples.size() / 2];
-}
 
 // Two poems at every limit, in UTF-8 with its byte-order mark.
 std::string PoemsAtEveryLimit() {
@@ -71,8 +49,7 @@ void PressAndPaint(HWND window, UINT key) {
 } // namespace
 
 int main() {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
+    StartCommonControls();
     const fs::path folder = fs::temp_directory_path() / "tang-vertical-benchmark";
     fs::create_directories(folder);
     std::ofstream(folder / "ts.txt", std::ios::binary) << PoemsAtEveryLimit();

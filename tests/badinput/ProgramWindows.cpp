@@ -1,4 +1,5 @@
 #include "ProgramWindows.h"
+#include "Utf8Bytes.h"
 
 #include <cstdio>
 
@@ -74,12 +75,8 @@ std::wstring PageText(HWND page) {
 }
 
 std::string Utf8(const std::wstring& text) {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                         nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size,
-                        nullptr, nullptr);
-    return bytes;
+    return Utf8Bytes(
+        std::u16string_view(reinterpret_cast<const char16_t*>(text.data()), text.size()));
 }
 
 void WriteUtf8(const std::wstring& path, const std::wstring& text) {

@@ -34,11 +34,14 @@ work=$root/build/badinput
 rm -rf -- "$work"
 mkdir -p -- "$work"
 
-# Makes the case's folder; the caller writes its ts.txt (or does not).
-new_case() {
-    mkdir -p -- "$work/$1"
-    cp -- "$program" "$work/$1/"
-    echo "$work/$1"
+# Makes the case's folder, d, and lists the case to run with what the driver expects of it
+# (see run_case); the caller writes its ts.txt (or does not).
+cases=()
+new_case() { # NAME EXPECTED [next]
+    d=$work/$1
+    mkdir -p -- "$d"
+    cp -- "$program" "$d/"
+    cases+=("$*")
 }
 
 snapshot() { # everything in the folder, with a checksum of every file (size and time of huge ones)
@@ -104,49 +107,49 @@ repeat() { # TEXT COUNT: the text that many times, without line ends
 }
 gbk() { iconv -f UTF-8 -t CP936; }
 
-new_case missing >/dev/null
-d=$(new_case folder-in-its-place) && mkdir "$d/ts.txt"
-d=$(new_case empty-file) && : >"$d/ts.txt"
-d=$(new_case one-short-poem) && "$generator" 1 >"$d/ts.txt"
-d=$(new_case headings-only) && crlf '[A]' '[B]' '[]' >"$d/ts.txt"
-d=$(new_case lines-before-first-poem) && crlf '(A0)' '//N0//' '//open' 'text' '<T>' '(A)' 'V' '//N//' >"$d/ts.txt"
-d=$(new_case lines-too-short) && crlf '<' '(' 'V' '//' '<T>' '(A)' 'V' '///' '<U>' '/' >"$d/ts.txt"
-d=$(new_case heading-beyond-32767) && { printf '[%s]x\r\n' "$(head -c 40000 /dev/zero | tr '\0' 'x')"; crlf '<T>' '(A)' 'V' '//N//'; } >"$d/ts.txt"
-d=$(new_case poems-40000) && "$generator" 40000 >"$d/ts.txt"
-d=$(new_case invalid-gbk) && printf '<T\xff>\r\n(\xc0)\r\nV\x80\xfe\xfe\x81\r\n//N\xff//\r\n' >"$d/ts.txt"
-d=$(new_case line-of-5-mb) && { crlf '<T>' '(A)'; head -c 5242880 /dev/zero | tr '\0' 'x'; crlf '' '//N//'; } >"$d/ts.txt"
-d=$(new_case random-1-mb) && "$generator" --random-bytes 1048576 --seed 20261206 >"$d/ts.txt"
-d=$(new_case utf8-with-byte-order-mark) && printf '\xef\xbb\xbf[\xe4\xb9\x90\xe5\xba\x9c]\r\n<\xe9\x9d\x99>\r\n(\xe6\x9d\x8e)\r\nV\r\n//N//\r\n' >"$d/ts.txt"
+new_case missing unreadable
+new_case folder-in-its-place unreadable && mkdir "$d/ts.txt"
+new_case empty-file no-poems && : >"$d/ts.txt"
+new_case one-short-poem none && "$generator" 1 >"$d/ts.txt"
+new_case headings-only no-poems && crlf '[A]' '[B]' '[]' >"$d/ts.txt"
+new_case lines-before-first-poem none && crlf '(A0)' '//N0//' '//open' 'text' '<T>' '(A)' 'V' '//N//' >"$d/ts.txt"
+new_case lines-too-short none && crlf '<' '(' 'V' '//' '<T>' '(A)' 'V' '///' '<U>' '/' >"$d/ts.txt"
+new_case heading-beyond-32767 cut && { printf '[%s]x\r\n' "$(head -c 40000 /dev/zero | tr '\0' 'x')"; crlf '<T>' '(A)' 'V' '//N//'; } >"$d/ts.txt"
+new_case poems-40000 left-out && "$generator" 40000 >"$d/ts.txt"
+new_case invalid-gbk replaced && printf '<T\xff>\r\n(\xc0)\r\nV\x80\xfe\xfe\x81\r\n//N\xff//\r\n' >"$d/ts.txt"
+new_case line-of-5-mb cut && { crlf '<T>' '(A)'; head -c 5242880 /dev/zero | tr '\0' 'x'; crlf '' '//N//'; } >"$d/ts.txt"
+new_case random-1-mb any && "$generator" --random-bytes 1048576 --seed 20261206 >"$d/ts.txt"
+new_case utf8-with-byte-order-mark none && printf '\xef\xbb\xbf[\xe4\xb9\x90\xe5\xba\x9c]\r\n<\xe9\x9d\x99>\r\n(\xe6\x9d\x8e)\r\nV\r\n//N//\r\n' >"$d/ts.txt"
 
 # One anthology in every encoding and with every line end: each must read as the GBK CR LF file.
-d=$(new_case gbk-crlf) && "$generator" 300 >"$d/ts.txt"
+new_case gbk-crlf none && "$generator" 300 >"$d/ts.txt"
 reference=$d/ts.txt
-d=$(new_case bare-line-feeds) && "$generator" 300 --lf >"$d/ts.txt"
-d=$(new_case lone-carriage-returns) && tr -d '\n' <"$reference" >"$d/ts.txt"
-d=$(new_case utf8-without-mark) && iconv -f CP936 -t UTF-8 <"$reference" >"$d/ts.txt"
-d=$(new_case utf8-with-mark) && { printf '\xef\xbb\xbf'; iconv -f CP936 -t UTF-8 <"$reference"; } >"$d/ts.txt"
-d=$(new_case utf16-le) && { printf '\xff\xfe'; iconv -f CP936 -t UTF-16LE <"$reference"; } >"$d/ts.txt"
-d=$(new_case utf16-be) && { printf '\xfe\xff'; iconv -f CP936 -t UTF-16BE <"$reference"; } >"$d/ts.txt"
+new_case bare-line-feeds none && "$generator" 300 --lf >"$d/ts.txt"
+new_case lone-carriage-returns none && tr -d '\n' <"$reference" >"$d/ts.txt"
+new_case utf8-without-mark none && iconv -f CP936 -t UTF-8 <"$reference" >"$d/ts.txt"
+new_case utf8-with-mark none && { printf '\xef\xbb\xbf'; iconv -f CP936 -t UTF-8 <"$reference"; } >"$d/ts.txt"
+new_case utf16-le none && { printf '\xff\xfe'; iconv -f CP936 -t UTF-16LE <"$reference"; } >"$d/ts.txt"
+new_case utf16-be none && { printf '\xfe\xff'; iconv -f CP936 -t UTF-16BE <"$reference"; } >"$d/ts.txt"
 
 # The bundled anthology, and files whose encoding only their content tells: the bundled one as
 # UTF-8 without a mark but with one stray byte inside a poem, a GBK file whose one Chinese character is valid
 # UTF-8 as well, and GBK characters of the user-defined areas.
-d=$(new_case bundled-anthology) && cp data/ts.txt "$d/ts.txt"
+new_case bundled-anthology none && cp data/ts.txt "$d/ts.txt"
 # The stray byte goes before a verse or notes line halfway through, where a poem keeps it.
-d=$(new_case bundled-as-utf8-with-stray-byte) && iconv -f CP936 -t UTF-8 <data/ts.txt |
+new_case bundled-as-utf8-with-stray-byte replaced && iconv -f CP936 -t UTF-8 <data/ts.txt |
     LC_ALL=C awk -v half="$(($(wc -l <data/ts.txt) / 2))" \
         'NR >= half && !done && /^[^][<(\/\r]/ { printf "\377"; done = 1 } { print }' >"$d/ts.txt"
-d=$(new_case gbk-only-zhu) && { crlf '<T>' '(A)'; printf 'V \xd7\xa2\r\n'; crlf '//N//'; } >"$d/ts.txt"
-d=$(new_case gbk-user-defined) && printf '<\xaa\xa1>\r\n(\xfe\x50)\r\n\xa1\x40\xf8\xa1\r\n//N//\r\n' >"$d/ts.txt"
+new_case gbk-only-zhu none && { crlf '<T>' '(A)'; printf 'V \xd7\xa2\r\n'; crlf '//N//'; } >"$d/ts.txt"
+new_case gbk-user-defined none && printf '<\xaa\xa1>\r\n(\xfe\x50)\r\n\xa1\x40\xf8\xa1\r\n//N//\r\n' >"$d/ts.txt"
 
 # Giant lines (a minified file saved as ts.txt) and a poem too long for a page.
-d=$(new_case line-of-1000000-characters) && { crlf '<T>' '(A)'; repeat 静 1000000 | gbk; crlf '' '//N//'; } >"$d/ts.txt"
+new_case line-of-1000000-characters cut && { crlf '<T>' '(A)'; repeat 静 1000000 | gbk; crlf '' '//N//'; } >"$d/ts.txt"
 for n in 50000 500000; do
-    d=$(new_case "second-title-of-$n-characters") &&
+    new_case "second-title-of-$n-characters" cut next &&
         { crlf '<T>' '(A)' 'V' '//N//'; printf '<'; repeat 静 "$n" | gbk; crlf '>' '(B)' 'W' '//M//'; } >"$d/ts.txt"
 done
-d=$(new_case poem-of-30000-lines) && { crlf '<T>' '(A)'; printf '床前明月光\r\n%.0s' $(seq 30000) | gbk; crlf '//N//'; } >"$d/ts.txt"
-d=$(new_case page-at-every-limit) && {
+new_case poem-of-30000-lines left-out && { crlf '<T>' '(A)'; printf '床前明月光\r\n%.0s' $(seq 30000) | gbk; crlf '//N//'; } >"$d/ts.txt"
+new_case page-at-every-limit cut && {
     long() { repeat 静 5000 | gbk; }
     printf '<'; long; crlf '>'; printf '('; long; crlf ')'
     for _ in 1 2 3 4 5 6; do long; crlf ''; done
@@ -155,16 +158,16 @@ d=$(new_case page-at-every-limit) && {
     crlf 'end//'
 } >"$d/ts.txt"
 # The page that costs the most: every field at its cap, its lines as long as they are kept.
-d=$(new_case longest-page) && {
+new_case longest-page cut && {
     printf '<'; repeat 静 5000 | gbk; crlf '>'; printf '('; repeat 静 5000 | gbk; crlf ')'
     repeat 静 20000 | gbk; crlf ''; printf '//'; repeat 静 20000 | gbk; crlf '' 'end//'
 } >"$d/ts.txt"
 # NUL bytes after the last poem (a file padded by a broken copy): no poem holds them.
-d=$(new_case nul-padding-of-10-mb) && { "$generator" 300; head -c 10485760 /dev/zero; } >"$d/ts.txt"
+new_case nul-padding-of-10-mb none && { "$generator" 300; head -c 10485760 /dev/zero; } >"$d/ts.txt"
 # A million pick-list entries: headings, or distinct authors. Each list stops at its cap.
-d=$(new_case headings-1000000) && { awk 'BEGIN { for (i = 0; i < 1000000; i++) printf "[Form %07d]\r\n", i }'; crlf '<T>' '(A)' 'V' '//N//'; } >"$d/ts.txt"
-d=$(new_case authors-1000000) && { crlf '<T>'; awk 'BEGIN { for (i = 0; i < 1000000; i++) printf "(Poet %07d)\r\n", i }'; crlf 'V' '//N//'; } >"$d/ts.txt"
-d=$(new_case over-2-gb) && crlf '<T>' '(A)' 'V' '//N//' >"$d/ts.txt" && truncate -s 2200M "$d/ts.txt"
+new_case headings-1000000 full && { awk 'BEGIN { for (i = 0; i < 1000000; i++) printf "[Form %07d]\r\n", i }'; crlf '<T>' '(A)' 'V' '//N//'; } >"$d/ts.txt"
+new_case authors-1000000 full && { crlf '<T>'; awk 'BEGIN { for (i = 0; i < 1000000; i++) printf "(Poet %07d)\r\n", i }'; crlf 'V' '//N//'; } >"$d/ts.txt"
+new_case over-2-gb too-large && crlf '<T>' '(A)' 'V' '//N//' >"$d/ts.txt" && truncate -s 2200M "$d/ts.txt"
 
 # What each case must show beyond surviving.
 check_lines-before-first-poem() {
@@ -236,40 +239,11 @@ check_over-2-gb() {
     expect "entries" "$(seen over-2-gb entries)" 0
 }
 
-run_case missing unreadable
-run_case folder-in-its-place unreadable
-run_case empty-file no-poems
-run_case one-short-poem none
-run_case headings-only no-poems
-run_case lines-before-first-poem none
-run_case lines-too-short none
-run_case heading-beyond-32767 cut
-run_case poems-40000 left-out
-run_case invalid-gbk replaced
-run_case line-of-5-mb cut
-run_case random-1-mb any
-run_case utf8-with-byte-order-mark none
-run_case gbk-crlf none
-run_case bare-line-feeds none
-run_case lone-carriage-returns none
-run_case utf8-without-mark none
-run_case utf8-with-mark none
-run_case utf16-le none
-run_case utf16-be none
-run_case bundled-anthology none
-run_case bundled-as-utf8-with-stray-byte replaced
-run_case gbk-only-zhu none
-run_case gbk-user-defined none
-run_case line-of-1000000-characters cut
-run_case second-title-of-50000-characters cut next
-run_case second-title-of-500000-characters cut next
-run_case poem-of-30000-lines left-out
-run_case page-at-every-limit cut
-run_case nul-padding-of-10-mb none
-run_case longest-page cut
-run_case headings-1000000 full
-run_case authors-1000000 full
-run_case over-2-gb too-large
+
+for case in "${cases[@]}"; do
+    # shellcheck disable=SC2086  # NAME EXPECTED [next], split at the blanks
+    run_case $case
+done
 
 # Peak memory against the size of the file's text. The floor is the program's own: its peak
 # with one short poem on the page (the windows, the fonts the page draws with); 1 MiB more is

@@ -36,9 +36,7 @@ TEST(CodePage936, EveryWellFormedPairIsOneCharacterAndThePrivateUseOnesAreNumber
     EXPECT_EQ(*privateUse.begin(), 0xE000);
     EXPECT_EQ(*privateUse.rbegin(), 0xE864);
     EXPECT_EQ(privateUse.size(), 0xE865u - 0xE000u) << "numbered without gaps";
-}
-
-TEST(CodePage936, PairsOutsideTheCodePageHaveNoPrivateUseCharacter) {
+    // Pairs outside the code page have no private-use character.
     for (const unsigned trail : {0x3Fu, 0x7Fu, 0xFFu}) {
         EXPECT_EQ(GbkPrivateUseCharacter(0xAA, static_cast<uint8_t>(trail)), 0) << trail;
         EXPECT_EQ(GbkPrivateUseCharacter(0xFE, static_cast<uint8_t>(trail)), 0) << trail;

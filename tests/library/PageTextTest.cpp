@@ -13,6 +13,7 @@ TEST(PageText, WellFormedPoemReadsTitleAuthorBlankVersesBlankNotes) {
                                 {u"A\r\n\r\n", 0x5A55FFu, Centre},
                                 {u"V1\r\nV2\r\n\r\n", 0x8C868Cu, Centre},
                                 {u"N1\r\nN2", 0x00AE00u, Left}};
+    ASSERT_EQ(runs.size(), std::size(expected));
     for (size_t i = 0; i < runs.size(); ++i) {
         EXPECT_EQ(runs[i].Text, expected[i].Text);
         EXPECT_EQ(runs[i].Colour, expected[i].Colour) << i;
@@ -42,8 +43,9 @@ TEST(PageText, EmptyPoemGivesFiveEmptyLines) {
     EXPECT_EQ(text, u"\r\n\r\n\r\n\r\n\r\n");
 }
 
-// The caption counts from one; list entries are zero-filled to three digits and never cut.
-TEST(PageText, CaptionAndListEntriesNameThePoem) {
+// The caption counts from one; list entries are zero-filled to three digits, and their numbers
+// are never cut.
+TEST(PageText, CaptionAndListEntriesNameThePoemAndCutLongTitlesAndAuthors) {
     EXPECT_EQ(PageCaption(0), u"青简雅韵集 第1首");
     EXPECT_EQ(PageCaption(32766), u"青简雅韵集 第32767首");
     const TangRecord record{u"", u"T", u"A", u"", u""};
@@ -53,6 +55,16 @@ TEST(PageText, CaptionAndListEntriesNameThePoem) {
     EXPECT_EQ(PoemListEntry(0, TangRecord{}), u"(001)  []");
     EXPECT_EQ(SearchResultEntry(TangRecord{u"", u"静夜思", u"李白", u"", u""}), u"静夜思 [李白]");
     EXPECT_EQ(SearchResultEntry(TangRecord{u"", u"T", u"", u"", u""}), u"T []");
+    // Long titles and authors are cut with an ellipsis, never inside a character.
+    const std::u16string fits(MaxListedLength, u'静');
+    const std::u16string longer = fits + u"夜思";
+    EXPECT_EQ(SearchResultEntry(TangRecord{u"", fits, fits, u"", u""}), fits + u" [" + fits + u"]");
+    EXPECT_EQ(PoemListEntry(0, TangRecord{u"", longer, longer, u"", u""}),
+              u"(001) " + fits + u"… [" + fits + u"…]");
+    // A character of two units that the cut would split goes whole.
+    const std::u16string pairAtCut = fits.substr(1) + u"\U00020000" + u"x";
+    EXPECT_EQ(SearchResultEntry(TangRecord{u"", pairAtCut, u"A", u"", u""}),
+              fits.substr(1) + u"… [A]");
 }
 
 TEST(PageText, APoemAtEveryCapOfTheLoaderFitsThePageBound) {
@@ -69,16 +81,4 @@ TEST(PageText, APoemAtEveryCapOfTheLoaderFitsThePageBound) {
     }
     EXPECT_LE(length, MaxPageLength);
     EXPECT_GT(length, static_cast<size_t>(2 * MaxFieldLength)) << "the page is as large as allowed";
-}
-
-TEST(PageText, ListEntriesShowLongTitlesAndAuthorsCutWithAnEllipsis) {
-    const std::u16string fits(MaxListedLength, u'静');
-    const std::u16string longer = fits + u"夜思";
-    EXPECT_EQ(SearchResultEntry(TangRecord{u"", fits, fits, u"", u""}), fits + u" [" + fits + u"]");
-    EXPECT_EQ(PoemListEntry(0, TangRecord{u"", longer, longer, u"", u""}),
-              u"(001) " + fits + u"… [" + fits + u"…]");
-    // A character of two units that the cut would split goes whole.
-    const std::u16string pairAtCut = fits.substr(1) + u"\U00020000" + u"x";
-    EXPECT_EQ(SearchResultEntry(TangRecord{u"", pairAtCut, u"A", u"", u""}),
-              fits.substr(1) + u"… [A]");
 }

@@ -1,3 +1,4 @@
+#include "AccessibleFacts.h"
 #include "MessageBoxCatcher.h"
 #include "ReaderFixture.h"
 
@@ -6,60 +7,21 @@
 #include "SearchLayout.h"
 #include "Utf8Bytes.h"
 
-#include <ole2.h>
-#include <oleacc.h>
-
+#include <algorithm>
 #include <fstream>
 #include <map>
 #include <sstream>
 
 namespace {
 
-struct Facts {
-    long Role = -1;
-    std::u16string Name;
-    std::u16string Value;
-    bool HasValue = false;
-    std::u16string Description;
-};
-
-std::u16string Take(BSTR text) {
-    std::u16string taken = text != nullptr ? std::u16string(reinterpret_cast<const char16_t*>(text),
-                                                            SysStringLen(text))
-                                           : u"";
-    SysFreeString(text);
-    return taken;
-}
-
 // What a screen reader is told about `window`'s client object.
-Facts Ask(HWND window) {
-    Facts facts;
-    IAccessible* object = nullptr;
-    if (FAILED(AccessibleObjectFromWindow(window, OBJID_CLIENT, __uuidof(IAccessible),
-                                          reinterpret_cast<void**>(&object)))) {
+AccessibleFacts Ask(HWND window) {
+    const std::optional<AccessibleFacts> facts = AskWindow(window);
+    if (!facts) {
         ADD_FAILURE() << "no accessible object";
-        return facts;
+        return {};
     }
-    VARIANT self{};
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    VARIANT role{};
-    if (object->get_accRole(self, &role) == S_OK && role.vt == VT_I4) {
-        facts.Role = role.lVal;
-    }
-    BSTR text = nullptr;
-    if (object->get_accName(self, &text) == S_OK) {
-        facts.Name = Take(text);
-    }
-    text = nullptr;
-    facts.HasValue = object->get_accValue(self, &text) == S_OK;
-    facts.Value = Take(text);
-    text = nullptr;
-    if (object->get_accDescription(self, &text) == S_OK) {
-        facts.Description = Take(text);
-    }
-    object->Release();
-    return facts;
+    return *facts;
 }
 
 struct Expected {
@@ -121,13 +83,13 @@ protected:
 
     void ExpectEveryName(int index) const {
         for (const auto& [form, control] : EveryControl(index)) {
-            const Facts facts = Ask(form->Control(control.Id));
+            const AccessibleFacts facts = Ask(form->Control(control.Id));
             EXPECT_EQ(facts.Role, control.Role) << control.Id;
             EXPECT_EQ(facts.Name, control.Name) << control.Id;
         }
         for (const ui::Form* form : {static_cast<const ui::Form*>(reader.get()),
                                      static_cast<const ui::Form*>(&Search())}) {
-            const Facts facts = Ask(form->Handle());
+            const AccessibleFacts facts = Ask(form->Handle());
             EXPECT_EQ(facts.Role, ROLE_SYSTEM_CLIENT);
             EXPECT_EQ(facts.Name, u"鹭溪吟窗");
         }
@@ -136,7 +98,7 @@ protected:
 
 } // namespace
 
-TEST_F(Accessibility, EveryControlOfBothWindowsTellsItsNameAndRole) {
+TEST_F(Accessibility, EveryControlOfBothWindowsTellsItsNameRoleAndText) {
     ExpectEveryName(0);
     // The texts on the windows stay what a sighted user sees.
     EXPECT_EQ(ui::WindowText(ReaderControl(cmdMoveFirst)), u"|<");
@@ -145,13 +107,11 @@ TEST_F(Accessibility, EveryControlOfBothWindowsTellsItsNameAndRole) {
     // Tooltips become descriptions.
     EXPECT_EQ(Ask(ReaderControl(cmdMoveLast)).Description, u"第末首");
     EXPECT_EQ(Ask(SearchControl(lstTang)).Description, u"双击唐诗标题显示");
-}
-
-TEST_F(Accessibility, ThePageReadsAsADocumentAndTheFieldsReadTheirText) {
-    const Facts page = Ask(ReaderControl(RichText1));
-    ASSERT_TRUE(page.HasValue);
+    // The page reads as a document whose value is its text; the fields read their text.
+    const AccessibleFacts page = Ask(ReaderControl(RichText1));
+    ASSERT_TRUE(page.Value.has_value());
     EXPECT_EQ(page.Value, PageText());
-    EXPECT_NE(page.Value.find(u"A"), std::u16string::npos);
+    EXPECT_NE(page.Value->find(u"A"), std::u16string::npos);
     EXPECT_EQ(Ask(ReaderControl(cboTang)).Value, ListEntry(0));
     TypeText(SearchControl(txtTitle), u"静夜");
     TypeText(SearchControl(cboAuthor), u"李白");
@@ -162,31 +122,35 @@ TEST_F(Accessibility, ThePageReadsAsADocumentAndTheFieldsReadTheirText) {
 
 namespace {
 
-std::vector<std::pair<HWND, DWORD>>& NameChanges() {
-    static std::vector<std::pair<HWND, DWORD>> seen;
-    return seen;
-}
+// The windows whose client object announced a new name.
+std::vector<HWND> renamed;
 
 void CALLBACK RecordNameChange(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child,
                                DWORD, DWORD) {
     if (event == EVENT_OBJECT_NAMECHANGE && object == OBJID_CLIENT && child == CHILDID_SELF) {
-        NameChanges().emplace_back(window, event);
+        renamed.push_back(window);
     }
 }
 
 bool Announced(HWND window) {
-    for (const auto& [changed, event] : NameChanges()) {
-        if (changed == window) {
-            return true;
-        }
-    }
-    return false;
+    return std::ranges::find(renamed, window) != renamed.end();
 }
 
 } // namespace
 
-TEST_F(Accessibility, ANewPoemRenamesThePageAndAnnouncesTheCaption) {
-    NameChanges().clear();
+// Names stay right while the search window is hidden and shown again; a new poem renames the
+// page and announces the caption.
+TEST_F(Accessibility, NamesStayRightAndANewPoemRenamesThePageAndAnnouncesTheCaption) {
+    TypeText(SearchControl(txtContent), u"B");
+    Click(SearchControl(cmdCancel));
+    ASSERT_FALSE(IsWindowVisible(Search().Handle()));
+    EXPECT_EQ(Ask(SearchControl(txtContent)).Name, u"诗句");
+    EXPECT_EQ(Ask(SearchControl(txtContent)).Value, u"B");
+    Click(SearchControl(cmdSearch)); // the hidden window still searches when asked
+    OpenSearch();
+    EXPECT_EQ(Ask(SearchControl(txtContent)).Value, u"B");
+
+    renamed.clear();
     const HWINEVENTHOOK hook =
         SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr, RecordNameChange,
                         GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
@@ -202,18 +166,6 @@ TEST_F(Accessibility, ANewPoemRenamesThePageAndAnnouncesTheCaption) {
     ExpectEveryName(1);
 }
 
-TEST_F(Accessibility, NamesStayRightWhileTheSearchWindowIsHiddenAndShownAgain) {
-    TypeText(SearchControl(txtContent), u"B");
-    Click(SearchControl(cmdCancel));
-    ASSERT_FALSE(IsWindowVisible(Search().Handle()));
-    EXPECT_EQ(Ask(SearchControl(txtContent)).Name, u"诗句");
-    EXPECT_EQ(Ask(SearchControl(txtContent)).Value, u"B");
-    Click(SearchControl(cmdSearch)); // the hidden window still searches when asked
-    OpenSearch();
-    ExpectEveryName(0);
-    EXPECT_EQ(Ask(SearchControl(txtContent)).Value, u"B");
-}
-
 TEST_F(Accessibility, AnEmptyAnthologyReportsAnEmptyPageNotTheLastOne) {
     Restart();
     const std::string nothing;
@@ -222,7 +174,7 @@ TEST_F(Accessibility, AnEmptyAnthologyReportsAnEmptyPageNotTheLastOne) {
         Start(&nothing);
         ASSERT_EQ(catcher.Boxes().size(), 1u);
     }
-    const Facts page = Ask(ReaderControl(RichText1));
+    const AccessibleFacts page = Ask(ReaderControl(RichText1));
     EXPECT_EQ(page.Role, ROLE_SYSTEM_DOCUMENT);
     EXPECT_EQ(page.Name, u"");
     EXPECT_EQ(page.Value, u"");
@@ -235,12 +187,9 @@ TEST_F(Accessibility, AVeryLongTitleIsShortenedBetweenCharacters) {
     Restart();
     // 3999 units of characters outside the basic plane, each a surrogate pair, after one
     // ordinary character: every cut between units falls inside a pair but for the first.
-    std::u8string title = u8"静";
-    for (int i = 0; i < 1999; ++i) {
-        title += u8"\U00020000";
-    }
+    const std::u8string title = u8"静" + Repeated(u8"\U00020000", 1999);
     StartWithUtf8(u8"<" + title + u8">\r\n(李白)\r\nA\r\n//N//\r\n");
-    const std::u16string name = Ask(ReaderControl(RichText1)).Name;
+    const std::u16string name = Ask(ReaderControl(RichText1)).Name.value_or(u"");
     ASSERT_GT(name.size(), 10u);
     EXPECT_LT(name.size(), 400u);
     EXPECT_EQ(name.substr(name.size() - 4), u"… 李白");
@@ -254,12 +203,6 @@ TEST_F(Accessibility, AVeryLongTitleIsShortenedBetweenCharacters) {
 
 namespace {
 
-std::string Hex(HWND window) {
-    std::ostringstream text;
-    text << std::hex << reinterpret_cast<uintptr_t>(window);
-    return text.str();
-}
-
 // Runs the probe beside this program on `windows` and answers its calls meanwhile, as a
 // program must while a screen reader asks it. Returns its report, line by line.
 std::vector<std::string> ProbeFromAnotherProcess(const std::vector<HWND>& windows) {
@@ -272,8 +215,9 @@ std::vector<std::string> ProbeFromAnotherProcess(const std::vector<HWND>& window
     std::wstring command =
         L"\"" + (folder / L"AccessibleProbe.exe").wstring() + L"\" \"" + report.wstring() + L"\"";
     for (HWND window : windows) {
-        const std::string hex = Hex(window);
-        command += L" " + std::wstring(hex.begin(), hex.end());
+        std::wostringstream hex;
+        hex << L' ' << std::hex << reinterpret_cast<uintptr_t>(window);
+        command += hex.str();
     }
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;

@@ -9,10 +9,8 @@
 //   control ID ROLE NAME VALUE       (the client object of each child window)
 //   child ROLE NAME                  (each child listed by the window's object)
 // fields separated by tabs; a value the object does not have is written as "-".
-#include <windows.h>
-
-#include <ole2.h>
-#include <oleacc.h>
+#include "AccessibleFacts.h"
+#include "Utf8Bytes.h"
 
 #include <cstdio>
 #include <string>
@@ -20,56 +18,17 @@
 
 namespace {
 
-std::string Utf8(const std::wstring& text) {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                         nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size,
-                        nullptr, nullptr);
-    return bytes;
+std::u16string Number(long value) {
+    const std::string digits = std::to_string(value);
+    return std::u16string(digits.begin(), digits.end());
 }
 
-std::wstring Take(BSTR text) {
-    std::wstring taken = text != nullptr ? std::wstring(text, SysStringLen(text)) : L"";
-    SysFreeString(text);
-    return taken;
-}
-
-VARIANT Self() {
-    VARIANT self{};
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    return self;
-}
-
-struct Facts {
-    long Role = -1;
-    std::wstring Name = L"-";
-    std::wstring Value = L"-";
-};
-
-Facts Ask(IAccessible* object) {
-    Facts facts;
-    VARIANT role{};
-    if (object->get_accRole(Self(), &role) == S_OK && role.vt == VT_I4) {
-        facts.Role = role.lVal;
+std::u16string OneLine(const std::optional<std::u16string>& text) {
+    std::u16string line = text.value_or(u"-");
+    for (char16_t& c : line) {
+        c = c == u'\r' || c == u'\n' || c == u'\t' ? u' ' : c;
     }
-    BSTR text = nullptr;
-    if (object->get_accName(Self(), &text) == S_OK) {
-        facts.Name = Take(text);
-    }
-    text = nullptr;
-    if (object->get_accValue(Self(), &text) == S_OK) {
-        facts.Value = Take(text);
-    }
-    return facts;
-}
-
-std::wstring OneLine(std::wstring text) {
-    for (wchar_t& c : text) {
-        c = c == L'\r' || c == L'\n' || c == L'\t' ? L' ' : c;
-    }
-    return text;
+    return line;
 }
 
 BOOL CALLBACK AddWindow(HWND child, LPARAM found) {
@@ -77,15 +36,15 @@ BOOL CALLBACK AddWindow(HWND child, LPARAM found) {
     return TRUE;
 }
 
-void Report(HWND form, std::wstring& lines) {
+void Report(HWND form, std::u16string& lines) {
     IAccessible* object = nullptr;
     if (FAILED(AccessibleObjectFromWindow(form, OBJID_CLIENT, __uuidof(IAccessible),
                                           reinterpret_cast<void**>(&object)))) {
-        lines += L"window - failed\n";
+        lines += u"window - failed\n";
         return;
     }
-    const Facts own = Ask(object);
-    lines += L"window\t" + std::to_wstring(own.Role) + L"\t" + own.Name + L"\n";
+    const AccessibleFacts own = AskAccessible(object);
+    lines += u"window\t" + Number(own.Role) + u"\t" + own.Name.value_or(u"-") + u"\n";
     long count = 0;
     object->get_accChildCount(&count);
     std::vector<VARIANT> children(static_cast<size_t>(count > 0 ? count : 0));
@@ -97,8 +56,9 @@ void Report(HWND form, std::wstring& lines) {
             if (child.vt == VT_DISPATCH && child.pdispVal != nullptr &&
                 SUCCEEDED(child.pdispVal->QueryInterface(__uuidof(IAccessible),
                                                          reinterpret_cast<void**>(&listed)))) {
-                const Facts facts = Ask(listed);
-                lines += L"child\t" + std::to_wstring(facts.Role) + L"\t" + facts.Name + L"\n";
+                const AccessibleFacts facts = AskAccessible(listed);
+                lines +=
+                    u"child\t" + Number(facts.Role) + u"\t" + facts.Name.value_or(u"-") + u"\n";
                 listed->Release();
             }
             VariantClear(&child);
@@ -109,16 +69,10 @@ void Report(HWND form, std::wstring& lines) {
     std::vector<HWND> controls;
     EnumChildWindows(form, AddWindow, reinterpret_cast<LPARAM>(&controls));
     for (HWND control : controls) {
-        IAccessible* client = nullptr;
-        if (FAILED(AccessibleObjectFromWindow(control, OBJID_CLIENT, __uuidof(IAccessible),
-                                              reinterpret_cast<void**>(&client)))) {
-            continue;
+        if (const std::optional<AccessibleFacts> facts = AskWindow(control)) {
+            lines += u"control\t" + Number(GetDlgCtrlID(control)) + u"\t" + Number(facts->Role) +
+                     u"\t" + OneLine(facts->Name) + u"\t" + OneLine(facts->Value) + u"\n";
         }
-        const Facts facts = Ask(client);
-        client->Release();
-        lines += L"control\t" + std::to_wstring(GetDlgCtrlID(control)) + L"\t" +
-                 std::to_wstring(facts.Role) + L"\t" + OneLine(facts.Name) + L"\t" +
-                 OneLine(facts.Value) + L"\n";
     }
 }
 
@@ -130,7 +84,7 @@ int wmain(int argc, wchar_t** argv) {
         return 2;
     }
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    std::wstring lines;
+    std::u16string lines;
     for (int i = 2; i < argc; ++i) {
         Report(reinterpret_cast<HWND>(static_cast<INT_PTR>(wcstoll(argv[i], nullptr, 16))), lines);
     }
@@ -139,7 +93,7 @@ int wmain(int argc, wchar_t** argv) {
     if (report == nullptr) {
         return 1;
     }
-    const std::string bytes = Utf8(lines);
+    const std::string bytes = Utf8Bytes(lines);
     std::fwrite(bytes.data(), 1, bytes.size(), report);
     std::fclose(report);
     return 0;

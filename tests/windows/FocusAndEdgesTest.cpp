@@ -1,3 +1,4 @@
+#include "Painted.h"
 #include "ReaderFixture.h"
 
 #include "ReaderLayout.h"
@@ -10,22 +11,12 @@ constexpr COLORREF Grey = RGB(173, 173, 173);
 
 // Two rows of what `button` paints through its middle, left to right.
 std::vector<std::pair<COLORREF, COLORREF>> MiddleRows(HWND button) {
-    RECT client{};
-    GetClientRect(button, &client);
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
-    ReleaseDC(nullptr, screen);
-    HGDIOBJ previous = SelectObject(dc, bitmap);
-    SendMessageW(button, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    const Painted painted(button, PRF_CLIENT);
     std::vector<std::pair<COLORREF, COLORREF>> rows;
-    const int y = client.bottom / 2;
-    for (int x = 0; x < client.right / 2; ++x) {
-        rows.emplace_back(GetPixel(dc, x, y), GetPixel(dc, x, y + 1));
+    const LONG y = painted.Client().bottom / 2;
+    for (LONG x = 0; x < painted.Client().right / 2; ++x) {
+        rows.emplace_back(painted.At(x, y), painted.At(x, y + 1));
     }
-    SelectObject(dc, previous);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
     return rows;
 }
 

@@ -1,5 +1,6 @@
 // Lists that refuse entries once their storage is full: the poem list and the result list stop
-// cleanly and the user is told how many poems are not listed.
+// cleanly and the user is told how many poems are not listed, in the words the message test
+// checks.
 #include "AnthologyGenerator.h"
 #include "AnthologyText.h"
 #include "MessageBoxCatcher.h"
@@ -75,9 +76,7 @@ TEST_F(FullList, PoemListStopsWhenFullAndSaysHowManyPoemsAreNotListed) {
     const ui::ComboBox list(ReaderControl(cboTang));
     EXPECT_EQ(list.ListCount(), Capacity);
     ASSERT_EQ(catcher.Boxes().size(), 1u);
-    EXPECT_EQ(catcher.Boxes()[0].Text,
-              u"唐诗列表已满：共 12 首唐诗，只列出了前 5 首，其后的 7 首没有列出。"
-              u"可用翻页按钮或查询窗口找到它们。");
+    EXPECT_EQ(catcher.Boxes()[0].Text, PoemListFullMessage(Capacity, Poems));
     EXPECT_EQ(catcher.Boxes()[0].Caption, u"鹭溪吟窗");
 
     // The poems beyond the list are still shown, and showing them selects nothing wrong.
@@ -102,10 +101,7 @@ TEST_F(FullList, ResultListStopsWhenFullAndSaysHowManyMatchesAreNotListed) {
         ASSERT_EQ(Results().size(), static_cast<size_t>(listed));
         EXPECT_EQ(Results().back().Index, listed - 1);
         ASSERT_EQ(catcher.Boxes().size(), 1u);
-        EXPECT_EQ(catcher.Boxes()[0].Text, u"查询结果列表已满：找到 12 首唐诗，只列出了前 " +
-                                               ToDecimal(listed) + u" 首，其后的 " +
-                                               ToDecimal(Poems - listed) +
-                                               u" 首没有列出。请缩小查询范围。");
+        EXPECT_EQ(catcher.Boxes()[0].Text, ResultListFullMessage(listed, Poems));
         EXPECT_EQ(catcher.Boxes()[0].Owner, search.Handle());
         Restart();
     }
@@ -128,10 +124,7 @@ TEST_F(FullList, PickListsTakeWhatTheyCanAndTheUserIsToldWhatIsMissing) {
     EXPECT_EQ(search.Authors().ListCount(), Capacity);
     EXPECT_EQ(search.Authors().List(Capacity - 1), reported.Authors[Capacity - 2]);
     ASSERT_EQ(catcher.Boxes().size(), 1u);
-    EXPECT_EQ(catcher.Boxes()[0].Text,
-              u"格律列表已满：有 " + ToDecimal(formsLeft) +
-                  u" 个格律没有列出，可在格律框中直接输入后查询。\r\n\r\n作者列表已满：有 " +
-                  ToDecimal(authorsLeft) + u" 位作者没有列出，可在作者框中直接输入后查询。");
+    EXPECT_EQ(catcher.Boxes()[0].Text, PickListsFullMessage(formsLeft, authorsLeft));
     EXPECT_EQ(shared.Tangs.size(), static_cast<size_t>(Poems)) << "the anthology loads whole";
 }
 

@@ -1,3 +1,4 @@
+#include "Painted.h"
 #include "ReaderFixture.h"
 
 #include "HighContrast.h"
@@ -18,48 +19,8 @@ bool AskTheTest() {
     return highContrast;
 }
 
-// Every colour `window` paints in its client area. It paints into memory, so parts outside
-// the screen count too.
-std::set<COLORREF> PaintedColours(HWND window) {
-    RECT client{};
-    GetClientRect(window, &client);
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = client.right;
-    format.bmiHeader.biHeight = client.bottom;
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateDIBSection(dc, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = SelectObject(dc, bitmap);
-    if ((GetWindowLongW(window, GWL_STYLE) & WS_CHILD) == 0) {
-        SendMessageW(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0); // a form
-    } else {
-        SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc),
-                     PRF_CLIENT | PRF_ERASEBKGND);
-    }
-    std::set<COLORREF> colours;
-    for (int y = 0; y < client.bottom; ++y) {
-        for (int x = 0; x < client.right; ++x) {
-            colours.insert(GetPixel(dc, x, y));
-        }
-    }
-    SelectObject(dc, previous);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-    return colours;
-}
-
-// The background colour `form` gives a control through the colour message it answers.
-COLORREF ColourMessageBrush(HWND form, UINT message, HWND control) {
-    HDC dc = CreateCompatibleDC(nullptr);
-    const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
-        form, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
-    DeleteDC(dc);
-    LOGBRUSH colour{};
-    GetObjectW(brush, sizeof colour, &colour);
-    return colour.lbColor;
+std::set<COLORREF> Colours(HWND window) {
+    return Painted(window).Colours();
 }
 
 struct RunFormat {
@@ -122,6 +83,14 @@ protected:
         return colour;
     }
 
+    // The brushes of the combo boxes' edit fields: the poem list's and the author box's.
+    std::pair<COLORREF, COLORREF> EditBrushes() const {
+        return {
+            AnswerColourMessage(reader->Handle(), WM_CTLCOLOREDIT, ReaderControl(cboTang)).Brush,
+            AnswerColourMessage(Search().Handle(), WM_CTLCOLOREDIT, SearchControl(cboAuthor))
+                .Brush};
+    }
+
     // The four runs of the poem "一" by "甲": title, author, verse and notes.
     std::vector<RunFormat> Runs() const {
         std::vector<RunFormat> runs;
@@ -135,13 +104,13 @@ protected:
         const COLORREF face = GetSysColor(COLOR_BTNFACE);
         const COLORREF text = GetSysColor(COLOR_BTNTEXT);
         for (HWND form : {reader->Handle(), Search().Handle()}) {
-            EXPECT_TRUE(PaintedColours(form).contains(face));
-            EXPECT_FALSE(PaintedColours(form).contains(Grey));
+            EXPECT_TRUE(Colours(form).contains(face));
+            EXPECT_FALSE(Colours(form).contains(Grey));
         }
         EXPECT_EQ(OutlineColour(), text);
         for (HWND label : {ReaderControl(Label1), ReaderControl(Label2), ReaderControl(lblInfo),
                            SearchControl(SearchLabel3), SearchControl(SearchLabel1)}) {
-            const std::set<COLORREF> colours = PaintedColours(label);
+            const std::set<COLORREF> colours = Colours(label);
             EXPECT_TRUE(colours.contains(text));
             EXPECT_TRUE(colours.contains(face));
             EXPECT_FALSE(colours.contains(RGB(255, 128, 128)));
@@ -149,14 +118,11 @@ protected:
             EXPECT_FALSE(colours.contains(GetSysColor(COLOR_HIGHLIGHT)));
         }
         for (HWND button : {ReaderControl(cmdMoveNext), SearchControl(cmdSearch)}) {
-            EXPECT_TRUE(PaintedColours(button).contains(face));
-            EXPECT_FALSE(PaintedColours(button).contains(Grey));
+            EXPECT_TRUE(Colours(button).contains(face));
+            EXPECT_FALSE(Colours(button).contains(Grey));
         }
-        EXPECT_GT(PaintedColours(ReaderControl(Command1)).size(), 8u) << "the picture shows";
-        EXPECT_EQ(ColourMessageBrush(reader->Handle(), WM_CTLCOLOREDIT, ReaderControl(cboTang)),
-                  GetSysColor(COLOR_WINDOW));
-        EXPECT_EQ(ColourMessageBrush(Search().Handle(), WM_CTLCOLOREDIT, SearchControl(cboAuthor)),
-                  GetSysColor(COLOR_WINDOW));
+        EXPECT_GT(Colours(ReaderControl(Command1)).size(), 8u) << "the picture shows";
+        EXPECT_EQ(EditBrushes(), std::pair(GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_WINDOW)));
         const std::vector<RunFormat> runs = Runs();
         for (size_t i = 0; i < runs.size(); ++i) {
             EXPECT_TRUE(runs[i].AutoColour) << i;
@@ -168,18 +134,15 @@ protected:
 
     void ExpectOwnColours() {
         for (HWND form : {reader->Handle(), Search().Handle()}) {
-            EXPECT_TRUE(PaintedColours(form).contains(Grey));
+            EXPECT_TRUE(Colours(form).contains(Grey));
         }
         EXPECT_EQ(OutlineColour(), GetSysColor(COLOR_WINDOWTEXT));
-        EXPECT_TRUE(PaintedColours(ReaderControl(Label1)).contains(RGB(255, 128, 128)));
-        EXPECT_TRUE(PaintedColours(SearchControl(SearchLabel3)).contains(RGB(128, 255, 128)));
-        EXPECT_TRUE(PaintedColours(ReaderControl(Label2)).contains(GetSysColor(COLOR_HIGHLIGHT)));
-        EXPECT_TRUE(PaintedColours(ReaderControl(cmdMoveNext)).contains(Grey));
-        EXPECT_TRUE(PaintedColours(SearchControl(cmdSearch)).contains(Grey));
-        EXPECT_EQ(ColourMessageBrush(reader->Handle(), WM_CTLCOLOREDIT, ReaderControl(cboTang)),
-                  Grey);
-        EXPECT_EQ(ColourMessageBrush(Search().Handle(), WM_CTLCOLOREDIT, SearchControl(cboAuthor)),
-                  RGB(255, 255, 255));
+        EXPECT_TRUE(Colours(ReaderControl(Label1)).contains(RGB(255, 128, 128)));
+        EXPECT_TRUE(Colours(SearchControl(SearchLabel3)).contains(RGB(128, 255, 128)));
+        EXPECT_TRUE(Colours(ReaderControl(Label2)).contains(GetSysColor(COLOR_HIGHLIGHT)));
+        EXPECT_TRUE(Colours(ReaderControl(cmdMoveNext)).contains(Grey));
+        EXPECT_TRUE(Colours(SearchControl(cmdSearch)).contains(Grey));
+        EXPECT_EQ(EditBrushes(), std::pair(Grey, RGB(255, 255, 255)));
         const std::vector<RunFormat> runs = Runs();
         const COLORREF colours[] = {TitleColour, AuthorColour, ContentColour, NotesColour};
         for (size_t i = 0; i < runs.size(); ++i) {
@@ -190,9 +153,13 @@ protected:
 
 } // namespace
 
-TEST_F(HighContrast, SwitchingTheModeRepaintsBothWindowsEachWay) {
+// The mode on at start is followed at once; switching it repaints both windows each way.
+TEST_F(HighContrast, TheModeOnAtStartAndEverySwitchRepaintBothWindows) {
+    highContrast = true;
     StartWithUtf8(ThreePoems);
     OpenSearch();
+    ExpectSystemColours();
+    Switch(false);
     ExpectOwnColours();
     Switch(true);
     ExpectSystemColours();
@@ -203,13 +170,6 @@ TEST_F(HighContrast, SwitchingTheModeRepaintsBothWindowsEachWay) {
     ExpectOwnColours();
 }
 
-TEST_F(HighContrast, TheModeOnAtStartIsFollowedAtOnce) {
-    highContrast = true;
-    StartWithUtf8(ThreePoems);
-    OpenSearch();
-    ExpectSystemColours();
-}
-
 TEST_F(HighContrast, TheVerticalPageDrawsInTheSystemsTextColourEachWay) {
     StartWithUtf8(ThreePoems);
     SetFocus(ReaderControl(RichText1));
@@ -218,11 +178,11 @@ TEST_F(HighContrast, TheVerticalPageDrawsInTheSystemsTextColourEachWay) {
     ASSERT_TRUE(vertical != nullptr && IsWindowVisible(vertical));
     ASSERT_EQ(GetSysColor(COLOR_WINDOWTEXT), RGB(0, 0, 0)) << "a scheme the test can read";
     ASSERT_EQ(GetSysColor(COLOR_WINDOW), RGB(255, 255, 255));
-    EXPECT_TRUE(AnyHue(PaintedColours(vertical))) << "the runs' own colours";
+    EXPECT_TRUE(AnyHue(Colours(vertical))) << "the runs' own colours";
     Switch(true);
-    const std::set<COLORREF> contrast = PaintedColours(vertical);
+    const std::set<COLORREF> contrast = Colours(vertical);
     EXPECT_FALSE(AnyHue(contrast));
     EXPECT_TRUE(contrast.contains(RGB(0, 0, 0)));
     Switch(false);
-    EXPECT_TRUE(AnyHue(PaintedColours(vertical)));
+    EXPECT_TRUE(AnyHue(Colours(vertical)));
 }

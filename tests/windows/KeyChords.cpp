@@ -9,33 +9,52 @@ void SetHeld(BYTE* keys, int key, int side, bool held) {
     keys[side] = held ? 0x80 : 0;
 }
 
+void Type(UINT key) {
+    keybd_event(static_cast<BYTE>(key), 0, 0, 0);
+    keybd_event(static_cast<BYTE>(key), 0, KEYEVENTF_KEYUP, 0);
+}
+
 struct MenuWatch {
     MenuSeen Seen;
     std::vector<UINT> Keys;
+    int TicksSinceTyped = -1; // -1 until the keys are typed
 };
 MenuWatch* watch = nullptr;
 
-void CALLBACK InspectMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+void CALLBACK InspectMenu(HWND, UINT, UINT_PTR, DWORD) {
     HWND menuWindow = FindWindowW(L"#32768", nullptr);
     if (watch == nullptr || menuWindow == nullptr || !IsWindowVisible(menuWindow)) {
-        return; // not open yet; a menu that never opens is seen as empty
+        return; // not open yet, or closed; a menu that never opens is seen as empty
     }
-    KillTimer(nullptr, timer);
+    if (watch->TicksSinceTyped >= 0) {
+        // The keys were handled long before; one that chose nothing left the menu open.
+        if (++watch->TicksSinceTyped == 4) {
+            Type(VK_ESCAPE);
+        }
+        return;
+    }
     auto menu = reinterpret_cast<HMENU>(SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
     for (int i = 0; i < GetMenuItemCount(menu); ++i) {
         wchar_t text[64]{};
         GetMenuStringW(menu, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
+        const UINT state = GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION);
         watch->Seen.Items.push_back(reinterpret_cast<const char16_t*>(text));
-        watch->Seen.Greyed.push_back((GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) &
-                                      (MF_GRAYED | MF_DISABLED)) != 0);
+        watch->Seen.Greyed.push_back((state & (MF_GRAYED | MF_DISABLED)) != 0);
+        watch->Seen.Checked.push_back((state & MF_CHECKED) != 0);
     }
     RECT frame{};
     GetWindowRect(menuWindow, &frame);
     watch->Seen.At = {frame.left, frame.top};
-    for (const UINT key : watch->Keys) {
-        keybd_event(static_cast<BYTE>(key), 0, 0, 0);
-        keybd_event(static_cast<BYTE>(key), 0, KEYEVENTF_KEYUP, 0);
+    for (const UINT key : watch->Keys) { // typed on the keyboard, as the menu expects them
+        Type(key);
     }
+    watch->TicksSinceTyped = 0;
+}
+
+void RightClick(void* window) {
+    const LPARAM at = MAKELPARAM(40, 20);
+    SendMessageW(static_cast<HWND>(window), WM_RBUTTONDOWN, MK_RBUTTON, at);
+    SendMessageW(static_cast<HWND>(window), WM_RBUTTONUP, 0, at);
 }
 
 } // namespace
@@ -64,6 +83,19 @@ void PressChord(UINT key, bool ctrl, bool shift, bool alt) {
     SetKeyboardState(keys);
 }
 
+std::u16string ClipboardUnicode() {
+    if (!OpenClipboard(nullptr)) {
+        return u"(clipboard busy)";
+    }
+    std::u16string text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        text = static_cast<const char16_t*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
 MenuSeen WatchMenu(void (*open)(void* context), void* context, std::vector<UINT> keys) {
     MenuWatch current;
     current.Keys = std::move(keys);
@@ -77,4 +109,8 @@ MenuSeen WatchMenu(void (*open)(void* context), void* context, std::vector<UINT>
     KillTimer(nullptr, timer);
     watch = nullptr;
     return current.Seen;
+}
+
+MenuSeen RightClickMenu(HWND window, std::vector<UINT> keys) {
+    return WatchMenu(RightClick, window, std::move(keys));
 }

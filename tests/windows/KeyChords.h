@@ -8,13 +8,26 @@
 // program's keyboard handling. With Alt held the system sends the key as a system key.
 void PressChord(UINT key, bool ctrl, bool shift = false, bool alt = false);
 
+// Presses a key alone on the control that has the focus.
+inline void PressKey(UINT key) {
+    PressChord(key, false);
+}
+
+// The clipboard's Unicode text.
+std::u16string ClipboardUnicode();
+
 // What a context menu showed while it was open.
 struct MenuSeen {
     std::vector<std::u16string> Items; // a separator as ""
     std::vector<bool> Greyed;
+    std::vector<bool> Checked;
     POINT At{}; // its top-left corner on the screen
 };
 
 // Runs `open`, which opens a context menu of this thread; while the menu is open, records it
-// and types `keys` in it, which must close it; no keys: Escape.
+// and types `keys` in it (no keys: Escape). A menu the keys leave open is closed with Escape,
+// so that a key the menu ignores fails the test instead of hanging it.
 MenuSeen WatchMenu(void (*open)(void* context), void* context, std::vector<UINT> keys);
+
+// Right-clicks `window` at (40, 20) and watches the menu that opens.
+MenuSeen RightClickMenu(HWND window, std::vector<UINT> keys = {});

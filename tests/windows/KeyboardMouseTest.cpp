@@ -64,7 +64,25 @@ POINT CentreOf(HWND control) {
 
 } // namespace
 
-TEST_F(KeyboardAndMouse, EnterOnAFocusedReaderButtonPressesIt) {
+// Enter on a focused button presses it, in both windows; no button becomes the default, and
+// Escape closes nothing.
+TEST_F(KeyboardAndMouse, EnterOnAFocusedButtonPressesItAndMakesNoDefault) {
+    OpenSearch();
+    PressEnterOn(SearchControl(cmdSearch));
+    EXPECT_EQ(Search().Results().ListCount(), 3);
+
+    // The button pressed last has not become the default: Enter elsewhere still does nothing.
+    Search().Results().Clear();
+    for (const int id : {txtTitle, cboAuthor, lstTang}) {
+        PressEnterOn(SearchControl(id));
+    }
+    PressKey(VK_ESCAPE);
+    EXPECT_EQ(Search().Results().ListCount(), 0);
+    EXPECT_TRUE(IsWindowVisible(Search().Handle())) << "Escape does not close";
+
+    PressEnterOn(SearchControl(cmdCancel));
+    EXPECT_FALSE(IsWindowVisible(Search().Handle()));
+
     MessageBoxCatcher catcher;
     PressEnterOn(ReaderControl(cmdMoveLast));
     EXPECT_EQ(shared.CurrentIndex, 2);
@@ -85,24 +103,6 @@ TEST_F(KeyboardAndMouse, EnterOnAFocusedReaderButtonPressesIt) {
     EXPECT_TRUE(IsWindowVisible(Search().Handle()));
     PressEnterOn(ReaderControl(Command3));
     EXPECT_TRUE(programEnded);
-}
-
-TEST_F(KeyboardAndMouse, EnterOnAFocusedSearchButtonPressesItAndMakesNoDefault) {
-    OpenSearch();
-    PressEnterOn(SearchControl(cmdSearch));
-    EXPECT_EQ(Search().Results().ListCount(), 3);
-
-    // The button pressed last has not become the default: Enter elsewhere still does nothing.
-    Search().Results().Clear();
-    for (const int id : {txtTitle, cboAuthor, lstTang}) {
-        PressEnterOn(SearchControl(id));
-    }
-    PressKey(VK_ESCAPE);
-    EXPECT_EQ(Search().Results().ListCount(), 0);
-    EXPECT_TRUE(IsWindowVisible(Search().Handle())) << "Escape does not close";
-
-    PressEnterOn(SearchControl(cmdCancel));
-    EXPECT_FALSE(IsWindowVisible(Search().Handle()));
 }
 
 TEST_F(KeyboardAndMouse, ReaderDragsFromTheBackgroundAndInsideTheOutlinesOnly) {

@@ -1,8 +1,8 @@
+#include "Painted.h"
 #include "ReaderFixture.h"
 
 #include "ButtonPainter.h"
 #include "Controls.h"
-#include "DeviceContext.h"
 #include "PictureScaling.h"
 #include "ReaderLayout.h"
 #include "SearchLayout.h"
@@ -15,35 +15,6 @@ class Looks : public ReaderFixture {
 protected:
     void SetUp() override { StartWithUtf8(ThreePoems); }
 };
-
-// The smallest rectangle inside `area` of `window`'s client area holding every pixel it draws
-// unlike `face`. The window paints into memory, so parts of it outside the screen are seen too.
-RECT DrawnUnlike(HWND window, COLORREF face, RECT area) {
-    RECT client{};
-    GetClientRect(window, &client);
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = client.right;
-    format.bmiHeader.biHeight = client.bottom;
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32; // every colour exactly, whatever the screen's depth
-    void* bits = nullptr;
-    const ui::MemoryDc memory(nullptr);
-    const HDC dc = memory.Get();
-    const ui::UniqueBitmap bitmap(CreateDIBSection(dc, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
-    const ui::Selected drawnInto(dc, bitmap.get());
-    SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
-    RECT found{area.right, area.bottom, area.left, area.top};
-    for (int y = area.top; y < area.bottom; ++y) {
-        for (int x = area.left; x < area.right; ++x) {
-            if (GetPixel(dc, x, y) != face) {
-                found = {std::min<LONG>(found.left, x), std::min<LONG>(found.top, y),
-                         std::max<LONG>(found.right, x + 1), std::max<LONG>(found.bottom, y + 1)};
-            }
-        }
-    }
-    return found;
-}
 
 // The width of an icon, in pixels.
 LONG IconWidth(HICON icon) {
@@ -70,16 +41,11 @@ TEST_F(Looks, EveryComboListGetsItsLayoutsBackground) {
         COMBOBOXINFO info{};
         info.cbSize = sizeof info;
         ASSERT_TRUE(GetComboBoxInfo(combos[i].first->Control(combos[i].second), &info));
-        const ui::MemoryDc memory(nullptr);
-        const HDC dc = memory.Get();
         // The colour message as the list asks it of the form that holds the combo box.
-        const auto brush = reinterpret_cast<HBRUSH>(
-            SendMessageW(combos[i].first->Handle(), WM_CTLCOLORLISTBOX,
-                         reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(info.hwndList)));
-        LOGBRUSH colour{};
-        GetObjectW(brush, sizeof colour, &colour);
-        EXPECT_EQ(colour.lbColor, expected[i]) << i;
-        EXPECT_EQ(GetBkColor(dc), expected[i]) << i;
+        const ColourAnswer answer =
+            AnswerColourMessage(combos[i].first->Handle(), WM_CTLCOLORLISTBOX, info.hwndList);
+        EXPECT_EQ(answer.Brush, expected[i]) << i;
+        EXPECT_EQ(answer.Background, expected[i]) << i;
     }
 }
 
@@ -97,8 +63,10 @@ TEST_F(Looks, PicturesGrowWithTheButtonsAndStayCentredAndClipped) {
             RECT face{};
             GetClientRect(window, &face);
             const int edge = 2 * ui::EdgeLineWidth(dpi);
-            InflateRect(&face, -edge, -edge); // inside the raised edge
-            const RECT picture = DrawnUnlike(window, GetSysColor(COLOR_APPWORKSPACE), face);
+            InflateRect(&face, -edge, -edge);                           // inside the raised edge
+            const COLORREF workspace = GetSysColor(COLOR_APPWORKSPACE); // the picture's background
+            const RECT picture =
+                Painted(window).Bounds(face, [&](COLORREF c) { return c != workspace; });
             const LONG width =
                 std::min<LONG>(MulDiv(button.At96.cx, dpi, 96), face.right - face.left);
             const LONG height =

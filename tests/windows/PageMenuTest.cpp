@@ -1,4 +1,3 @@
-#include "KeyChords.h"
 #include "MessageBoxCatcher.h"
 #include "ReaderFixture.h"
 
@@ -7,11 +6,6 @@
 #include <richedit.h>
 
 namespace {
-
-class PageMenu : public ReaderFixture {
-protected:
-    HWND Page() const { return ReaderControl(RichText1); }
-};
 
 const std::vector<std::u16string> MenuItems = {
     u"复制(&C)",
@@ -34,42 +28,59 @@ const std::vector<std::u16string> MenuItems = {
     u"竖排(&V)\tF8",
 };
 
-void RightClick(void* page) {
-    const LPARAM at = MAKELPARAM(40, 20);
-    SendMessageW(static_cast<HWND>(page), WM_RBUTTONDOWN, MK_RBUTTON, at);
-    SendMessageW(static_cast<HWND>(page), WM_RBUTTONUP, 0, at);
-}
+class PageMenu : public ReaderFixture {
+protected:
+    HWND Page() const { return ReaderControl(RichText1); }
+    // Chooses the item that starts with `start` with the down arrow, skipping separators, and
+    // Enter.
+    void Choose(std::u16string_view start) {
+        std::vector<UINT> keys;
+        for (const std::u16string& item : MenuItems) {
+            keys.insert(keys.end(), item.empty() ? 0 : 1, VK_DOWN);
+            if (!item.empty() && item.starts_with(start)) {
+                keys.push_back(VK_RETURN);
+                RightClickMenu(Page(), keys);
+                return;
+            }
+        }
+        ADD_FAILURE() << "no item starts so";
+    }
+};
 
 template <UINT Key, bool Shift> void PressOnFocus(void*) {
     PressChord(Key, false, Shift);
 }
 
-// Down arrows from the top of the menu to the item at `position`, skipping separators.
-std::vector<UINT> ChooseItem(size_t position) {
-    std::vector<UINT> keys;
-    for (size_t i = 0; i <= position; ++i) {
-        if (!MenuItems[i].empty()) {
-            keys.push_back(VK_DOWN);
-        }
-    }
-    keys.push_back(VK_RETURN);
-    return keys;
-}
-
-size_t PositionOf(std::u16string_view start) {
-    for (size_t i = 0; i < MenuItems.size(); ++i) {
-        if (!MenuItems[i].empty() && MenuItems[i].starts_with(start)) {
-            return i;
-        }
-    }
-    return 0;
-}
-
 } // namespace
 
+TEST_F(PageMenu, ItsCommandsRunAsTheirKeysDo) {
+    StartWithUtf8(ThreePoems);
+    MessageBoxCatcher catcher;
+    Choose(u"下一首");
+    ExpectShowing(1);
+    Choose(u"第末首");
+    ExpectShowing(2);
+    Choose(u"下一首");
+    ASSERT_EQ(catcher.Boxes().size(), 1u);
+    EXPECT_EQ(catcher.Boxes()[0].Text, u"已经到了最后一首唐诗了！");
+    Choose(u"随机一首");
+    EXPECT_NE(shared.CurrentIndex, 2);
+    ExpectShowing(shared.CurrentIndex);
+    Choose(u"放大");
+    Choose(u"放大");
+    Choose(u"缩小");
+    EXPECT_EQ(PageZoom(), 110);
+    Choose(u"关于");
+    ASSERT_EQ(catcher.Boxes().size(), 2u);
+    EXPECT_EQ(catcher.Boxes()[1].Text.substr(0, 7), u"鹭溪青简雅韵集");
+    Choose(u"查询");
+    EXPECT_TRUE(IsWindowVisible(Search().Handle()));
+}
+
+// A right-click, Shift+F10 and the Menu key open it; the keys, at the caret.
 TEST_F(PageMenu, ListsTheCommandsWithTheirKeysAfterCopyAndSelectAll) {
     StartWithUtf8(ThreePoems);
-    const MenuSeen seen = WatchMenu(RightClick, Page(), {});
+    const MenuSeen seen = RightClickMenu(Page());
     EXPECT_EQ(seen.Items, MenuItems);
     std::vector<bool> greyed(MenuItems.size(), false);
     for (size_t i = 0; i < MenuItems.size(); ++i) {
@@ -77,48 +88,17 @@ TEST_F(PageMenu, ListsTheCommandsWithTheirKeysAfterCopyAndSelectAll) {
     }
     greyed[0] = true; // 复制, with nothing selected
     EXPECT_EQ(seen.Greyed, greyed);
-}
 
-TEST_F(PageMenu, ItsCommandsRunAsTheirKeysDo) {
-    StartWithUtf8(ThreePoems);
-    MessageBoxCatcher catcher;
-    WatchMenu(RightClick, Page(), ChooseItem(PositionOf(u"下一首")));
-    ExpectShowing(1);
-    WatchMenu(RightClick, Page(), ChooseItem(PositionOf(u"第末首")));
-    ExpectShowing(2);
-    WatchMenu(RightClick, Page(), ChooseItem(PositionOf(u"下一首")));
-    ASSERT_EQ(catcher.Boxes().size(), 1u);
-    EXPECT_EQ(catcher.Boxes()[0].Text, u"已经到了最后一首唐诗了！");
-    WatchMenu(RightClick, Page(), ChooseItem(PositionOf(u"随机一首")));
-    EXPECT_NE(shared.CurrentIndex, 2);
-    ExpectShowing(shared.CurrentIndex);
-    WatchMenu(RightClick, Page(), ChooseItem(PositionOf(u"放大")));
-    WatchMenu(RightClick, Page(), ChooseItem(PositionOf(u"放大")));
-    WatchMenu(RightClick, Page(), ChooseItem(PositionOf(u"缩小")));
-    int numerator = 0;
-    int denominator = 0;
-    SendMessageW(Page(), EM_GETZOOM, reinterpret_cast<WPARAM>(&numerator),
-                 reinterpret_cast<LPARAM>(&denominator));
-    EXPECT_EQ(numerator * 100, denominator * 110);
-    WatchMenu(RightClick, Page(), ChooseItem(PositionOf(u"关于")));
-    ASSERT_EQ(catcher.Boxes().size(), 2u);
-    EXPECT_EQ(catcher.Boxes()[1].Text.substr(0, 7), u"鹭溪青简雅韵集");
-    WatchMenu(RightClick, Page(), ChooseItem(PositionOf(u"查询")));
-    EXPECT_TRUE(IsWindowVisible(Search().Handle()));
-}
-
-TEST_F(PageMenu, ShiftF10AndTheMenuKeyOpenItAtTheCaret) {
-    StartWithUtf8(ThreePoems);
     SetFocus(Page());
     SendMessageW(Page(), EM_SETSEL, 2, 2); // the start of the author line
     POINT caret{};
     SendMessageW(Page(), EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&caret), 2);
     ClientToScreen(Page(), &caret);
     for (const auto open : {PressOnFocus<VK_F10, true>, PressOnFocus<VK_APPS, false>}) {
-        const MenuSeen seen = WatchMenu(open, nullptr, {});
-        ASSERT_EQ(seen.Items, MenuItems);
-        EXPECT_NEAR(seen.At.x, caret.x, 2);
-        EXPECT_NEAR(seen.At.y, caret.y, 2);
+        const MenuSeen atCaret = WatchMenu(open, nullptr, {});
+        ASSERT_EQ(atCaret.Items, MenuItems);
+        EXPECT_NEAR(atCaret.At.x, caret.x, 2);
+        EXPECT_NEAR(atCaret.At.y, caret.y, 2);
     }
 }
 
@@ -126,7 +106,7 @@ TEST_F(PageMenu, WithoutAPoemOnlySearchAndAboutAreOffered) {
     const std::string noPoems = "[H]\r\n";
     MessageBoxCatcher catcher; // of the load's message
     Start(&noPoems);
-    const MenuSeen seen = WatchMenu(RightClick, Page(), {});
+    const MenuSeen seen = RightClickMenu(Page());
     ASSERT_EQ(seen.Items, MenuItems);
     for (size_t i = 0; i < MenuItems.size(); ++i) {
         if (!MenuItems[i].empty()) { // 全选, 查询…, 关于 and 竖排 (an empty page in columns) alone

@@ -1,4 +1,3 @@
-#include "KeyChords.h"
 #include "ReaderFixture.h"
 
 #include "ReaderLayout.h"
@@ -13,17 +12,6 @@ protected:
     void SetUp() override { StartWithUtf8(ThreePoems); }
     HWND Page() const { return ReaderControl(RichText1); }
 
-    // The page's zoom in percent, as the control reports it: 100 when it is off.
-    int Zoom() const {
-        int numerator = 0;
-        int denominator = 0;
-        SendMessageW(Page(), EM_GETZOOM, reinterpret_cast<WPARAM>(&numerator),
-                     reinterpret_cast<LPARAM>(&denominator));
-        if (numerator == 0 || denominator == 0) {
-            return 100;
-        }
-        return numerator * 100 / denominator;
-    }
     void Wheel(HWND target, int delta, bool ctrl) {
         POINT centre{20, 20};
         ClientToScreen(Page(), &centre);
@@ -43,52 +31,52 @@ protected:
 } // namespace
 
 TEST_F(PageZoomKeys, KeysStepByTenWithinFiftyAndFourHundredFromAnyControl) {
-    EXPECT_EQ(Zoom(), 100);
+    EXPECT_EQ(PageZoom(), 100);
     const int lineAt100 = SecondLineTop();
     // Ctrl+=, Ctrl++ (with Shift), the keypad's +, from the page and from the poem list.
     SetFocus(Page());
     PressChord(VK_OEM_PLUS, true);
-    EXPECT_EQ(Zoom(), 110);
+    EXPECT_EQ(PageZoom(), 110);
     PressChord(VK_OEM_PLUS, true, true);
-    EXPECT_EQ(Zoom(), 120);
+    EXPECT_EQ(PageZoom(), 120);
     SetFocus(ReaderControl(cboTang));
     PressChord(VK_ADD, true);
-    EXPECT_EQ(Zoom(), 130);
+    EXPECT_EQ(PageZoom(), 130);
     PressChord(VK_OEM_MINUS, true);
     PressChord(VK_SUBTRACT, true);
-    EXPECT_EQ(Zoom(), 110);
+    EXPECT_EQ(PageZoom(), 110);
     for (int press = 0; press < 40; ++press) {
         PressChord(VK_OEM_PLUS, true);
     }
-    EXPECT_EQ(Zoom(), 400);
+    EXPECT_EQ(PageZoom(), 400);
     EXPECT_NEAR(SecondLineTop(), lineAt100 * 4, 8) << "the page is drawn four times as large";
     PressChord('0', true);
-    EXPECT_EQ(Zoom(), 100);
+    EXPECT_EQ(PageZoom(), 100);
     EXPECT_EQ(SecondLineTop(), lineAt100);
     for (int press = 0; press < 10; ++press) {
         PressChord(VK_OEM_MINUS, true);
     }
-    EXPECT_EQ(Zoom(), 50);
+    EXPECT_EQ(PageZoom(), 50);
     PressChord(VK_NUMPAD0, true);
-    EXPECT_EQ(Zoom(), 100);
+    EXPECT_EQ(PageZoom(), 100);
     EXPECT_EQ(ui::WindowText(ReaderControl(cboTang)), ListEntry(0)) << "the list kept its text";
 }
 
 TEST_F(PageZoomKeys, CtrlWheelOverThePageTakesTheSameStepsAndLimits) {
     Wheel(Page(), 120, true);
-    EXPECT_EQ(Zoom(), 110);
+    EXPECT_EQ(PageZoom(), 110);
     Wheel(Page(), 60, true); // half a notch of a finer wheel, then the other half
-    EXPECT_EQ(Zoom(), 110);
+    EXPECT_EQ(PageZoom(), 110);
     Wheel(Page(), 60, true);
-    EXPECT_EQ(Zoom(), 120);
+    EXPECT_EQ(PageZoom(), 120);
     Wheel(Page(), -240, true);
-    EXPECT_EQ(Zoom(), 100);
+    EXPECT_EQ(PageZoom(), 100);
     for (int notch = 0; notch < 40; ++notch) {
         Wheel(Page(), 120, true);
     }
-    EXPECT_EQ(Zoom(), 400);
+    EXPECT_EQ(PageZoom(), 400);
     PressChord(VK_OEM_MINUS, true);
-    EXPECT_EQ(Zoom(), 390) << "keys go on from where the wheel left the size";
+    EXPECT_EQ(PageZoom(), 390) << "keys go on from where the wheel left the size";
     // The wheel with the focus on a button, over the page, sizes the page.
     SetFocus(ReaderControl(cmdMoveNext));
     MSG turn{ReaderControl(cmdMoveNext), WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, -120), 0, 0, {}};
@@ -97,10 +85,10 @@ TEST_F(PageZoomKeys, CtrlWheelOverThePageTakesTheSameStepsAndLimits) {
     turn.lParam = MAKELPARAM(centre.x, centre.y);
     if (WindowFromPoint(centre) == Page()) { // only when no other window covers the page
         EXPECT_TRUE(ui::PreTranslateMessage(turn));
-        EXPECT_EQ(Zoom(), 380);
+        EXPECT_EQ(PageZoom(), 380);
     }
     Wheel(Page(), -120, false); // without Ctrl the wheel scrolls, as before
-    EXPECT_EQ(Zoom(), WindowFromPoint(centre) == Page() ? 380 : 390);
+    EXPECT_EQ(PageZoom(), WindowFromPoint(centre) == Page() ? 380 : 390);
 }
 
 TEST_F(PageZoomKeys, SizeStaysAcrossPoemsSearchAndDpiAndStartsAtOneHundred) {
@@ -108,23 +96,23 @@ TEST_F(PageZoomKeys, SizeStaysAcrossPoemsSearchAndDpiAndStartsAtOneHundred) {
     PressChord(VK_OEM_PLUS, true);
     PressChord(VK_OEM_PLUS, true);
     Click(ReaderControl(cmdMoveNext));
-    EXPECT_EQ(Zoom(), 120);
+    EXPECT_EQ(PageZoom(), 120);
     PressChord(VK_NEXT, true);
-    EXPECT_EQ(Zoom(), 120);
+    EXPECT_EQ(PageZoom(), 120);
     OpenSearch();
     Search().cmdSearch_Click();
     SendMessageW(SearchControl(lstTang), LB_SETCURSEL, 0, 0);
     Search().lstTang_DblClick();
     ExpectShowing(0);
-    EXPECT_EQ(Zoom(), 120);
+    EXPECT_EQ(PageZoom(), 120);
     MoveToDpi(144);
-    EXPECT_EQ(Zoom(), 120);
+    EXPECT_EQ(PageZoom(), 120);
     SetFocus(Page());
     PressChord(VK_NEXT, true);
     ExpectShowing(1);
-    EXPECT_EQ(Zoom(), 120);
+    EXPECT_EQ(PageZoom(), 120);
     MoveToDpi(96);
     Restart();
     StartWithUtf8(ThreePoems);
-    EXPECT_EQ(Zoom(), 100);
+    EXPECT_EQ(PageZoom(), 100);
 }

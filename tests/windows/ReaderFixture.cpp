@@ -14,6 +14,14 @@ std::u16string Utf16(const std::u8string& text) {
     return DecodeUtf8(std::string_view(reinterpret_cast<const char*>(text.data()), text.size()));
 }
 
+std::u8string Repeated(std::u8string_view text, int count) {
+    std::u8string repeated;
+    for (int i = 0; i < count; ++i) {
+        repeated += text;
+    }
+    return repeated;
+}
+
 void ReaderFixture::Start(const std::string* bytes) {
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
     folder = fs::temp_directory_path() /
@@ -62,6 +70,14 @@ std::u16string ReaderFixture::PageText() const {
     return ui::WindowText(ReaderControl(RichText1));
 }
 
+int ReaderFixture::PageZoom() const {
+    int numerator = 0;
+    int denominator = 0;
+    SendMessageW(ReaderControl(RichText1), EM_GETZOOM, reinterpret_cast<WPARAM>(&numerator),
+                 reinterpret_cast<LPARAM>(&denominator));
+    return numerator == 0 || denominator == 0 ? 100 : numerator * 100 / denominator;
+}
+
 void ReaderFixture::MoveToDpi(int dpi) {
     RECT window{};
     GetWindowRect(reader->Handle(), &window);
@@ -103,16 +119,6 @@ RECT RectInParent(HWND control) {
     GetWindowRect(control, &rect);
     MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
     return rect;
-}
-
-void PressKey(UINT key) {
-    MSG message{GetFocus(), WM_KEYDOWN, key, 1, static_cast<DWORD>(GetMessageTime()), {}};
-    for (const UINT stroke : {WM_KEYDOWN, WM_KEYUP}) {
-        message.message = stroke;
-        message.lParam = stroke == WM_KEYDOWN ? 1 : static_cast<LPARAM>(0xC0000001u);
-        ui::DispatchOne(message);
-    }
-    ui::DispatchPendingMessages();
 }
 
 void TypeText(HWND control, const std::u16string& text) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KeyChords.h"
 #include "MessageLoop.h"
 #include "Form1.h"
 #include "Form2.h"
@@ -44,6 +45,8 @@ protected:
     // Tells the reader it now stands on a monitor of `dpi`, as Windows does.
     void MoveToDpi(int dpi);
     std::u16string PageText() const;
+    // The page's zoom in percent, as its control reports it: 100 when it is off.
+    int PageZoom() const;
     std::u16string ListEntry(int index) const;
     struct Result {
         std::u16string Text;
@@ -66,11 +69,11 @@ inline UniqueHook HookThisThread(int kind, HOOKPROC procedure) {
 
 std::u16string Utf16(const std::u8string& text);
 
+// `text` `count` times over.
+std::u8string Repeated(std::u8string_view text, int count);
+
 // A control's rectangle relative to its parent's client area, in pixels.
 RECT RectInParent(HWND control);
-
-// Presses a key on the control that has the focus, through the program's keyboard handling.
-void PressKey(UINT key);
 
 // Types text into an edit field (or a combo box's edit field) character by character.
 void TypeText(HWND control, const std::u16string& text);

@@ -1,5 +1,5 @@
 #include "MessageBoxCatcher.h"
-#include "PageInput.h"
+#include "Painted.h"
 #include "ReaderFixture.h"
 
 #include "Clipboard.h"
@@ -25,46 +25,17 @@ constexpr COLORREF AuthorInk = RGB(255, 85, 90);
 constexpr COLORREF VerseInk = RGB(140, 134, 140);
 constexpr COLORREF NotesInk = RGB(0, 174, 0);
 
-// A window's client area as it paints it, pixel by pixel.
-class Picture {
+// The vertical page as it paints itself, read by the colours of the page.
+class Picture : public Painted {
 public:
-    explicit Picture(HWND window) {
-        GetClientRect(window, &client_);
-        BITMAPINFO format{};
-        format.bmiHeader.biSize = sizeof format.bmiHeader;
-        format.bmiHeader.biWidth = client_.right;
-        format.bmiHeader.biHeight = -client_.bottom; // top row first
-        format.bmiHeader.biPlanes = 1;
-        format.bmiHeader.biBitCount = 32;
-        dc_ = CreateCompatibleDC(nullptr);
-        bitmap_ = CreateDIBSection(dc_, &format, DIB_RGB_COLORS, nullptr, nullptr, 0);
-        previous_ = SelectObject(dc_, bitmap_);
-        SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc_), PRF_CLIENT);
-    }
-    ~Picture() {
-        SelectObject(dc_, previous_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    Picture(const Picture&) = delete;
-    Picture& operator=(const Picture&) = delete;
+    explicit Picture(HWND window) : Painted(window, PRF_CLIENT) {}
 
     // The box around the pixels inside `area` drawn in `ink`: those unlike the background
     // whose difference from it points the way `ink`'s does, more than any other colour's of
     // the page. Edges smoothed into the background count too.
     RECT InkOf(COLORREF ink, RECT area) const {
-        RECT found{area.right, area.bottom, area.left, area.top};
-        for (LONG y = std::max(area.top, 0L); y < std::min(area.bottom, client_.bottom); ++y) {
-            for (LONG x = std::max(area.left, 0L); x < std::min(area.right, client_.right); ++x) {
-                if (InkAt(GetPixel(dc_, x, y)) == ink) {
-                    found = {std::min(found.left, x), std::min(found.top, y),
-                             std::max(found.right, x + 1), std::max(found.bottom, y + 1)};
-                }
-            }
-        }
-        return found;
+        return Bounds(area, [ink](COLORREF pixel) { return InkAt(pixel) == ink; });
     }
-    RECT Client() const { return client_; }
 
 private:
     static std::array<double, 3> FromBackground(COLORREF colour) {
@@ -96,11 +67,6 @@ private:
         }
         return best;
     }
-
-    RECT client_{};
-    HDC dc_;
-    HBITMAP bitmap_;
-    HGDIOBJ previous_;
 };
 
 bool IsEmpty(const RECT& rect) {
@@ -179,11 +145,31 @@ TEST_F(Vertical, TitleVerseAndCommaStandWhereVerticalTypeSetsThem) {
     EXPECT_EQ(GetFocus(), Box());
 }
 
-TEST_F(Vertical, CopyingGivesTheHorizontalPagesText) {
+TEST_F(Vertical, TheMenuOffersTheViewCheckedWhileOnAndCopyingGivesTheHorizontalPagesText) {
+    // 竖排 comes last, after 复制, 全选 and the reader's commands.
+    const MenuSeen horizontal = RightClickMenu(Box(), {'V'});
+    ASSERT_GE(horizontal.Items.size(), 3u);
+    EXPECT_EQ(horizontal.Items.front(), u"复制(&C)");
+    EXPECT_EQ(horizontal.Items.back(), u"竖排(&V)\tF8");
+    EXPECT_EQ(std::count(horizontal.Checked.begin(), horizontal.Checked.end(), true), 0);
+    ASSERT_TRUE(IsVertical());
+
+    SendMessageW(Box(), EM_SETSEL, 0, 2);
+    const MenuSeen vertical = RightClickMenu(Page(), {'C'});
+    EXPECT_EQ(vertical.Items, horizontal.Items) << "the page's own menu";
+    ASSERT_EQ(vertical.Checked.size(), vertical.Items.size());
+    EXPECT_TRUE(vertical.Checked.back()) << "竖排 checked";
+    EXPECT_EQ(std::count(vertical.Checked.begin(), vertical.Checked.end(), true), 1);
+    EXPECT_FALSE(vertical.Greyed.front()) << "复制 offered with a selection";
+    EXPECT_EQ(ClipboardUnicode(), u"一山") << "复制 copied the selection";
+    RightClickMenu(Page(), {'V'});
+    EXPECT_FALSE(IsVertical());
+
+    // Ctrl+A and Ctrl+C, and a drag, copy what they would on the horizontal page.
     TurnWithF8();
     ASSERT_TRUE(IsVertical());
-    PressWithControl('A');
-    PressWithControl('C');
+    PressChord('A', true);
+    PressChord('C', true);
     EXPECT_EQ(ClipboardUnicode(), PageText());
 
     // Dragged from the title's first character to the comma's end.
@@ -192,37 +178,16 @@ TEST_F(Vertical, CopyingGivesTheHorizontalPagesText) {
     SendMessageW(Page(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.left + 2, from.top + 1));
     SendMessageW(Page(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.left + 2, to.bottom - 1));
     SendMessageW(Page(), WM_LBUTTONUP, 0, MAKELPARAM(to.left + 2, to.bottom - 1));
-    PressWithControl('C');
-    const std::u16string vertical = ClipboardUnicode();
-    EXPECT_EQ(vertical, Utf16(u8"一山\r\n王维\r\n\r\n一，"));
+    PressChord('C', true);
+    const std::u16string dragged = ClipboardUnicode();
+    EXPECT_EQ(dragged, Utf16(u8"一山\r\n王维\r\n\r\n一，"));
     const Picture picture(Page());
     EXPECT_FALSE(IsEmpty(picture.InkOf(GetSysColor(COLOR_HIGHLIGHT), Cell(4))))
         << "the selection shows";
     TurnWithF8();
     ASSERT_TRUE(ui::PutTextOnClipboard(nullptr, u"before"));
-    PressWithControl('C');
-    EXPECT_EQ(ClipboardUnicode(), vertical) << "the same selection on the horizontal page";
-}
-
-TEST_F(Vertical, TheMenuOffersTheViewCheckedWhileOn) {
-    // 竖排 comes last, after 复制, 全选 and the reader's commands.
-    const MenuSeen horizontal = RightClickAndType(Box(), {'V'});
-    ASSERT_GE(horizontal.Items.size(), 3u);
-    EXPECT_EQ(horizontal.Items.front(), u"复制(&C)");
-    EXPECT_EQ(horizontal.Items.back(), u"竖排(&V)\tF8");
-    EXPECT_EQ(std::count(horizontal.Checked.begin(), horizontal.Checked.end(), true), 0);
-    ASSERT_TRUE(IsVertical());
-
-    SendMessageW(Box(), EM_SETSEL, 0, 2);
-    const MenuSeen vertical = RightClickAndType(Page(), {'C'});
-    EXPECT_EQ(vertical.Items, horizontal.Items) << "the page's own menu";
-    ASSERT_EQ(vertical.Checked.size(), vertical.Items.size());
-    EXPECT_TRUE(vertical.Checked.back()) << "竖排 checked";
-    EXPECT_EQ(std::count(vertical.Checked.begin(), vertical.Checked.end(), true), 1);
-    EXPECT_FALSE(vertical.Greyed.front()) << "复制 offered with a selection";
-    EXPECT_EQ(ClipboardUnicode(), u"一山") << "复制 copied the selection";
-    RightClickAndType(Page(), {'V'});
-    EXPECT_FALSE(IsVertical());
+    PressChord('C', true);
+    EXPECT_EQ(ClipboardUnicode(), dragged) << "the same selection on the horizontal page";
 }
 
 TEST_F(Vertical, TheViewStaysThroughPoemsSearchAndDpi) {
@@ -263,12 +228,8 @@ TEST_F(Vertical, TheViewStaysThroughPoemsSearchAndDpi) {
 }
 
 TEST_F(Vertical, ALongPoemScrollsFromTheRightEdge) {
-    std::u8string poem = u8"<长>\r\n(甲)\r\n";
-    for (int line = 0; line < 200; ++line) {
-        poem += u8"床前明月光\r\n";
-    }
     Restart();
-    StartWithUtf8(poem + u8"//N//\r\n");
+    StartWithUtf8(u8"<长>\r\n(甲)\r\n" + Repeated(u8"床前明月光\r\n", 200) + u8"//N//\r\n");
     TurnWithF8();
     SCROLLINFO bar{};
     bar.cbSize = sizeof bar;
@@ -299,23 +260,12 @@ TEST_F(Vertical, ALongPoemScrollsFromTheRightEdge) {
 TEST_F(Vertical, PoemAtEveryLimitAndEmptyAnthologyShow) {
     // Titles and authors are cut at 4000 characters, verse and notes lines at 16000, and
     // verses and notes each at 20000.
-    const auto repeated = [](int count) {
-        std::u8string text;
-        for (int i = 0; i < count; ++i) {
-            text += u8"静";
-        }
-        return text;
-    };
-    const std::u8string line = repeated(16000) + u8"\r\n";
-    std::u8string poem = u8"<";
-    for (const std::u8string& part :
-         {repeated(5000), std::u8string(u8">\r\n("), repeated(5000), std::u8string(u8")\r\n"), line,
-          line, std::u8string(u8"//"), line, line}) {
-        poem += part;
-    }
+    const std::u8string name = Repeated(u8"静", 5000);
+    const std::u8string lines = Repeated(Repeated(u8"静", 16000) + u8"\r\n", 2);
     Restart();
     MessageBoxCatcher catcher; // the lines cut at the limits are reported
-    StartWithUtf8(poem + u8"//\r\n");
+    StartWithUtf8(u8"<" + name + u8">\r\n(" + name + u8")\r\n" + lines + u8"//" + lines +
+                  u8"//\r\n");
     TurnWithF8();
     ASSERT_TRUE(IsVertical());
     EXPECT_FALSE(IsEmpty(Picture(Page()).InkOf(TitleInk, Cell(0))));

@@ -1,0 +1,64 @@
+#include "Painted.h"
+
+#include "DeviceContext.h"
+
+#include <algorithm>
+
+Painted::Painted(HWND window, LPARAM flags) {
+    GetClientRect(window, &client_);
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = client_.right;
+    format.bmiHeader.biHeight = -client_.bottom; // top row first
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    const ui::MemoryDc memory(nullptr);
+    void* bits = nullptr;
+    bitmap_.reset(CreateDIBSection(memory.Get(), &format, DIB_RGB_COLORS, &bits, nullptr, 0));
+    bits_ = static_cast<const uint32_t*>(bits);
+    const ui::Selected drawnInto(memory.Get(), bitmap_.get());
+    const auto dc = reinterpret_cast<WPARAM>(memory.Get());
+    if ((GetWindowLongW(window, GWL_STYLE) & WS_CHILD) == 0) {
+        SendMessageW(window, WM_ERASEBKGND, dc, 0);
+    } else {
+        SendMessageW(window, WM_PRINTCLIENT, dc, flags);
+    }
+    GdiFlush(); // before the bits are read
+}
+
+COLORREF Painted::At(LONG x, LONG y) const {
+    const uint32_t pixel = bits_[static_cast<size_t>(y) * client_.right + x]; // 0x00RRGGBB
+    return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+}
+
+std::set<COLORREF> Painted::Colours() const {
+    std::set<COLORREF> colours;
+    for (LONG y = 0; y < client_.bottom; ++y) {
+        for (LONG x = 0; x < client_.right; ++x) {
+            colours.insert(At(x, y));
+        }
+    }
+    return colours;
+}
+
+RECT Painted::Bounds(RECT area, const std::function<bool(COLORREF)>& match) const {
+    RECT found{area.right, area.bottom, area.left, area.top};
+    for (LONG y = std::max(area.top, 0L); y < std::min(area.bottom, client_.bottom); ++y) {
+        for (LONG x = std::max(area.left, 0L); x < std::min(area.right, client_.right); ++x) {
+            if (match(At(x, y))) {
+                found = {std::min(found.left, x), std::min(found.top, y),
+                         std::max(found.right, x + 1), std::max(found.bottom, y + 1)};
+            }
+        }
+    }
+    return found;
+}
+
+ColourAnswer AnswerColourMessage(HWND form, UINT message, HWND control) {
+    const ui::MemoryDc memory(nullptr);
+    const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
+        form, message, reinterpret_cast<WPARAM>(memory.Get()), reinterpret_cast<LPARAM>(control)));
+    LOGBRUSH colour{};
+    GetObjectW(brush, sizeof colour, &colour);
+    return {colour.lbColor, GetBkColor(memory.Get())};
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "UniqueHandle.h"
+
+#include <cstdint>
+#include <functional>
+#include <set>
+#include <windows.h>
+
+// A window's client area as it paints it, pixel by pixel. It paints into memory of 32 bits a
+// pixel, so every colour is exact whatever the screen's depth, and parts of the window outside
+// the screen are seen too.
+class Painted {
+public:
+    // A form paints its background on WM_ERASEBKGND; a control, on WM_PRINTCLIENT with `flags`.
+    explicit Painted(HWND window, LPARAM flags = PRF_CLIENT | PRF_ERASEBKGND);
+
+    RECT Client() const { return client_; }
+    COLORREF At(LONG x, LONG y) const; // within Client()
+    std::set<COLORREF> Colours() const;
+    // The smallest rectangle within `area` and the client area holding every pixel whose colour
+    // `match` accepts; empty (right <= left) when there is none.
+    RECT Bounds(RECT area, const std::function<bool(COLORREF)>& match) const;
+
+private:
+    RECT client_{};
+    ui::UniqueBitmap bitmap_;
+    const uint32_t* bits_ = nullptr;
+};
+
+// What `form` answers a colour message such as WM_CTLCOLOREDIT about `control` with: the colour
+// of the brush it returns and the background colour it sets for the text.
+struct ColourAnswer {
+    COLORREF Brush;
+    COLORREF Background;
+};
+ColourAnswer AnswerColourMessage(HWND form, UINT message, HWND control);
