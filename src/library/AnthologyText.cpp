@@ -106,23 +106,17 @@ DecodedAnthology DecodeUtf8OrGbk(std::string_view bytes) {
 DecodedAnthology DecodeAnthology(std::string_view bytes) {
     const AnthologyEncoding mark = EncodingByMark(bytes);
     const std::string_view payload = bytes.substr(ByteOrderMarkLength(mark));
-    DecodedAnthology decoded;
     switch (mark) {
     case AnthologyEncoding::Utf8WithMark:
-        decoded = {DecodeUtf8(payload), mark};
-        break;
+        return {DecodeUtf8(payload), mark};
     case AnthologyEncoding::Utf16Le:
     case AnthologyEncoding::Utf16Be:
-        decoded = {DecodeUtf16(payload, mark == AnthologyEncoding::Utf16Be), mark};
-        break;
+        return {DecodeUtf16(payload, mark == AnthologyEncoding::Utf16Be), mark};
     case AnthologyEncoding::Gbk:
     case AnthologyEncoding::Utf8:
-        decoded = DecodeUtf8OrGbk(payload);
         break;
     }
-    decoded.Unreadable = static_cast<size_t>(
-        std::count(decoded.Text.begin(), decoded.Text.end(), ReplacementCharacter));
-    return decoded;
+    return DecodeUtf8OrGbk(payload);
 }
 
 std::u16string DecodeAnthologyBytes(std::string_view bytes) {

@@ -5,12 +5,10 @@
 #include <string>
 #include <string_view>
 
-// The text of ts.txt, the encoding it was read in, and how many of its characters could not
-// be read (each shows as U+FFFD).
+// The text of ts.txt and the encoding it was read in. What could not be read shows as U+FFFD.
 struct DecodedAnthology {
     std::u16string Text;
     AnthologyEncoding Encoding = AnthologyEncoding::Gbk;
-    size_t Unreadable = 0;
 };
 
 // Turns the bytes of ts.txt into UTF-16: UTF-8 or UTF-16 after their byte-order marks;
