@@ -19,20 +19,14 @@ bool CodePage936Decoder::AppendStrict(std::string_view bytes, std::u16string& ou
     if (bytes.size() > static_cast<size_t>(INT_MAX)) {
         return false;
     }
+    // A GBK character never takes more units than bytes, so one call with room for as many
+    // units as bytes converts the piece; asking for the size first would read it twice.
     const int byteCount = static_cast<int>(bytes.size());
-    const int needed =
-        MultiByteToWideChar(Gbk, MB_ERR_INVALID_CHARS, bytes.data(), byteCount, nullptr, 0);
-    if (needed <= 0) {
-        return false;
-    }
     const size_t oldSize = out.size();
-    out.resize(oldSize + static_cast<size_t>(needed));
+    out.resize(oldSize + bytes.size());
     const int written =
         MultiByteToWideChar(Gbk, MB_ERR_INVALID_CHARS, bytes.data(), byteCount,
-                            reinterpret_cast<wchar_t*>(out.data() + oldSize), needed);
-    if (written != needed) {
-        out.resize(oldSize);
-        return false;
-    }
-    return true;
+                            reinterpret_cast<wchar_t*>(out.data() + oldSize), byteCount);
+    out.resize(written > 0 ? oldSize + static_cast<size_t>(written) : oldSize);
+    return written > 0;
 }
