@@ -140,7 +140,7 @@ void Form1::ShowTang(int16_t Index) {
         Inform(PageNotWholeMessage);
     }
     shortcuts_->Zoom().Keep();
-    vertical_->SetRuns(runs, looks);
+    vertical_->SetRuns(std::move(runs), looks); // the box has taken its text by now
     ui::AnnounceNameChange(Control(RichText1));
 }
 

@@ -1,5 +1,6 @@
 #include "VerticalPage.h"
 
+#include "DeviceContext.h"
 #include "Form.h"
 #include "MemoryShortage.h"
 
@@ -30,28 +31,6 @@ CHARFORMAT2W BoxFont(HWND box) {
     }
     return format;
 }
-
-// A memory bitmap to paint into, so that a scroll shows no flicker.
-class BackBuffer {
-public:
-    BackBuffer(HDC target, SIZE size)
-        : dc_(CreateCompatibleDC(target)),
-          bitmap_(CreateCompatibleBitmap(target, std::max<LONG>(size.cx, 1),
-                                         std::max<LONG>(size.cy, 1))),
-          previous_(SelectObject(dc_, bitmap_.get())) {}
-    ~BackBuffer() {
-        SelectObject(dc_, previous_);
-        DeleteDC(dc_);
-    }
-    BackBuffer(const BackBuffer&) = delete;
-    BackBuffer& operator=(const BackBuffer&) = delete;
-    HDC Dc() const { return dc_; }
-
-private:
-    HDC dc_;
-    ui::UniqueBitmap bitmap_;
-    HGDIOBJ previous_;
-};
 
 } // namespace
 
@@ -110,9 +89,8 @@ void VerticalPage::SetOn(bool on) {
     }
 }
 
-void VerticalPage::SetRuns(const std::array<PageRun, 4>& runs,
-                           const std::array<RunLook, 4>& looks) {
-    runs_ = runs;
+void VerticalPage::SetRuns(std::array<PageRun, 4> runs, const std::array<RunLook, 4>& looks) {
+    runs_ = std::move(runs);
     looks_ = looks;
     Forget();
     scrolled_ = 0;
@@ -264,16 +242,18 @@ void VerticalPage::ScrollByColumns(int columns) {
     ScrollTo(scrolled_ + columns * geometry_.Pitch);
 }
 
+// Paints into a memory bitmap first, so that a scroll shows no flicker.
 void VerticalPage::PaintWindow() {
-    PAINTSTRUCT paint{};
-    HDC target = BeginPaint(Handle(), &paint);
+    const ui::PaintDc target(Handle());
     const RECT client = Client();
+    const ui::MemoryDc buffer(target.Get());
+    const ui::UniqueBitmap bitmap(CreateCompatibleBitmap(
+        target.Get(), std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1)));
     {
-        const BackBuffer buffer(target, {client.right, client.bottom});
-        Paint(buffer.Dc());
-        BitBlt(target, 0, 0, client.right, client.bottom, buffer.Dc(), 0, 0, SRCCOPY);
+        const ui::Selected selected(buffer.Get(), bitmap.get());
+        Paint(buffer.Get());
+        BitBlt(target.Get(), 0, 0, client.right, client.bottom, buffer.Get(), 0, 0, SRCCOPY);
     }
-    EndPaint(Handle(), &paint);
 }
 
 void VerticalPage::Paint(HDC dc) {

@@ -35,7 +35,7 @@ public:
 
     // The page's runs as the box got them, and how each looks; the first column comes into view.
     // The runs' sizes are not followed: the columns keep one cell size.
-    void SetRuns(const std::array<PageRun, 4>& runs, const std::array<RunLook, 4>& looks);
+    void SetRuns(std::array<PageRun, 4> runs, const std::array<RunLook, 4>& looks);
     // The text size against the box's own font size, in percent.
     void SetZoomPercent(int percent);
 

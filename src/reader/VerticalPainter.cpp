@@ -21,9 +21,8 @@ ui::UniqueFont CreateCellFont(const wchar_t* face, BYTE charset, int cell, int e
 
 TEXTMETRICW MetricsOf(HDC dc, HFONT font) {
     TEXTMETRICW metrics{};
-    const HGDIOBJ previous = SelectObject(dc, font);
+    const ui::Selected selected(dc, font);
     GetTextMetricsW(dc, &metrics);
-    SelectObject(dc, previous);
     return metrics;
 }
 
@@ -40,14 +39,9 @@ CellPainter::CellPainter(HDC dc, const VerticalFonts& fonts, int cell,
                          const std::array<RunInk, 4>& inks)
     : dc_(dc), fonts_(fonts), cell_(cell), inks_(inks),
       upright_(MetricsOf(dc, fonts.Upright(false))),
-      sideways_(MetricsOf(dc, fonts.Sideways(false))),
-      previousFont_(SelectObject(dc, fonts.Upright(false))),
-      previousMode_(SetBkMode(dc, TRANSPARENT)), previousAlign_(SetTextAlign(dc, TA_BASELINE)) {}
-
-CellPainter::~CellPainter() {
-    SetTextAlign(dc_, previousAlign_);
-    SetBkMode(dc_, previousMode_);
-    SelectObject(dc_, previousFont_);
+      sideways_(MetricsOf(dc, fonts.Sideways(false))), saved_(dc) {
+    SetBkMode(dc, TRANSPARENT);
+    SetTextAlign(dc, TA_BASELINE);
 }
 
 void CellPainter::Draw(const VerticalLayout& layout, const VerticalCell& cell, int left, int top,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DeviceContext.h"
 #include "UniqueHandle.h"
 #include "VerticalLayout.h"
 
@@ -35,7 +36,6 @@ struct RunInk {
 class CellPainter {
 public:
     CellPainter(HDC dc, const VerticalFonts& fonts, int cell, const std::array<RunInk, 4>& inks);
-    ~CellPainter();
     CellPainter(const CellPainter&) = delete;
     CellPainter& operator=(const CellPainter&) = delete;
 
@@ -57,7 +57,5 @@ private:
     mutable bool bold_ = false; // of the cell being drawn, like the font selected into dc_
     TEXTMETRICW upright_{};
     TEXTMETRICW sideways_{};
-    HGDIOBJ previousFont_;
-    int previousMode_;
-    UINT previousAlign_;
+    ui::SavedDcState saved_; // the font, colours and alignment the painter changes come back
 };
