@@ -19,13 +19,13 @@ LRESULT CALLBACK LeaveTabToDialog(HWND window, UINT message, WPARAM wParam, LPAR
     return result;
 }
 
-LONG CaretPosition(HWND box) {
+} // namespace
+
+CHARRANGE PageSelection(HWND box) {
     CHARRANGE range{};
     SendMessageW(box, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
-    return range.cpMax;
+    return range;
 }
-
-} // namespace
 
 const wchar_t* PageBox::WindowClass() {
     static ui::UniqueModule library;
@@ -81,7 +81,7 @@ void PageBox::SetSelColor(uint32_t colour) const {
 }
 
 bool PageBox::SetSelText(const std::u16string& text) const {
-    const LONG before = CaretPosition(box_);
+    const LONG before = PageSelection(box_).cpMax;
     SendMessageW(box_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
     // The box keeps each CR LF as one character, and leaves the caret after what it took.
     size_t breaks = 0;
@@ -89,7 +89,7 @@ bool PageBox::SetSelText(const std::u16string& text) const {
          at = text.find(u"\r\n", at + 2)) {
         ++breaks;
     }
-    return static_cast<size_t>(CaretPosition(box_) - before) == text.size() - breaks;
+    return static_cast<size_t>(PageSelection(box_).cpMax - before) == text.size() - breaks;
 }
 
 void PageBox::SetSelLook(const RunLook& look) const {

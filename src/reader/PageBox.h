@@ -7,6 +7,8 @@
 #include <string>
 #include <windows.h>
 
+#include <richedit.h>
+
 // The reader's page box over the system's rich-edit control, offering just what the page
 // needs: the whole text, the font size, and the selection's alignment, colour and text.
 class PageBox {
@@ -41,3 +43,6 @@ public:
 private:
     HWND box_;
 };
+
+// The selection of the page box `box`; with nothing selected, both ends at the caret.
+CHARRANGE PageSelection(HWND box);

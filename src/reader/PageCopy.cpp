@@ -3,6 +3,7 @@
 #include "Clipboard.h"
 #include "ContextMenu.h"
 #include "MemoryShortage.h"
+#include "PageBox.h"
 
 #include <algorithm>
 #include <commctrl.h>
@@ -13,18 +14,12 @@ namespace {
 
 enum PageMenuItem : UINT { CopyItem = 1, SelectAllItem, VerticalItem };
 
-CHARRANGE Selection(HWND box) {
-    CHARRANGE range{};
-    SendMessageW(box, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
-    return range;
-}
-
 void SelectAll(HWND box) {
     SendMessageW(box, EM_SETSEL, 0, -1);
 }
 
 void CopySelection(HWND box) {
-    const CHARRANGE range = Selection(box);
+    const CHARRANGE range = PageSelection(box);
     if (range.cpMax <= range.cpMin) {
         return;
     }
@@ -57,7 +52,7 @@ POINT CaretPoint(HWND box, const CHARRANGE& range) {
 }
 
 void ShowPageMenu(HWND box, LPARAM lParam, PageMenuExtension* more) {
-    const CHARRANGE range = Selection(box);
+    const CHARRANGE range = PageSelection(box);
     std::vector<ui::MenuChoice> choices{{CopyItem, L"复制(&C)", range.cpMax > range.cpMin},
                                         {SelectAllItem, L"全选(&A)", true}};
     if (more != nullptr) {

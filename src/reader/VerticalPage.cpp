@@ -3,6 +3,7 @@
 #include "DeviceContext.h"
 #include "Form.h"
 #include "MemoryShortage.h"
+#include "PageBox.h"
 
 #include <algorithm>
 #include <commctrl.h>
@@ -11,12 +12,6 @@
 namespace {
 
 constexpr UINT_PTR WatchId = 3; // beside the box's own subclasses, 1 and 2
-
-CHARRANGE Selection(HWND box) {
-    CHARRANGE range{};
-    SendMessageW(box, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
-    return range;
-}
 
 // The box's own font, whose face the page's runs are drawn in.
 CHARFORMAT2W BoxFont(HWND box) {
@@ -263,7 +258,7 @@ void VerticalPage::Paint(HDC dc) {
     if (layout.Columns.empty()) {
         return;
     }
-    const CHARRANGE selected = Selection(box_);
+    const CHARRANGE selected = PageSelection(box_);
     std::array<RunInk, 4> inks;
     for (size_t run = 0; run < inks.size(); ++run) {
         inks[run] = {looks_[run].SystemColour ? GetSysColor(COLOR_WINDOWTEXT) : looks_[run].Colour,

@@ -1,6 +1,8 @@
 // How the vertical page answers the keyboard, the mouse, the scroll bar and the menu key.
 #include "VerticalPage.h"
 
+#include "PageBox.h"
+
 #include <algorithm>
 #include <richedit.h>
 #include <windowsx.h>
@@ -183,8 +185,7 @@ void VerticalPage::HandleMouse(UINT message, LPARAM lParam) {
 // start of the selection.
 void VerticalPage::ShowMenu(LPARAM lParam) {
     if (lParam == -1) {
-        CHARRANGE selection{};
-        SendMessageW(box_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+        const CHARRANGE selection = PageSelection(box_);
         const RECT client = Client();
         POINT at{client.right / 2, client.bottom / 2};
         if (const std::optional<RECT> cell = CellRect(static_cast<uint32_t>(selection.cpMin));
