@@ -1,6 +1,7 @@
 #pragma once
 
-// Texts the program shows, in one place so that both windows and the tests agree on them.
+// The texts of the program's messages and the names both windows share, which the tests compare
+// with; captions, tooltips and menu items stand in the layout and command tables.
 namespace texts {
 
 inline constexpr char16_t ProgramName[] = u"鹭溪吟窗";

@@ -9,14 +9,10 @@
 #include "PickLists.h"
 #include "MessageParagraphs.h"
 #include "MessageBox.h"
-#include "PageCopy.h"
 #include "PageText.h"
 #include "ProgramTexts.h"
 #include "ReaderAccessibility.h"
-#include "ReaderShortcuts.h"
 #include "ReaderLayout.h"
-
-#include <new>
 
 namespace {
 
@@ -44,8 +40,10 @@ Form1::Form1(Module1& shared, std::filesystem::path anthology, std::function<voi
     : ui::Form(ReaderLayout()), module_(shared), anthology_(std::move(anthology)),
       programEnds_(std::move(programEnds)),
       form2_(std::make_unique<Form2>(shared, [this](int16_t Index) {
-          ShowTang(Index);
-          Show();
+          GoingOnFromTheShownPoem([this, Index] {
+              ShowTang(Index);
+              Show();
+          });
       })) {}
 
 Form1::~Form1() {
@@ -54,12 +52,18 @@ Form1::~Form1() {
 
 void Form1::Form_Load() {
     Load();
-    page_.emplace(Control(RichText1));
-    vertical_.emplace(Control(RichText1), *this);
+    page_.emplace(Control(RichText1), PageBoxEvents{[this](POINT at) { ShowPageMenu(at); },
+                                                    [this](int delta) { zoom_->Wheel(delta); },
+                                                    [this] {
+                                                        if (vertical_) {
+                                                            vertical_->FollowBox();
+                                                        }
+                                                    }});
+    vertical_.emplace(*page_, *this);
+    zoom_.emplace(Control(RichText1));
+    zoom_->WhenChanged([this](int percent) { vertical_->SetZoomPercent(percent); });
     NameReaderControls(accessibleNames_, *this, [this] { return ShownPoemName(); });
-    shortcuts_ = std::make_unique<ReaderShortcuts>(*this, module_, Control(RichText1));
-    shortcuts_->Zoom().WhenChanged([this](int percent) { vertical_->SetZoomPercent(percent); });
-    ui::FilterKeysOf(Handle(), [this](const MSG& message) { return shortcuts_->OnKey(message); });
+    ui::FilterKeysOf(Handle(), [this](const MSG& message) { return OnKey(message); });
     form2_->Load();
     module_.CurrentIndex = 0;
     page_->SetText(u"");
@@ -112,21 +116,12 @@ void Form1::ShowTang(int16_t Index) {
         return; // nothing to show: an empty anthology or an index outside it
     }
     const TangRecord& record = module_.Tangs[static_cast<size_t>(Index)];
-    std::array<PageRun, 4> runs;
-    try {
-        runs = PageRuns(record); // the one large copy, made before anything shows the new poem
-    } catch (const std::bad_alloc&) {
-        module_.CurrentIndex = shown_; // the next step starts from the poem still shown
-        throw;                         // and the user is told where the command came in
-    }
+    // The one large copy, made before anything shows the new poem: when memory runs out here,
+    // the page still shows the poem it showed.
+    std::array<PageRun, 4> runs = PageRuns(record);
     shown_ = Index;
     SetLabelCaption(lblInfo, PageCaption(Index));
-    const ui::ComboBox list = PoemList(*this);
-    // A poem beyond a full list has no entry: then nothing is selected, rather than another poem.
-    const int entry = Index < list.ListCount() ? Index : -1;
-    if (list.ListIndex() != entry) {
-        list.SetListIndex(entry); // raises no notification, so this does not re-enter
-    }
+    SelectListEntry(Index);
     bool whole = page_->SetText(u"");
     const int size = page_->TextSizeTwips();
     std::array<RunLook, 4> looks;
@@ -139,7 +134,7 @@ void Form1::ShowTang(int16_t Index) {
     if (!whole) { // the box is left with what it took, and the program goes on
         Inform(PageNotWholeMessage);
     }
-    shortcuts_->Zoom().Keep();
+    zoom_->Keep();
     vertical_->SetRuns(std::move(runs), looks); // the box has taken its text by now
     ui::AnnounceNameChange(Control(RichText1));
 }
@@ -156,6 +151,15 @@ void Form1::AddAuthor(const std::u16string& strAuthor) {
     form2_->Lists().AddAuthor(strAuthor);
 }
 
+void Form1::SelectListEntry(int16_t index) {
+    const ui::ComboBox list = PoemList(*this);
+    // A poem beyond a full list has no entry: then nothing is selected, rather than another poem.
+    const int entry = index >= 0 && index < list.ListCount() ? index : -1;
+    if (list.ListIndex() != entry) {
+        list.SetListIndex(entry); // raises no notification, so this does not re-enter
+    }
+}
+
 void Form1::cboTang_Click() {
     const int position = PoemList(*this).ListIndex();
     if (position < 0 || position > HighestIndex(module_.Tangs)) {
@@ -165,75 +169,8 @@ void Form1::cboTang_Click() {
     ShowTang(module_.CurrentIndex);
 }
 
-void Form1::Step(Move move) {
-    const MoveOutcome outcome = Navigate(move, module_.CurrentIndex, HighestIndex(module_.Tangs));
-    switch (outcome.What) {
-    case MoveOutcome::Kind::ShowPoem:
-        module_.CurrentIndex = outcome.Index;
-        ShowTang(module_.CurrentIndex);
-        break;
-    case MoveOutcome::Kind::AlreadyFirst:
-        Inform(texts::FirstPoemMessage);
-        break;
-    case MoveOutcome::Kind::AlreadyLast:
-        Inform(texts::LastPoemMessage);
-        break;
-    case MoveOutcome::Kind::NothingToShow:
-        break;
-    }
-}
-
-void Form1::Command1_Click() {
-    Inform(texts::AboutText);
-}
-
-void Form1::Command2_Click() {
-    form2_->Show();
-}
-
 void Form1::Inform(const char16_t* text) {
     ui::ShowInformation(Handle(), text, texts::ProgramName);
-}
-
-void Form1::OnCommand(int id, int notification) {
-    if (id == cboTang) {
-        if (notification == CBN_SELCHANGE) {
-            cboTang_Click();
-        }
-        return;
-    }
-    if (id == RichText1 && notification == PageVerticalChosen) {
-        vertical_->SetOn(!vertical_->IsOn());
-        return;
-    }
-    if (notification != BN_CLICKED) {
-        return;
-    }
-    switch (id) {
-    case cmdMoveFirst:
-        cmdMoveFirst_Click();
-        break;
-    case cmdMovePrev:
-        cmdMovePrev_Click();
-        break;
-    case cmdMoveNext:
-        cmdMoveNext_Click();
-        break;
-    case cmdMoveLast:
-        cmdMoveLast_Click();
-        break;
-    case Command1:
-        Command1_Click();
-        break;
-    case Command2:
-        Command2_Click();
-        break;
-    case Command3:
-        Command3_Click();
-        break;
-    default:
-        break;
-    }
 }
 
 void Form1::Form_Unload(bool& /*cancel*/) {

@@ -5,6 +5,7 @@
 #include "Module1.h"
 #include "Navigation.h"
 #include "PageBox.h"
+#include "PageZoom.h"
 #include "TangLoader.h"
 #include "VerticalPage.h"
 
@@ -12,10 +13,11 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <random>
 #include <string>
 
 class Form2;
-class ReaderShortcuts;
+struct ReaderCommand;
 
 // The reader window: the program's start-up window and the owner of its lifetime.
 class Form1 final : public ui::Form {
@@ -34,10 +36,13 @@ public:
     void AddAuthor(const std::u16string& strAuthor);
 
     Form2& SearchWindow() { return *form2_; }
-    // The reader's keys and page-menu commands; the page's text size, in percent, is
-    // Shortcuts().Zoom().Percent().
-    ReaderShortcuts& Shortcuts() { return *shortcuts_; }
+    // The page's text size, in percent, is Zoom().Percent().
+    const PageZoom& Zoom() const { return *zoom_; }
 
+    // Runs the command of `id`, whichever button, key or menu item gave it, when it can run.
+    void RunCommand(int id);
+
+    // The handlers of the reader's commands (see ReaderCommands.cpp) and of its poem list.
     void cboTang_Click();
     void cmdMoveFirst_Click() { Step(Move::First); }
     void cmdMovePrev_Click() { Step(Move::Previous); }
@@ -46,12 +51,28 @@ public:
     void Command1_Click();
     void Command2_Click();
     void Command3_Click() { Unload(); }
+    void mnuCopy_Click();
+    void mnuSelectAll_Click();
+    void mnuRandom_Click();
+    void mnuZoomIn_Click() { zoom_->ZoomBy(1); }
+    void mnuZoomOut_Click() { zoom_->ZoomBy(-1); }
+    void mnuZoomReset_Click() { zoom_->Reset(); }
+    void mnuSearch_Click();
+    void mnuPrint_Click();
+    void mnuVertical_Click() { vertical_->SetOn(!vertical_->IsOn()); }
 
 private:
     void LoadTangs();
     void FillPoemList();
     void Step(Move move);
     void Inform(const char16_t* text);
+    bool CanRun(const ReaderCommand& command) const;
+    // Runs `handler`; when memory runs out in it, the reader goes on from the poem on the page.
+    void GoingOnFromTheShownPoem(const std::function<void()>& handler);
+    void SelectListEntry(int16_t index);
+    // Sees every key press and wheel turn of the reader before its controls do.
+    bool OnKey(const MSG& message);
+    void ShowPageMenu(POINT at);
     // The page's name for screen readers: the poem on it.
     std::u16string ShownPoemName() const;
 
@@ -67,7 +88,8 @@ private:
     std::unique_ptr<Form2> form2_;
     std::optional<PageBox> page_;
     std::optional<VerticalPage> vertical_; // the page set in columns, in the box's place
-    std::unique_ptr<ReaderShortcuts> shortcuts_;
+    std::optional<PageZoom> zoom_;
+    std::optional<std::mt19937> random_; // seeded at the first poem by chance
     std::u16string loadMessage_;
     int16_t shown_ = -1; // the poem on the page
     ui::AccessibleNames accessibleNames_;

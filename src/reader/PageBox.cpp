@@ -1,6 +1,7 @@
 #include "PageBox.h"
 
-#include "PageCopy.h"
+#include "MemoryShortage.h"
+#include "PageSelection.h"
 #include "SystemLibrary.h"
 #include "UniqueHandle.h"
 
@@ -9,23 +10,14 @@
 
 namespace {
 
-LRESULT CALLBACK LeaveTabToDialog(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                  DWORD_PTR) {
-    const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
-    if (message == WM_GETDLGCODE) {
-        // The page is read-only: Tab moves on to the next control instead of into the text.
-        return result & ~(DLGC_WANTTAB | DLGC_WANTALLKEYS);
-    }
-    return result;
+int DefaultSizeTwips(HWND box) {
+    CHARFORMAT2W format{};
+    format.cbSize = sizeof format;
+    SendMessageW(box, EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
+    return format.yHeight > 0 ? static_cast<int>(format.yHeight) : 240;
 }
 
 } // namespace
-
-CHARRANGE PageSelection(HWND box) {
-    CHARRANGE range{};
-    SendMessageW(box, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
-    return range;
-}
 
 const wchar_t* PageBox::WindowClass() {
     static ui::UniqueModule library;
@@ -40,19 +32,25 @@ const wchar_t* PageBox::WindowClass() {
     return className;
 }
 
-PageBox::PageBox(HWND box) : box_(box) {
-    SetWindowSubclass(box_, LeaveTabToDialog, 1, 0);
-    OfferCopy(box_);
+PageBox::PageBox(HWND box, PageBoxEvents events)
+    : box_(box), events_(std::move(events)), sizeTwips_(DefaultSizeTwips(box)),
+      subclass_(box, &PageBox::Procedure, ui::SubclassId::PageBox,
+                reinterpret_cast<DWORD_PTR>(this)) {
     SendMessageW(box_, EM_SETEVENTMASK, 0, 0);
     // A rich-edit control takes 32767 characters until told otherwise; a page can be larger.
     SendMessageW(box_, EM_EXLIMITTEXT, 0, static_cast<LPARAM>(MaxPageLength));
 }
 
 void PageBox::Font::SetSize(int16_t points) const {
+    box_.sizeTwips_ = points * 20;
+    box_.ApplySize();
+}
+
+void PageBox::ApplySize() const {
     CHARFORMAT2W format{};
     format.cbSize = sizeof format;
     format.dwMask = CFM_SIZE;
-    format.yHeight = points * 20; // twips
+    format.yHeight = sizeTwips_;
     SendMessageW(box_, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
     SendMessageW(box_, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
 }
@@ -70,14 +68,6 @@ void PageBox::SetSelAlignment(ParagraphAlignment alignment) const {
     format.dwMask = PFM_ALIGNMENT;
     format.wAlignment = alignment == ParagraphAlignment::Centre ? PFA_CENTER : PFA_LEFT;
     SendMessageW(box_, EM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&format));
-}
-
-void PageBox::SetSelColor(uint32_t colour) const {
-    CHARFORMAT2W format{};
-    format.cbSize = sizeof format;
-    format.dwMask = CFM_COLOR;
-    format.crTextColor = colour;
-    SendMessageW(box_, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
 }
 
 bool PageBox::SetSelText(const std::u16string& text) const {
@@ -102,9 +92,53 @@ void PageBox::SetSelLook(const RunLook& look) const {
     SendMessageW(box_, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
 }
 
-int PageBox::TextSizeTwips() const {
-    CHARFORMAT2W format{};
-    format.cbSize = sizeof format;
-    SendMessageW(box_, EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
-    return format.yHeight > 0 ? static_cast<int>(format.yHeight) : 240;
+LRESULT CALLBACK PageBox::Procedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                    DWORD_PTR self) {
+    return ui::SurvivingMemoryShortage(box, [&] {
+        return reinterpret_cast<PageBox*>(self)->HandleMessage(message, wParam, lParam);
+    });
+}
+
+LRESULT PageBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_GETDLGCODE:
+        // The page is read-only: Tab moves on to the next control instead of into the text.
+        return DefSubclassProc(box_, message, wParam, lParam) & ~(DLGC_WANTTAB | DLGC_WANTALLKEYS);
+    case WM_SETFONT: {
+        // The window kit sends the layout's font again on a change of DPI; the text keeps its size.
+        const LRESULT result = DefSubclassProc(box_, message, wParam, lParam);
+        ApplySize();
+        if (events_.Placed) {
+            events_.Placed();
+        }
+        return result;
+    }
+    case WM_WINDOWPOSCHANGED: {
+        const LRESULT result = DefSubclassProc(box_, message, wParam, lParam);
+        if (events_.Placed) {
+            events_.Placed();
+        }
+        return result;
+    }
+    case WM_COPY:
+        CopyPageSelection(box_);
+        return 0;
+    case WM_CONTEXTMENU:
+        if (events_.MenuWanted) {
+            events_.MenuWanted(PageMenuPoint(box_, lParam));
+        }
+        return 0;
+    case WM_MOUSEWHEEL:
+        // The reader's own zoom, in its steps and limits, rather than the control's.
+        if ((GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL) != 0) {
+            if (events_.CtrlWheel) {
+                events_.CtrlWheel(GET_WHEEL_DELTA_WPARAM(wParam));
+            }
+            return 0;
+        }
+        break;
+    default:
+        break;
+    }
+    return DefSubclassProc(box_, message, wParam, lParam);
 }

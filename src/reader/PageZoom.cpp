@@ -1,23 +1,6 @@
 #include "PageZoom.h"
 
-#include <commctrl.h>
 #include <richedit.h>
-
-namespace {
-
-constexpr UINT_PTR ZoomSubclass = 3;
-
-} // namespace
-
-PageZoom::PageZoom(HWND page) : page_(page) {
-    SetWindowSubclass(page_, OnPageMessage, ZoomSubclass, reinterpret_cast<DWORD_PTR>(this));
-}
-
-PageZoom::~PageZoom() {
-    if (IsWindow(page_)) {
-        RemoveWindowSubclass(page_, OnPageMessage, ZoomSubclass);
-    }
-}
 
 void PageZoom::ZoomBy(int steps) {
     percent_ = ::ZoomBy(percent_, steps);
@@ -51,15 +34,9 @@ void PageZoom::Apply() const {
     }
 }
 
-LRESULT CALLBACK PageZoom::OnPageMessage(HWND page, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR, DWORD_PTR self) {
-    if (message == WM_MOUSEWHEEL && (GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL) != 0) {
-        auto* zoom = reinterpret_cast<PageZoom*>(self);
-        const int notches = zoom->wheel_.Add(GET_WHEEL_DELTA_WPARAM(wParam));
-        if (notches != 0) {
-            zoom->ZoomBy(notches);
-        }
-        return 0;
+void PageZoom::Wheel(int delta) {
+    const int notches = wheel_.Add(delta);
+    if (notches != 0) {
+        ZoomBy(notches);
     }
-    return DefSubclassProc(page, message, wParam, lParam);
 }

@@ -10,23 +10,19 @@
 // poems. Another view of the page reads Percent() to draw at the same size.
 class PageZoom {
 public:
-    // Takes over Ctrl + mouse wheel on `page` from the control's own zoom.
-    explicit PageZoom(HWND page);
-    PageZoom(const PageZoom&) = delete;
-    PageZoom& operator=(const PageZoom&) = delete;
-    ~PageZoom();
+    explicit PageZoom(HWND page) : page_(page) {}
 
     int Percent() const { return percent_; }
     void ZoomBy(int steps);
     void Reset();
+    // A turn of the wheel with Ctrl held: a step for each whole notch.
+    void Wheel(int delta);
     // Applies the size again after the page was rebuilt, for a control that forgot it.
     void Keep() const;
     // `changed` runs with the new percentage whenever a command or the wheel changes the size.
     void WhenChanged(std::function<void(int percent)> changed) { changed_ = std::move(changed); }
 
 private:
-    static LRESULT CALLBACK OnPageMessage(HWND page, UINT message, WPARAM wParam, LPARAM lParam,
-                                          UINT_PTR id, DWORD_PTR self);
     void Apply() const;
 
     HWND page_;

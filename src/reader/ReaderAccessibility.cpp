@@ -2,30 +2,27 @@
 
 #include "AccessibleText.h"
 #include "Controls.h"
+#include "ReaderCommands.h"
 #include "ReaderLayout.h"
 
-namespace {
-
-// The buttons are named by what they do, as their tooltips say, not by what they show.
-constexpr ui::ControlName ReaderNames[] = {
-    {Command1, ROLE_SYSTEM_PUSHBUTTON, u"关于"},
-    {Command2, ROLE_SYSTEM_PUSHBUTTON, u"查询"},
-    {Command3, ROLE_SYSTEM_PUSHBUTTON, u"退出"},
-    {cmdMoveFirst, ROLE_SYSTEM_PUSHBUTTON, u"第一首"},
-    {cmdMovePrev, ROLE_SYSTEM_PUSHBUTTON, u"上一首"},
-    {cmdMoveNext, ROLE_SYSTEM_PUSHBUTTON, u"下一首"},
-    {cmdMoveLast, ROLE_SYSTEM_PUSHBUTTON, u"最后一首"},
-    // The list's own prompt is what a sighted user reads in it before choosing.
-    {cboTang, ROLE_SYSTEM_COMBOBOX, u"选择要查看的唐诗"},
-    {Label1, ROLE_SYSTEM_STATICTEXT},
-    {lblInfo, ROLE_SYSTEM_STATICTEXT},
-};
-
-} // namespace
+#include <vector>
 
 void NameReaderControls(ui::AccessibleNames& given, const ui::Form& reader,
                         std::function<std::u16string()> pageName) {
-    ui::GiveNames(given, reader, ReaderNames);
+    // The buttons are named by what they do, in their commands' words, which their tooltips
+    // show, rather than by the pictures and arrows they show.
+    std::vector<ui::ControlName> names;
+    for (const ReaderCommand& command : ReaderCommands()) {
+        if (command.Name != nullptr) {
+            names.push_back({command.Id, ROLE_SYSTEM_PUSHBUTTON,
+                             reinterpret_cast<const char16_t*>(command.Name)});
+        }
+    }
+    // The list's own prompt is what a sighted user reads in it before choosing.
+    names.push_back({cboTang, ROLE_SYSTEM_COMBOBOX, u"选择要查看的唐诗"});
+    names.push_back({Label1, ROLE_SYSTEM_STATICTEXT});
+    names.push_back({lblInfo, ROLE_SYSTEM_STATICTEXT});
+    ui::GiveNames(given, reader, names);
     HWND page = reader.Control(RichText1);
     given.Give(page,
                {std::move(pageName), ROLE_SYSTEM_DOCUMENT,

@@ -2,6 +2,7 @@
 
 #include "PageBox.h"
 #include "ProgramTexts.h"
+#include "ReaderCommands.h"
 #include "resource.h"
 
 #include <iterator>
@@ -22,21 +23,21 @@ constexpr ui::FontLayout Song105{L"宋体", 10.5, FW_NORMAL, GB2312_CHARSET};
 
 constexpr wchar_t Proverb[] = L"熟 不\r\n读 会\r\n青 作\r\n简 诗\r\n雅 也\r\n韵 会\r\n集 吟";
 
-ui::ControlLayout Picture(int id, int left, int top, int width, int height, const wchar_t* tooltip,
-                          int tabIndex, int picture) {
+// A button's tooltip is its command's name, which screen readers speak too.
+ui::ControlLayout Picture(ReaderId id, int left, int top, int width, int height, int tabIndex,
+                          int picture) {
     ui::ControlLayout description{id, ControlKind::Button, 0, left, top, width, height};
     description.Back = SystemColour(COLOR_APPWORKSPACE);
-    description.Tooltip = tooltip;
+    description.Tooltip = ButtonName(id);
     description.TabIndex = tabIndex;
     description.PictureId = picture;
     return description;
 }
 
-ui::ControlLayout MoveButton(int id, int left, const wchar_t* caption, const wchar_t* tooltip,
-                             int tabIndex) {
+ui::ControlLayout MoveButton(ReaderId id, int left, const wchar_t* caption, int tabIndex) {
     ui::ControlLayout description{id, ControlKind::Button, 0, left, 5520, 735, 495, caption};
     description.Back = Grey;
-    description.Tooltip = tooltip;
+    description.Tooltip = ButtonName(id);
     description.TabIndex = tabIndex;
     return description;
 }
@@ -78,18 +79,18 @@ const ui::FormLayout& ReaderLayout() {
     static const ui::ControlLayout controls[] = {
         Label(Label1, 720, 120, 4275, 840, L"青简雅韵集", Kai42, RgbColour(255, 128, 128), 4),
         Outline(Shape1, 6000, 480, 1095, 1455),
-        Picture(Command1, 6240, 600, 615, 615, L"关于", 0, IDB_ABOUT),
+        Picture(Command1, 6240, 600, 615, 615, 0, IDB_ABOUT),
         PageBoxLayout(),
-        Picture(Command2, 6200, 1320, 735, 495, L"查询功能", 1, IDB_SEARCH),
+        Picture(Command2, 6200, 1320, 735, 495, 1, IDB_SEARCH),
         Outline(Shape2, 6000, 2040, 1095, 2775),
         Label(Label2, 6090, 2160, 945, 2520, Proverb, Kai18, SystemColour(COLOR_HIGHLIGHT), 5),
-        Picture(Command3, 6360, 5400, 615, 615, L"退出青简雅韵集", 2, IDB_EXIT),
-        MoveButton(cmdMoveFirst, 120, L"|<", L"第一首", 8),
-        MoveButton(cmdMovePrev, 1080, L"<", L"上一首", 7),
+        Picture(Command3, 6360, 5400, 615, 615, 2, IDB_EXIT),
+        MoveButton(cmdMoveFirst, 120, L"|<", 8),
+        MoveButton(cmdMovePrev, 1080, L"<", 7),
         Label(lblInfo, 2040, 5640, 1050, 210, L"青简雅韵集", Song105, SystemColour(COLOR_BTNTEXT),
               10),
-        MoveButton(cmdMoveNext, 4200, L">", L"下一首", 6),
-        MoveButton(cmdMoveLast, 5160, L">|", L"第末首", 9),
+        MoveButton(cmdMoveNext, 4200, L">", 6),
+        MoveButton(cmdMoveLast, 5160, L">|", 9),
         PoemList(),
     };
     static const ui::FormLayout layout{

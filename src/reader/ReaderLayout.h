@@ -2,8 +2,9 @@
 
 #include "Layout.h"
 
-// Control identifiers of the reader window, named as the program names its controls.
-enum ReaderControl : int {
+// The reader's ids, one space for its controls and its commands: a button's command has the
+// button's id, and the commands that no control carries follow the controls.
+enum ReaderId : int {
     Label1 = 100,
     Shape1,
     Command1,
@@ -18,6 +19,16 @@ enum ReaderControl : int {
     cmdMoveNext,
     cmdMoveLast,
     cboTang,
+    // The page's menu and the reader's keys.
+    mnuCopy,
+    mnuSelectAll,
+    mnuRandom,
+    mnuZoomIn,
+    mnuZoomOut,
+    mnuZoomReset,
+    mnuSearch,
+    mnuPrint,
+    mnuVertical,
 };
 
 // The reader window's layout: window settings and every control, positions in twips.

@@ -3,15 +3,13 @@
 #include "DeviceContext.h"
 #include "Form.h"
 #include "MemoryShortage.h"
-#include "PageBox.h"
+#include "PageSelection.h"
 
 #include <algorithm>
 #include <commctrl.h>
 #include <richedit.h>
 
 namespace {
-
-constexpr UINT_PTR WatchId = 3; // beside the box's own subclasses, 1 and 2
 
 // The box's own font, whose face the page's runs are drawn in.
 CHARFORMAT2W BoxFont(HWND box) {
@@ -29,8 +27,8 @@ CHARFORMAT2W BoxFont(HWND box) {
 
 } // namespace
 
-VerticalPage::VerticalPage(HWND box, const ui::Form& form)
-    : box_(box), form_(form), sizeTwips_(BoxFont(box).yHeight) {
+VerticalPage::VerticalPage(const PageBox& box, const ui::Form& form)
+    : page_(box), box_(box.Handle()), form_(form) {
     static const ATOM windowClass = [] {
         WNDCLASSEXW description{};
         description.cbSize = sizeof description;
@@ -47,14 +45,10 @@ VerticalPage::VerticalPage(HWND box, const ui::Form& form)
                                   WS_CHILD | WS_TABSTOP | WS_HSCROLL, 0, 0, 0, 0, GetParent(box_),
                                   nullptr, GetModuleHandleW(nullptr), nullptr));
     SetWindowLongPtrW(Handle(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowSubclass(box_, WatchBox, WatchId, reinterpret_cast<DWORD_PTR>(this));
-    FollowBox();
+    Place();
 }
 
 VerticalPage::~VerticalPage() {
-    if (box_ != nullptr) {
-        RemoveWindowSubclass(box_, WatchBox, WatchId);
-    }
     if (Handle() != nullptr) {
         SetWindowLongPtrW(Handle(), GWLP_USERDATA, 0);
     }
@@ -73,7 +67,7 @@ void VerticalPage::SetOn(bool on) {
     const bool focused = GetFocus() == hidden;
     Forget();
     scrolled_ = 0;
-    FollowBox();
+    Place();
     ShowWindow(shown, SW_SHOW);
     ShowWindow(hidden, SW_HIDE);
     if (focused) {
@@ -127,41 +121,19 @@ LRESULT CALLBACK VerticalPage::Procedure(HWND window, UINT message, WPARAM wPara
         window, [&] { return page->HandleMessage(message, wParam, lParam); });
 }
 
-// The vertical page stands where the box stands, and lays out again when the box's font or
-// size changes (as on a change of DPI).
-LRESULT CALLBACK VerticalPage::WatchBox(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
-                                        UINT_PTR, DWORD_PTR page) {
-    auto* self = reinterpret_cast<VerticalPage*>(page);
-    const LRESULT result = DefSubclassProc(box, message, wParam, lParam);
-    switch (message) {
-    case WM_WINDOWPOSCHANGED:
-    case WM_SETFONT:
-        self->Forget();
-        self->FollowBox();
-        break;
-    case EM_SETCHARFORMAT: {
-        // The size the program gives all of the box's text; the box's own default size is
-        // not it, as a new font sent on a change of DPI resets that.
-        const auto* format = reinterpret_cast<const CHARFORMATW*>(lParam);
-        if ((wParam == SCF_DEFAULT || (wParam & SCF_ALL) != 0) && format != nullptr &&
-            (format->dwMask & CFM_SIZE) != 0 && format->yHeight > 0) {
-            self->sizeTwips_ = format->yHeight;
-            self->Forget();
-        }
-        break;
-    }
-    case WM_NCDESTROY:
-        RemoveWindowSubclass(box, WatchBox, WatchId);
-        self->box_ = nullptr;
-        break;
-    default:
-        break;
-    }
-    return result;
+void VerticalPage::FollowBox() {
+    Forget();
+    Place();
 }
 
-void VerticalPage::FollowBox() {
-    if (box_ == nullptr || Handle() == nullptr) {
+void VerticalPage::Repaint() const {
+    if (Handle() != nullptr) {
+        InvalidateRect(Handle(), nullptr, FALSE);
+    }
+}
+
+void VerticalPage::Place() {
+    if (Handle() == nullptr) {
         return;
     }
     RECT rect{};
@@ -189,7 +161,7 @@ const VerticalLayout& VerticalPage::Layout() {
         return *layout_;
     }
     const CHARFORMAT2W font = BoxFont(box_);
-    const int cell = MulDiv(MulDiv(sizeTwips_, form_.Dpi(), 1440), zoom_, 100);
+    const int cell = MulDiv(MulDiv(page_.TextSizeTwips(), form_.Dpi(), 1440), zoom_, 100);
     const RECT client = Client();
     geometry_ = MeasureColumns(cell, client.bottom);
     fonts_ = VerticalFonts(font.szFaceName, font.bCharSet, geometry_.Cell);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PageBox.h"
 #include "PageLook.h"
 #include "PageText.h"
 #include "UniqueHandle.h"
@@ -23,7 +24,7 @@ public:
     static constexpr const wchar_t* ClassName = L"TangVerticalPage";
 
     // A hidden vertical page over `box`, a child of `form`, whose DPI it follows.
-    VerticalPage(HWND box, const ui::Form& form);
+    VerticalPage(const PageBox& box, const ui::Form& form);
     ~VerticalPage();
     VerticalPage(const VerticalPage&) = delete;
     VerticalPage& operator=(const VerticalPage&) = delete;
@@ -38,6 +39,9 @@ public:
     void SetRuns(std::array<PageRun, 4> runs, const std::array<RunLook, 4>& looks);
     // The text size against the box's own font size, in percent.
     void SetZoomPercent(int percent);
+    // Stands where the box stands and lays out again, as after the box moved or took a font.
+    void FollowBox();
+    void Repaint() const;
 
     // Where the character starting at `position` (counted as the box counts) is drawn, in
     // client coordinates; nothing when no character starts there.
@@ -46,8 +50,6 @@ public:
 
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK WatchBox(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                     DWORD_PTR page);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     bool HandleKey(WPARAM key);
     void HandleScrollBar(int request);
@@ -58,7 +60,7 @@ private:
     // Lays the page out when something changed since the last time.
     const VerticalLayout& Layout();
     void Forget();
-    void FollowBox();
+    void Place();
     RECT Client() const;
     void PaintWindow();
     void Paint(HDC dc);
@@ -68,12 +70,12 @@ private:
     void UpdateScrollBar();
     uint32_t PositionAtPoint(POINT point);
 
+    const PageBox& page_;
     HWND box_;
     const ui::Form& form_;
     ui::UniqueWindow window_;
     std::array<PageRun, 4> runs_;
     std::array<RunLook, 4> looks_;
-    LONG sizeTwips_; // of the box's text
     int zoom_ = 100;
     std::optional<VerticalLayout> layout_;
     ColumnGeometry geometry_;

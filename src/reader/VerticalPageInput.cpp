@@ -1,7 +1,7 @@
 // How the vertical page answers the keyboard, the mouse, the scroll bar and the menu key.
 #include "VerticalPage.h"
 
-#include "PageBox.h"
+#include "PageSelection.h"
 
 #include <algorithm>
 #include <richedit.h>

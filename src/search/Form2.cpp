@@ -18,6 +18,13 @@ void Form2::Load() {
     pickLists_.Attach(Authors(), Rhymes());
 }
 
+void Form2::ShowWithFocusOnAuthor() {
+    Show();
+    HWND author = Control(cboAuthor);
+    SetFocus(author);
+    SendMessageW(author, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+}
+
 void Form2::cmdSearch_Click() {
     const SearchCriteria criteria{Authors().Text(), Rhymes().Text(),
                                   ui::WindowText(Control(txtTitle)),

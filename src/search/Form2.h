@@ -22,6 +22,9 @@ public:
 
     // Creates the window hidden, with "不限定" in both pick lists.
     void Load();
+    // Shows the window, or brings it forward, with the focus in the author box and its text
+    // selected, so that typing replaces it.
+    void ShowWithFocusOnAuthor();
 
     ui::ComboBox Authors() const { return ui::ComboBox(Control(cboAuthor)); }
     ui::ComboBox Rhymes() const { return ui::ComboBox(Control(cboRhyme)); }

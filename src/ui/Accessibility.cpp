@@ -1,5 +1,7 @@
 #include "Accessibility.h"
 
+#include "Subclass.h"
+
 #include <commctrl.h>
 #include <ole2.h>
 #include <unordered_map>
@@ -8,7 +10,8 @@ namespace ui {
 
 namespace {
 
-constexpr UINT_PTR SubclassId = 0x4143; // one per window: this file's answer to WM_GETOBJECT
+// One per window, installed and removed here as names are given and paused.
+constexpr auto AnswerId = static_cast<UINT_PTR>(SubclassId::AccessibleAnswer);
 
 LRESULT CALLBACK AnswerGetObject(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                  DWORD_PTR data) {
@@ -40,7 +43,7 @@ AccessibleNames::~AccessibleNames() {
         given.Link->Connected = false;
         given.Link->Source = {};
         if (IsWindow(given.Window)) {
-            RemoveWindowSubclass(given.Window, AnswerGetObject, SubclassId);
+            RemoveWindowSubclass(given.Window, AnswerGetObject, AnswerId);
         }
     }
 }
@@ -55,20 +58,20 @@ void AccessibleNames::Give(HWND window, AccessibleSource source) {
     // The subclass keeps a pointer to the entry, which stays where it is until this object goes.
     const auto data = reinterpret_cast<DWORD_PTR>(&given_.back().Link);
     Answering()[window] = data;
-    SetWindowSubclass(window, AnswerGetObject, SubclassId, data);
+    SetWindowSubclass(window, AnswerGetObject, AnswerId, data);
 }
 
 AccessibleAnswerPaused::AccessibleAnswerPaused(HWND window) : window_(window) {
     const auto found = Answering().find(window_);
     if (found != Answering().end()) {
         link_ = found->second;
-        RemoveWindowSubclass(window_, AnswerGetObject, SubclassId);
+        RemoveWindowSubclass(window_, AnswerGetObject, AnswerId);
     }
 }
 
 AccessibleAnswerPaused::~AccessibleAnswerPaused() {
     if (link_ != 0 && IsWindow(window_)) {
-        SetWindowSubclass(window_, AnswerGetObject, SubclassId, link_);
+        SetWindowSubclass(window_, AnswerGetObject, AnswerId, link_);
     }
 }
 

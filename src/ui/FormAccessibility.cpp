@@ -49,7 +49,11 @@ void GiveNames(AccessibleNames& given, const Form& form, std::span<const Control
                 return WindowText(control);
             };
         }
-        source.Description = Utf16(description->Tooltip);
+        // A tooltip that says what the name says already would only be heard twice.
+        const std::u16string tooltip = Utf16(description->Tooltip);
+        if (name.Name == nullptr || tooltip != name.Name) {
+            source.Description = tooltip;
+        }
         given.Give(control, std::move(source));
     }
 }

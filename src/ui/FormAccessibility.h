@@ -18,7 +18,8 @@ struct ControlName {
 };
 
 // Gives `form` itself its caption as name, and each control of `names` its name and role. Its
-// tooltip, if any, becomes its description; a combo box or text box reports its text as value.
+// tooltip, unless it says what the name says, becomes its description; a combo box or text box
+// reports its text as value.
 void GiveNames(AccessibleNames& given, const Form& form, std::span<const ControlName> names);
 
 } // namespace ui

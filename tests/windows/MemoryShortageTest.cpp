@@ -46,7 +46,13 @@ TEST_F(MemoryShortage, AStepWithoutMemoryIsToldAndTheReaderGoesOnFromThePoemShow
     ASSERT_EQ(catcher.Boxes().size(), 2u);
     EXPECT_EQ(catcher.Boxes()[1].Text, texts::MemoryShortMessage);
     ExpectShowing(0);
+    {
+        const LargeAllocationsFail failing(FailingFrom);
+        PressKey(VK_DOWN); // the poem list moves to the next entry before the poem is shown
+    }
+    ASSERT_EQ(catcher.Boxes().size(), 3u);
+    ExpectShowing(0);                  // the list's entry goes back to the poem on the page
     Click(ReaderControl(cmdMoveNext)); // with memory again, the very next poem
     ExpectShowing(1);
-    EXPECT_EQ(catcher.Boxes().size(), 2u);
+    EXPECT_EQ(catcher.Boxes().size(), 3u);
 }

@@ -4,7 +4,6 @@
 #include "DeviceContext.h"
 #include "PagePrinting.h"
 #include "ReaderLayout.h"
-#include "ReaderShortcuts.h"
 #include "TangLoader.h"
 
 #include <cstdlib>
@@ -76,7 +75,7 @@ TEST_F(PagePrinting, NotesRunOnOverSheetsWhateverTheZoom) {
     for (int press = 0; press < 10; ++press) {
         PressChord(VK_OEM_PLUS, true);
     }
-    EXPECT_EQ(reader->Shortcuts().Zoom().Percent(), 200);
+    EXPECT_EQ(reader->Zoom().Percent(), 200);
     EXPECT_EQ(Plan(), spans) << "the screen's zoom does not change the print";
     Click(ReaderControl(cmdMoveNext));
     EXPECT_EQ(Plan().size(), 1u) << "a short poem takes one sheet";
@@ -159,9 +158,9 @@ TEST_F(CappedPoem, ZoomsAndPrintsWhole) {
     for (int press = 0; press < 3; ++press) {
         PressChord(VK_OEM_PLUS, true);
     }
-    EXPECT_EQ(reader->Shortcuts().Zoom().Percent(), 130);
+    EXPECT_EQ(reader->Zoom().Percent(), 130);
     PressChord('0', true);
-    EXPECT_EQ(reader->Shortcuts().Zoom().Percent(), 100);
+    EXPECT_EQ(reader->Zoom().Percent(), 100);
 
     // A4 at 300 dots per inch, as many printers report it.
     const SheetMetrics a4{2480, 3508, 50, 50, 2380, 3408, 300, 300};

@@ -5,9 +5,12 @@
 #include "ProgramTexts.h"
 #include "ReaderLayout.h"
 #include "SearchLayout.h"
+#include "VerticalPage.h"
 
 #include <commctrl.h>
 #include <map>
+#include <optional>
+#include <richedit.h>
 #include <tuple>
 
 namespace {
@@ -193,4 +196,29 @@ TEST_F(ReaderCommands, MovingToAMonitorOfAnotherDpiRescalesLayoutAndFonts) {
                sizeof font, &font);
     EXPECT_EQ(font.lfHeight, -21) << "10.5 points at 144 DPI";
     EXPECT_EQ(Caption(), u"青简雅韵集 第1首");
+}
+
+// The layout's font reaches the page box again on a change of DPI; the page stays at 12 points
+// for every poem shown after it, in both views.
+TEST_F(ReaderCommands, ThePageStaysAtTwelvePointsAfterAChangeOfDpi) {
+    StartWithUtf8(ThreePoems);
+    const auto pageTwips = [this] {
+        SendMessageW(ReaderControl(RichText1), EM_SETSEL, 0, 1);
+        CHARFORMAT2W format{};
+        format.cbSize = sizeof format;
+        SendMessageW(ReaderControl(RichText1), EM_GETCHARFORMAT, SCF_SELECTION,
+                     reinterpret_cast<LPARAM>(&format));
+        return format.yHeight;
+    };
+    const auto cellHeight = [this] {
+        HWND vertical = FindWindowExW(reader->Handle(), nullptr, VerticalPage::ClassName, nullptr);
+        const std::optional<RECT> cell = VerticalPage::FromWindow(vertical)->CellRect(0);
+        return cell ? cell->bottom - cell->top : 0;
+    };
+    const LONG cellAt96 = cellHeight();
+    MoveToDpi(144);
+    Click(ReaderControl(cmdMoveNext));
+    ExpectShowing(1);
+    EXPECT_EQ(pageTwips(), 240) << "12 points";
+    EXPECT_EQ(cellHeight(), cellAt96 * 3 / 2) << "the vertical page at 12 points too";
 }

@@ -1,0 +1,191 @@
+// The reader's commands: the one place that runs them, whether a button, a key or the page's
+// menu gave them, and their handlers.
+#include "Form1.h"
+
+#include "ContextMenu.h"
+#include "Form2.h"
+#include "PagePrinting.h"
+#include "PageSelection.h"
+#include "ProgramTexts.h"
+#include "RandomPoem.h"
+#include "ReaderCommands.h"
+
+#include <new>
+#include <windowsx.h>
+
+namespace {
+
+// Different at every start: the time in the processor's finest count, mixed with the system's
+// random source.
+std::mt19937 SeededGenerator() {
+    LARGE_INTEGER now{};
+    QueryPerformanceCounter(&now);
+    std::random_device device;
+    std::seed_seq seed{static_cast<unsigned>(now.LowPart), static_cast<unsigned>(now.HighPart),
+                       device(), static_cast<unsigned>(GetCurrentProcessId())};
+    return std::mt19937(seed);
+}
+
+bool OpensContextMenu(UINT key, Modifiers held) {
+    return (key == VK_APPS && !held.Ctrl && !held.Alt) ||
+           (key == VK_F10 && held.Shift && !held.Ctrl && !held.Alt);
+}
+
+} // namespace
+
+void Form1::RunCommand(int id) {
+    const ReaderCommand* command = FindCommand(id);
+    if (command != nullptr && CanRun(*command)) {
+        GoingOnFromTheShownPoem([this, command] { (this->*command->Handler)(); });
+    }
+}
+
+bool Form1::CanRun(const ReaderCommand& command) const {
+    switch (command.Needs) {
+    case CommandNeeds::Nothing:
+        return true;
+    case CommandNeeds::APoem:
+        return !module_.Tangs.empty();
+    case CommandNeeds::ASelection: {
+        const CHARRANGE selected = PageSelection(page_->Handle());
+        return selected.cpMax > selected.cpMin;
+    }
+    }
+    return false;
+}
+
+// A command that ran out of memory on its way to another poem leaves the page on the poem it
+// showed: the next step starts from there, and the list's entry, the caption and the page's
+// name all name it. The user is told where the message came in.
+void Form1::GoingOnFromTheShownPoem(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const std::bad_alloc&) {
+        module_.CurrentIndex = shown_;
+        SelectListEntry(shown_);
+        throw;
+    }
+}
+
+void Form1::OnCommand(int id, int notification) {
+    if (id == cboTang) {
+        if (notification == CBN_SELCHANGE) {
+            GoingOnFromTheShownPoem([this] { cboTang_Click(); });
+        }
+    } else if (notification == BN_CLICKED) {
+        RunCommand(id);
+    }
+}
+
+bool Form1::OnKey(const MSG& message) {
+    HWND box = page_->Handle();
+    if (message.message == WM_MOUSEWHEEL) {
+        // Ctrl + wheel over the page sizes the page, whichever control has the focus.
+        const POINT at{GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)};
+        if ((GET_KEYSTATE_WPARAM(message.wParam) & MK_CONTROL) != 0 && message.hwnd != box &&
+            WindowFromPoint(at) == box) {
+            SendMessageW(box, WM_MOUSEWHEEL, message.wParam, message.lParam);
+            return true;
+        }
+        return false;
+    }
+    const auto key = static_cast<UINT>(message.wParam);
+    const Modifiers held = HeldModifiers();
+    if (message.hwnd == box && OpensContextMenu(key, held)) {
+        // Once, on the press; the release, which some systems answer with a menu too, is kept.
+        if (message.message != WM_KEYUP) {
+            SendMessageW(box, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(box), -1);
+        }
+        return true;
+    }
+    if (message.message == WM_KEYUP) {
+        return false;
+    }
+    const bool onThePage = message.hwnd == box || message.hwnd == vertical_->Handle();
+    const ReaderCommand* command = CommandForKey(key, held, onThePage);
+    if (command == nullptr) {
+        return false;
+    }
+    RunCommand(command->Id);
+    return true;
+}
+
+void Form1::ShowPageMenu(POINT at) {
+    std::vector<std::wstring> texts;
+    std::vector<ui::MenuChoice> choices;
+    const auto commands = ReaderCommands();
+    texts.reserve(commands.size());
+    int group = commands.front().MenuGroup;
+    for (const ReaderCommand& command : commands) {
+        if (command.MenuText == nullptr) {
+            continue;
+        }
+        if (command.MenuGroup != group) {
+            choices.push_back({0, nullptr, false});
+            group = command.MenuGroup;
+        }
+        texts.push_back(MenuItemText(command));
+        const bool checked = command.Id == mnuVertical && vertical_->IsOn();
+        choices.push_back(
+            {static_cast<UINT>(command.Id), texts.back().c_str(), CanRun(command), checked});
+    }
+    const UINT chosen = ui::ChooseFromMenu(page_->Handle(), at, choices);
+    RunCommand(static_cast<int>(chosen));
+}
+
+void Form1::Step(Move move) {
+    const MoveOutcome outcome = Navigate(move, module_.CurrentIndex, HighestIndex(module_.Tangs));
+    switch (outcome.What) {
+    case MoveOutcome::Kind::ShowPoem:
+        module_.CurrentIndex = outcome.Index;
+        ShowTang(module_.CurrentIndex);
+        break;
+    case MoveOutcome::Kind::AlreadyFirst:
+        Inform(texts::FirstPoemMessage);
+        break;
+    case MoveOutcome::Kind::AlreadyLast:
+        Inform(texts::LastPoemMessage);
+        break;
+    case MoveOutcome::Kind::NothingToShow:
+        break;
+    }
+}
+
+void Form1::Command1_Click() {
+    Inform(texts::AboutText);
+}
+
+void Form1::Command2_Click() {
+    form2_->Show();
+}
+
+void Form1::mnuCopy_Click() {
+    CopyPageSelection(page_->Handle());
+}
+
+void Form1::mnuSelectAll_Click() {
+    SelectWholePage(page_->Handle());
+    vertical_->Repaint();
+}
+
+void Form1::mnuRandom_Click() {
+    if (!random_) {
+        random_ = SeededGenerator();
+    }
+    const int16_t chosen =
+        ChooseRandomPoem(module_.CurrentIndex, static_cast<int>(module_.Tangs.size()), *random_);
+    if (chosen >= 0) {
+        module_.CurrentIndex = chosen;
+        ShowTang(module_.CurrentIndex);
+    }
+}
+
+// As the search button, with the focus in the author box, the first criterion.
+void Form1::mnuSearch_Click() {
+    form2_->ShowWithFocusOnAuthor();
+}
+
+void Form1::mnuPrint_Click() {
+    PrintPage(Handle(), module_.Tangs.at(static_cast<size_t>(module_.CurrentIndex)),
+              module_.CurrentIndex);
+}

@@ -1,0 +1,177 @@
+#include "ReaderCommands.h"
+
+#include "Form1.h"
+
+#include <algorithm>
+
+namespace {
+
+using enum CommandNeeds;
+using enum KeysWork;
+
+// Keys the page box, the poem list and the dialog keys leave unused: the page and the list's
+// edit field move the caret on Ctrl+Home and Ctrl+End, so the first and last poem take
+// Alt+Home and Alt+End. Ctrl++ is Ctrl+Shift+= on most keyboards.
+constexpr ReaderCommand Commands[] = {
+    {mnuCopy,
+     L"复制(&C)",
+     0,
+     {{{'C', true}, {VK_INSERT, true}}},
+     OnThePage,
+     nullptr,
+     ASelection,
+     &Form1::mnuCopy_Click},
+    {mnuSelectAll,
+     L"全选(&A)",
+     0,
+     {{{'A', true}}},
+     OnThePage,
+     nullptr,
+     Nothing,
+     &Form1::mnuSelectAll_Click},
+    {cmdMovePrev,
+     L"上一首(&U)",
+     1,
+     {{{VK_PRIOR, true, false, false, L"Ctrl+PgUp"}}},
+     Anywhere,
+     L"上一首",
+     APoem,
+     &Form1::cmdMovePrev_Click},
+    {cmdMoveNext,
+     L"下一首(&N)",
+     1,
+     {{{VK_NEXT, true, false, false, L"Ctrl+PgDn"}}},
+     Anywhere,
+     L"下一首",
+     APoem,
+     &Form1::cmdMoveNext_Click},
+    {cmdMoveFirst,
+     L"第一首(&F)",
+     1,
+     {{{VK_HOME, false, true, false, L"Alt+Home"}}},
+     Anywhere,
+     L"第一首",
+     APoem,
+     &Form1::cmdMoveFirst_Click},
+    {cmdMoveLast,
+     L"第末首(&L)",
+     1,
+     {{{VK_END, false, true, false, L"Alt+End"}}},
+     Anywhere,
+     L"第末首",
+     APoem,
+     &Form1::cmdMoveLast_Click},
+    {mnuRandom,
+     L"随机一首(&R)",
+     1,
+     {{{'R', true, false, false, L"Ctrl+R"}}},
+     Anywhere,
+     nullptr,
+     APoem,
+     &Form1::mnuRandom_Click},
+    {mnuZoomIn,
+     L"放大(&I)",
+     2,
+     {{{VK_OEM_PLUS, true, false, true, L"Ctrl+="}, {VK_ADD, true, false, true}}},
+     Anywhere,
+     nullptr,
+     APoem,
+     &Form1::mnuZoomIn_Click},
+    {mnuZoomOut,
+     L"缩小(&O)",
+     2,
+     {{{VK_OEM_MINUS, true, false, false, L"Ctrl+-"}, {VK_SUBTRACT, true}}},
+     Anywhere,
+     nullptr,
+     APoem,
+     &Form1::mnuZoomOut_Click},
+    {mnuZoomReset,
+     L"原始大小(&Z)",
+     2,
+     {{{'0', true, false, false, L"Ctrl+0"}, {VK_NUMPAD0, true}}},
+     Anywhere,
+     nullptr,
+     APoem,
+     &Form1::mnuZoomReset_Click},
+    {mnuSearch,
+     L"查询(&S)…",
+     3,
+     {{{'F', true, false, false, L"Ctrl+F"}}},
+     Anywhere,
+     nullptr,
+     Nothing,
+     &Form1::mnuSearch_Click},
+    {mnuPrint,
+     L"打印(&P)…",
+     3,
+     {{{'P', true, false, false, L"Ctrl+P"}}},
+     Anywhere,
+     nullptr,
+     APoem,
+     &Form1::mnuPrint_Click},
+    {Command1,
+     L"关于(&B)",
+     3,
+     {{{VK_F1, false, false, false, L"F1"}}},
+     Anywhere,
+     L"关于",
+     Nothing,
+     &Form1::Command1_Click},
+    {mnuVertical,
+     L"竖排(&V)",
+     4,
+     {{{VK_F8, false, false, false, L"F8"}}},
+     OnThePage,
+     nullptr,
+     Nothing,
+     &Form1::mnuVertical_Click},
+    {Command2, nullptr, 0, {}, Anywhere, L"查询功能", Nothing, &Form1::Command2_Click},
+    {Command3, nullptr, 0, {}, Anywhere, L"退出青简雅韵集", Nothing, &Form1::Command3_Click},
+};
+
+bool Matches(const KeyChord& chord, UINT key, Modifiers held) {
+    return chord.Key != 0 && chord.Key == key && chord.Ctrl == held.Ctrl && chord.Alt == held.Alt &&
+           (chord.AnyShift || !held.Shift);
+}
+
+} // namespace
+
+Modifiers HeldModifiers() {
+    return {GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_MENU) < 0};
+}
+
+std::span<const ReaderCommand> ReaderCommands() {
+    return Commands;
+}
+
+const ReaderCommand* FindCommand(int id) {
+    const auto found = std::ranges::find(Commands, id, &ReaderCommand::Id);
+    return found != std::end(Commands) ? &*found : nullptr;
+}
+
+const ReaderCommand* CommandForKey(UINT key, Modifiers held, bool onThePage) {
+    for (const ReaderCommand& command : Commands) {
+        if ((command.Where == Anywhere || onThePage) &&
+            std::ranges::any_of(command.Keys,
+                                [&](const KeyChord& chord) { return Matches(chord, key, held); })) {
+            return &command;
+        }
+    }
+    return nullptr;
+}
+
+std::wstring MenuItemText(const ReaderCommand& command) {
+    std::wstring text = command.MenuText != nullptr ? command.MenuText : L"";
+    const auto named = std::ranges::find_if(
+        command.Keys, [](const KeyChord& chord) { return chord.Name != nullptr; });
+    if (named != command.Keys.end()) {
+        text += L'\t';
+        text += named->Name;
+    }
+    return text;
+}
+
+const wchar_t* ButtonName(ReaderId button) {
+    const ReaderCommand* command = FindCommand(button);
+    return command != nullptr ? command->Name : nullptr;
+}
