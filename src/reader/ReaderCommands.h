@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ReaderLayout.h"
+#include "ReaderIds.h"
 
 #include <array>
 #include <span>
