@@ -62,7 +62,8 @@ void Form1::Form_Load() {
     vertical_.emplace(*page_, *this);
     zoom_.emplace(Control(RichText1));
     zoom_->WhenChanged([this](int percent) { vertical_->SetZoomPercent(percent); });
-    NameReaderControls(accessibleNames_, *this, [this] { return ShownPoemName(); });
+    NameReaderControls(
+        accessibleNames_, *this, [this] { return ShownPoemName(); }, vertical_->Handle());
     ui::FilterKeysOf(Handle(), [this](const MSG& message) { return OnKey(message); });
     form2_->Load();
     module_.CurrentIndex = 0;
@@ -137,6 +138,7 @@ void Form1::ShowTang(int16_t Index) {
     zoom_->Keep();
     vertical_->SetRuns(std::move(runs), looks); // the box has taken its text by now
     ui::AnnounceNameChange(Control(RichText1));
+    ui::AnnounceNameChange(vertical_->Handle());
 }
 
 std::u16string Form1::ShownPoemName() const {

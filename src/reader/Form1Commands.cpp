@@ -80,10 +80,13 @@ void Form1::OnCommand(int id, int notification) {
 bool Form1::OnKey(const MSG& message) {
     HWND box = page_->Handle();
     if (message.message == WM_MOUSEWHEEL) {
-        // Ctrl + wheel over the page sizes the page, whichever control has the focus.
+        // Ctrl + wheel over the page, in either view, sizes the page, whichever control has
+        // the focus.
         const POINT at{GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)};
-        if ((GET_KEYSTATE_WPARAM(message.wParam) & MK_CONTROL) != 0 && message.hwnd != box &&
-            WindowFromPoint(at) == box) {
+        HWND under = WindowFromPoint(at);
+        const bool overThePage = under == box || under == vertical_->Handle();
+        if ((GET_KEYSTATE_WPARAM(message.wParam) & MK_CONTROL) != 0 && overThePage &&
+            message.hwnd != box) {
             SendMessageW(box, WM_MOUSEWHEEL, message.wParam, message.lParam);
             return true;
         }

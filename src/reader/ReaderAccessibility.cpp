@@ -8,7 +8,7 @@
 #include <vector>
 
 void NameReaderControls(ui::AccessibleNames& given, const ui::Form& reader,
-                        std::function<std::u16string()> pageName) {
+                        const std::function<std::u16string()>& pageName, HWND verticalPage) {
     // The buttons are named by what they do, in their commands' words, which their tooltips
     // show, rather than by the pictures and arrows they show.
     std::vector<ui::ControlName> names;
@@ -24,9 +24,12 @@ void NameReaderControls(ui::AccessibleNames& given, const ui::Form& reader,
     names.push_back({lblInfo, ROLE_SYSTEM_STATICTEXT});
     ui::GiveNames(given, reader, names);
     HWND page = reader.Control(RichText1);
-    given.Give(page,
-               {std::move(pageName), ROLE_SYSTEM_DOCUMENT,
-                [page]() -> std::optional<std::u16string> { return ui::WindowText(page); }, u""});
+    for (HWND view : {page, verticalPage}) {
+        given.Give(view,
+                   {pageName, ROLE_SYSTEM_DOCUMENT,
+                    [page]() -> std::optional<std::u16string> { return ui::WindowText(page); },
+                    u""});
+    }
     // The proverb stands in two columns, read downwards; its rows would read as nonsense.
     HWND proverb = reader.Control(Label2);
     given.Give(proverb, {[proverb] { return ReadInColumns(ui::WindowText(proverb)); },

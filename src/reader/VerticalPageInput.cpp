@@ -51,6 +51,12 @@ LRESULT VerticalPage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         HandleScrollBar(LOWORD(wParam));
         return 0;
     case WM_MOUSEWHEEL:
+        if ((GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL) != 0) {
+            SendMessageW(box_, message, wParam, lParam); // sizes the page, as over the box
+            return 0;
+        }
+        HandleWheel(GET_WHEEL_DELTA_WPARAM(wParam));
+        return 0;
     case WM_MOUSEHWHEEL:
         HandleWheel(GET_WHEEL_DELTA_WPARAM(wParam));
         return 0;
@@ -138,9 +144,6 @@ void VerticalPage::HandleScrollBar(int request) {
 
 // The wheel turned towards the user reads on, to the left; tilted right it goes back.
 void VerticalPage::HandleWheel(int delta) {
-    if (CtrlIsDown()) {
-        return;
-    }
     wheel_ -= delta;
     const int notches = wheel_ / WHEEL_DELTA;
     wheel_ -= notches * WHEEL_DELTA;
