@@ -1,9 +1,12 @@
 #include "PrintLines.h"
 
+#include "Unicode.h"
+
 namespace {
 
+// One character: one UTF-16 unit, or a surrogate pair.
 struct Character {
-    char16_t Unit;
+    std::u16string_view Units;
     uint32_t Colour;
     int Width;
 };
@@ -21,7 +24,7 @@ public:
             if (line.Pieces.empty() || line.Pieces.back().Colour != c.Colour) {
                 line.Pieces.push_back({{}, c.Colour});
             }
-            line.Pieces.back().Text.push_back(c.Unit);
+            line.Pieces.back().Text += c.Units;
             line.Width += c.Width;
         }
         lines_.push_back(std::move(line));
@@ -46,7 +49,7 @@ void BreakParagraph(const std::vector<Character>& characters, ParagraphAlignment
         while (end < characters.size() &&
                (end == start || width + characters[end].Width <= lineWidth)) {
             width += characters[end].Width;
-            if (characters[end].Unit == u' ') {
+            if (characters[end].Units == u" ") {
                 afterBlank = end + 1;
             }
             ++end;
@@ -62,7 +65,7 @@ void BreakParagraph(const std::vector<Character>& characters, ParagraphAlignment
 } // namespace
 
 std::vector<PrintLine> BreakIntoLines(const std::array<PageRun, 4>& runs, int lineWidth,
-                                      const std::function<int(char16_t)>& widthOf) {
+                                      const std::function<int(std::u16string_view)>& widthOf) {
     std::vector<PrintLine> lines;
     LineBuilder builder(lines);
     std::vector<Character> paragraph;
@@ -80,7 +83,13 @@ std::vector<PrintLine> BreakIntoLines(const std::array<PageRun, 4>& runs, int li
                 ++i;
                 continue;
             }
-            paragraph.push_back({run.Text[i], run.Colour, widthOf(run.Text[i])});
+            const size_t units = IsHighSurrogate(run.Text[i]) && i + 1 < run.Text.size() &&
+                                         IsLowSurrogate(run.Text[i + 1])
+                                     ? 2
+                                     : 1;
+            const std::u16string_view character(run.Text.data() + i, units);
+            paragraph.push_back({character, run.Colour, widthOf(character)});
+            i += units - 1;
         }
     }
     if (!paragraph.empty()) {

@@ -61,12 +61,13 @@ PrintPlan Plan(const TangRecord& poem, HDC dc, const SheetMetrics& sheet, int fo
     PrintPlan plan;
     plan.Layout = LayOutSheet(sheet, footerHeight);
     plan.LineHeight = LineHeight(dc);
-    std::unordered_map<char16_t, int> widths; // a poem repeats its characters
-    plan.Lines = BreakIntoLines(PageRuns(poem), plan.Layout.Body.Right - plan.Layout.Body.Left,
-                                [&](char16_t unit) {
-                                    const auto [known, added] = widths.try_emplace(unit, 0);
+    std::unordered_map<std::u16string_view, int> widths; // a poem repeats its characters
+    const std::array<PageRun, 4> runs = PageRuns(poem);  // which the lines' characters view
+    plan.Lines = BreakIntoLines(runs, plan.Layout.Body.Right - plan.Layout.Body.Left,
+                                [&](std::u16string_view character) {
+                                    const auto [known, added] = widths.try_emplace(character, 0);
                                     if (added) {
-                                        known->second = TextWidth(dc, std::u16string(1, unit));
+                                        known->second = TextWidth(dc, std::u16string(character));
                                     }
                                     return known->second;
                                 });

@@ -5,8 +5,8 @@
 namespace {
 
 // Every character one unit wide, but a blank, which is half as wide as a letter here: two.
-int Width(char16_t unit) {
-    return unit == u' ' ? 1 : 2;
+int Width(std::u16string_view character) {
+    return character == u" " ? 1 : 2;
 }
 
 std::u16string TextOf(const PrintLine& line) {
@@ -62,6 +62,12 @@ TEST(PrintLines, LongLinesBreakAfterABlankOrBetweenCharacters) {
     }
     // A character wider than the line still gets a line of its own, and the layout ends.
     EXPECT_EQ(Texts(BreakIntoLines(PageRuns(poem), 1, Width)).size(), 7u + 3u + 16u);
+    // A character beyond the Basic Multilingual Plane is one character, never split in two.
+    TangRecord wide;
+    wide.Content = u"a\U00020000\U00020001\U00020002";
+    EXPECT_EQ(
+        Texts(BreakIntoLines(PageRuns(wide), 5, Width)),
+        (std::vector<std::u16string>{u"", u"", u"", u"a\U00020000", u"\U00020001\U00020002", u""}));
 }
 
 TEST(PrintLines, ARunWithoutItsOwnLineBreakSharesAParagraphInBothColours) {
