@@ -141,7 +141,7 @@ PrintPlan PlanSheets(const TangRecord& poem, HDC target, const SheetMetrics& she
     return Plan(poem, target, sheet, footerHeight);
 }
 
-DWORD PrintSheets(const TangRecord& poem, int16_t index, HDC printer) {
+PrintOutcome PrintSheets(const TangRecord& poem, int16_t index, HDC printer) {
     const SheetMetrics sheet = MetricsOf(printer);
     const PrintPlan plan = PlanSheets(poem, printer, sheet);
     const std::u16string title = PageCaption(index);
@@ -150,7 +150,7 @@ DWORD PrintSheets(const TangRecord& poem, int16_t index, HDC printer) {
     document.lpszDocName = reinterpret_cast<const wchar_t*>(title.c_str());
     SetLastError(0);
     if (StartDocW(printer, &document) <= 0) {
-        return LastErrorOr(ERROR_PRINTER_NOT_FOUND);
+        return {LastErrorOr(ERROR_PRINTER_NOT_FOUND), PrintStep::Accepting};
     }
     const ui::UniqueFont font = SongFont(PagePoints, sheet);
     const ui::UniqueFont footer = SongFont(FooterPoints, sheet);
@@ -158,7 +158,7 @@ DWORD PrintSheets(const TangRecord& poem, int16_t index, HDC printer) {
         if (StartPage(printer) <= 0) {
             const DWORD error = LastErrorOr(ERROR_WRITE_FAULT);
             AbortDoc(printer);
-            return error;
+            return {error, PrintStep::Printing};
         }
         SetBkMode(printer, TRANSPARENT);
         {
@@ -174,29 +174,42 @@ DWORD PrintSheets(const TangRecord& poem, int16_t index, HDC printer) {
         if (EndPage(printer) <= 0) {
             const DWORD error = LastErrorOr(ERROR_WRITE_FAULT);
             AbortDoc(printer);
-            return error;
+            return {error, PrintStep::Printing};
         }
     }
-    return EndDoc(printer) > 0 ? 0 : LastErrorOr(ERROR_WRITE_FAULT);
+    if (EndDoc(printer) <= 0) {
+        return {LastErrorOr(ERROR_WRITE_FAULT), PrintStep::Printing};
+    }
+    return {};
 }
 
-std::u16string PrintFailedMessage(DWORD error) {
+std::u16string PrintFailedMessage(std::u16string_view printer, const PrintOutcome& failure) {
     wchar_t* words = nullptr;
     const DWORD length = FormatMessageW(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, error, 0, reinterpret_cast<wchar_t*>(&words), 0, nullptr);
+        nullptr, failure.Error, 0, reinterpret_cast<wchar_t*>(&words), 0, nullptr);
     std::u16string reason;
     if (length > 0) {
         reason.assign(reinterpret_cast<const char16_t*>(words), length);
         LocalFree(words);
     }
-    while (!reason.empty() && (reason.back() == u'\n' || reason.back() == u'\r')) {
-        reason.pop_back();
-    }
-    const std::string digits = std::to_string(error);
-    reason += u"（错误代码 " + std::u16string(digits.begin(), digits.end()) + u"）";
-    return u"无法打印：打印机报告了错误，这首诗没有打印出来。\r\n\r\n" + reason;
+    return PrintFailedMessage(printer, failure.Step, failure.Error, reason);
 }
+
+namespace {
+
+// The name of the printer the dialog chose.
+std::u16string ChosenPrinter(HGLOBAL names) {
+    std::u16string name;
+    if (const auto* chosen = static_cast<const DEVNAMES*>(GlobalLock(names))) {
+        name = reinterpret_cast<const char16_t*>(reinterpret_cast<const wchar_t*>(chosen) +
+                                                 chosen->wDeviceOffset);
+        GlobalUnlock(names);
+    }
+    return name;
+}
+
+} // namespace
 
 void PrintPage(HWND owner, const TangRecord& poem, int16_t index) {
     // Asked first, because with no printer some systems put up their own warning and then an
@@ -219,8 +232,9 @@ void PrintPage(HWND owner, const TangRecord& poem, int16_t index) {
         }
         return;
     }
-    const DWORD error = PrintSheets(poem, index, printer.get());
-    if (error != 0) {
-        ui::ShowInformation(owner, PrintFailedMessage(error), texts::ProgramName);
+    const PrintOutcome outcome = PrintSheets(poem, index, printer.get());
+    if (outcome.Error != 0) {
+        ui::ShowInformation(owner, PrintFailedMessage(ChosenPrinter(names.get()), outcome),
+                            texts::ProgramName);
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Pagination.h"
+#include "PrintFailure.h"
 #include "PrintLines.h"
 #include "TangRecord.h"
 
@@ -26,9 +27,15 @@ struct PrintPlan {
 };
 PrintPlan PlanSheets(const TangRecord& poem, HDC target, const SheetMetrics& sheet);
 
-// Prints the poem on `printer` as one document; returns 0 when it printed, or the system's
-// error code.
-DWORD PrintSheets(const TangRecord& poem, int16_t index, HDC printer);
+// How printing went: error 0 when the poem printed, else the system's error code and the step
+// at which it came.
+struct PrintOutcome {
+    DWORD Error = 0;
+    PrintStep Step = PrintStep::Accepting;
+};
 
-// "无法打印：" and the system's words for `error`.
-std::u16string PrintFailedMessage(DWORD error);
+// Prints the poem on `printer` as one document.
+PrintOutcome PrintSheets(const TangRecord& poem, int16_t index, HDC printer);
+
+// What the user is told of a failure on the printer called `printer`.
+std::u16string PrintFailedMessage(std::u16string_view printer, const PrintOutcome& failure);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # shellcheck shell=bash
 # Starts the CUPS scheduler when it is not running and gives it a default printer, "TangPDF",
-# that writes each job as a PDF file (the cups-pdf back end). Safe to run again: it changes
+# that writes each job as a PDF file (the cups-pdf back end), and a printer that rejects jobs. Safe to run again: it changes
 # nothing that is already in place. Needs root, as in CI.
 
 tang_cups_ready() {
@@ -21,6 +21,15 @@ tang_cups_ready() {
     cupsenable TangPDF 2>/dev/null || true
     cupsaccept TangPDF 2>/dev/null || true
     lpadmin -d TangPDF || return 1
+}
+
+# A second printer, "TangRejecting", whose queue refuses every job, as one taken out of service.
+tang_cups_rejecting_queue() {
+    if ! lpstat -p TangRejecting >/dev/null 2>&1; then
+        lpadmin -p TangRejecting -E -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd \
+            2>/dev/null || return 1
+    fi
+    cupsreject -r "out of service" TangRejecting
 }
 
 # Where cups-pdf writes the jobs of user `$1`: its "Out" setting, with ${HOME} that user's home.

@@ -1,5 +1,6 @@
 #include "MessageBoxCatcher.h"
 #include "ReaderFixture.h"
+#include <winspool.h>
 
 #include "DeviceContext.h"
 #include "PagePrinting.h"
@@ -7,6 +8,7 @@
 #include "TangLoader.h"
 
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -83,11 +85,11 @@ TEST_F(PagePrinting, NotesRunOnOverSheetsWhateverTheZoom) {
 
 TEST_F(PagePrinting, APrinterFailureIsToldInWords) {
     const ui::MemoryDc notAPrinter(nullptr);
-    const DWORD error = PrintSheets(shared.Tangs[0], 0, notAPrinter.Get());
-    ASSERT_NE(error, 0u);
-    const std::u16string message = PrintFailedMessage(error);
-    EXPECT_TRUE(message.starts_with(u"无法打印：")) << "the message says what failed";
-    EXPECT_GT(message.size(), 30u) << "and why, in the system's words";
+    const PrintOutcome failure = PrintSheets(shared.Tangs[0], 0, notAPrinter.Get());
+    ASSERT_NE(failure.Error, 0u);
+    EXPECT_EQ(failure.Step, PrintStep::Accepting);
+    const std::u16string message = PrintFailedMessage(u"某打印机", failure);
+    EXPECT_TRUE(message.starts_with(u"无法打印：打印机“某打印机”")) << "the message names it";
     ExpectShowing(0);
 }
 
@@ -140,6 +142,31 @@ TEST_F(PagePrinting, PrintsOnTheDefaultPrinter) {
     PressChord(VK_OEM_PLUS, true); // the screen's zoom must not show on paper
     PressChord('P', true);
     ASSERT_EQ(catcher.Boxes().size(), 1u) << "the print dialog, and no failure";
+    ExpectShowing(0);
+}
+
+// A printer whose queue rejects every job: run by tests/print/run.sh with the queue's name.
+// The message names the printer, and the spooler's inner error is not passed off as a reason.
+TEST_F(PagePrinting, ARejectingPrinterIsNamedInTheMessage) {
+    const char* queue = std::getenv("TANG_PRINT_REJECTING");
+    if (queue == nullptr) {
+        GTEST_SKIP() << "needs a queue that rejects jobs: tests/print/run.sh";
+    }
+    const std::wstring name(queue, queue + std::strlen(queue));
+    wchar_t previous[256]{};
+    DWORD size = 256;
+    GetDefaultPrinterW(previous, &size);
+    ASSERT_TRUE(SetDefaultPrinterW(name.c_str()));
+    MessageBoxCatcher catcher; // presses OK in the print dialog, then in the message
+    PressChord('P', true);
+    SetDefaultPrinterW(previous);
+    ASSERT_EQ(catcher.Boxes().size(), 2u) << "the print dialog, then the failure";
+    const std::u16string& message = catcher.Boxes()[1].Text;
+    EXPECT_TRUE(
+        message.starts_with(u"无法打印：打印机“" + std::u16string(name.begin(), name.end()) + u"”"))
+        << "names the printer";
+    EXPECT_NE(message.find(u"错误代码"), std::u16string::npos);
+    EXPECT_EQ(message.find(u"Invalid handle"), std::u16string::npos);
     ExpectShowing(0);
 }
 
