@@ -59,7 +59,7 @@ public:
     void mnuZoomReset_Click() { zoom_->Reset(); }
     void mnuSearch_Click();
     void mnuPrint_Click();
-    void mnuVertical_Click() { vertical_->SetOn(!vertical_->IsOn()); }
+    void mnuVertical_Click();
 
 private:
     void LoadTangs();

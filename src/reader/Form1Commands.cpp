@@ -188,6 +188,11 @@ void Form1::mnuSearch_Click() {
     form2_->ShowWithFocusOnAuthor();
 }
 
+void Form1::mnuVertical_Click() {
+    vertical_->SetOn(!vertical_->IsOn());
+    zoom_->Keep(); // the box takes the size it missed while the vertical page stood in for it
+}
+
 void Form1::mnuPrint_Click() {
     PrintPage(Handle(), module_.Tangs.at(static_cast<size_t>(module_.CurrentIndex)),
               module_.CurrentIndex);

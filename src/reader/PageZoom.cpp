@@ -28,7 +28,11 @@ void PageZoom::Keep() const {
 // As a ratio to 100 also for the normal size: one rich edit takes 0/0, "no zoom", without
 // laying the text out again.
 void PageZoom::Apply() const {
-    SendMessageW(page_, EM_SETZOOM, static_cast<WPARAM>(percent_), 100);
+    // A box hidden behind the vertical page is not laid out again for nothing: Keep() gives it
+    // the size when it is shown.
+    if ((GetWindowLongW(page_, GWL_STYLE) & WS_VISIBLE) != 0) {
+        SendMessageW(page_, EM_SETZOOM, static_cast<WPARAM>(percent_), 100);
+    }
     if (changed_) {
         changed_(percent_);
     }

@@ -17,7 +17,8 @@ public:
     void Reset();
     // A turn of the wheel with Ctrl held: a step for each whole notch.
     void Wheel(int delta);
-    // Applies the size again after the page was rebuilt, for a control that forgot it.
+    // Applies the size again after the page was rebuilt or shown again, for a control that
+    // forgot it or was not given it while hidden.
     void Keep() const;
     // `changed` runs with the new percentage whenever a command or the wheel changes the size.
     void WhenChanged(std::function<void(int percent)> changed) { changed_ = std::move(changed); }

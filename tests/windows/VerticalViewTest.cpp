@@ -108,3 +108,15 @@ TEST_F(VerticalView, CtrlWheelSizesThePageAndThePlainWheelScrollsIt) {
     EXPECT_NE(ScrollPosition(), scrolled) << "the plain wheel reads on";
     EXPECT_EQ(reader->Zoom().Percent(), 110);
 }
+
+// The box hidden behind the vertical page is not laid out again for each step of the zoom, which
+// on a long page takes seconds; it takes the size when it is shown again.
+TEST_F(VerticalView, TheHiddenBoxTakesTheZoomOnlyWhenShownAgain) {
+    PressChord(VK_OEM_PLUS, true);
+    PressChord(VK_OEM_PLUS, true);
+    EXPECT_EQ(reader->Zoom().Percent(), 120);
+    EXPECT_EQ(PageZoom(), 100) << "the hidden box keeps its layout";
+    PressKey(VK_F8);
+    ASSERT_TRUE(IsWindowVisible(ReaderControl(RichText1)));
+    EXPECT_EQ(PageZoom(), 120);
+}
