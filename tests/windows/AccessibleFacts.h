@@ -1,7 +1,6 @@
 #pragma once
 
-// What the system's accessibility interface tells a screen reader about an object, asked the
-// same way in the GUI tests' own process and from another process by the probe.
+// What the system's accessibility interface tells a screen reader about an object.
 #include <windows.h>
 
 #include <ole2.h>

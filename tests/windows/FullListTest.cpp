@@ -69,14 +69,30 @@ protected:
 
 } // namespace
 
-TEST_F(FullList, PoemListStopsWhenFullAndSaysHowManyPoemsAreNotListed) {
+// The poem list, both pick lists and the result list refuse entries beyond their storage: each
+// stops cleanly, and the user is told how much is not listed.
+TEST_F(FullList, EveryListStopsWhenFullAndTheUserIsToldWhatIsNotListed) {
+    std::vector<TangRecord> tangs;
+    RecordingSink reported;
+    ParseTangs(DecodeAnthologyBytes(Anthology), tangs, reported);
+    ASSERT_GT(reported.Rhymes.size(), static_cast<size_t>(Capacity));
+    ASSERT_GT(reported.Authors.size(), static_cast<size_t>(Capacity));
     MessageBoxCatcher catcher;
-    RefuseFromCreation({cboTang});
+    RefuseFromCreation({cboTang, cboRhyme, cboAuthor});
     Start(&Anthology);
+    EXPECT_EQ(shared.Tangs.size(), static_cast<size_t>(Poems)) << "the anthology loads whole";
     const ui::ComboBox list(ReaderControl(cboTang));
     EXPECT_EQ(list.ListCount(), Capacity);
+    Form2& search = Search();
+    EXPECT_EQ(search.Rhymes().ListCount(), Capacity);
+    EXPECT_EQ(search.Authors().ListCount(), Capacity);
+    EXPECT_EQ(search.Authors().List(Capacity - 1), reported.Authors[Capacity - 2]);
     ASSERT_EQ(catcher.Boxes().size(), 1u);
-    EXPECT_EQ(catcher.Boxes()[0].Text, PoemListFullMessage(Capacity, Poems));
+    // "不限定" is listed first in either pick list.
+    std::u16string expected = PickListsFullMessage(reported.Rhymes.size() - (Capacity - 1),
+                                                   reported.Authors.size() - (Capacity - 1));
+    AppendParagraph(expected, PoemListFullMessage(Capacity, Poems));
+    EXPECT_EQ(catcher.Boxes()[0].Text, expected);
     EXPECT_EQ(catcher.Boxes()[0].Caption, u"鹭溪吟窗");
 
     // The poems beyond the list are still shown, and showing them selects nothing wrong.
@@ -86,46 +102,19 @@ TEST_F(FullList, PoemListStopsWhenFullAndSaysHowManyPoemsAreNotListed) {
     EXPECT_EQ(list.ListIndex(), -1);
     Click(ReaderControl(cmdMoveFirst));
     EXPECT_EQ(list.ListIndex(), 0);
-}
 
-// A refused entry, or an entry whose index cannot be attached, ends the list.
-TEST_F(FullList, ResultListStopsWhenFullAndSaysHowManyMatchesAreNotListed) {
+    // A refused entry, or an entry whose index cannot be attached, ends the result list.
     for (const bool failItemData : {false, true}) {
-        Start(&Anthology);
-        Form2& search = Search();
         MakeRefusing(search.Control(lstTang), failItemData);
-        MessageBoxCatcher catcher;
         search.cmdSearch_Click();
         ui::DispatchPendingMessages();
         const int listed = failItemData ? Capacity - 1 : Capacity;
         ASSERT_EQ(Results().size(), static_cast<size_t>(listed));
         EXPECT_EQ(Results().back().Index, listed - 1);
-        ASSERT_EQ(catcher.Boxes().size(), 1u);
-        EXPECT_EQ(catcher.Boxes()[0].Text, ResultListFullMessage(listed, Poems));
-        EXPECT_EQ(catcher.Boxes()[0].Owner, search.Handle());
-        Restart();
+        ASSERT_EQ(catcher.Boxes().size(), failItemData ? 3u : 2u);
+        EXPECT_EQ(catcher.Boxes().back().Text, ResultListFullMessage(listed, Poems));
+        EXPECT_EQ(catcher.Boxes().back().Owner, search.Handle());
     }
-}
-
-TEST_F(FullList, PickListsTakeWhatTheyCanAndTheUserIsToldWhatIsMissing) {
-    std::vector<TangRecord> tangs;
-    RecordingSink reported;
-    ParseTangs(DecodeAnthologyBytes(Anthology), tangs, reported);
-    const size_t formsLeft = reported.Rhymes.size() - (Capacity - 1); // "不限定" is listed first
-    const size_t authorsLeft = reported.Authors.size() - (Capacity - 1);
-    ASSERT_GT(reported.Rhymes.size(), static_cast<size_t>(Capacity));
-    ASSERT_GT(reported.Authors.size(), static_cast<size_t>(Capacity));
-
-    MessageBoxCatcher catcher;
-    RefuseFromCreation({cboRhyme, cboAuthor});
-    Start(&Anthology);
-    Form2& search = Search();
-    EXPECT_EQ(search.Rhymes().ListCount(), Capacity);
-    EXPECT_EQ(search.Authors().ListCount(), Capacity);
-    EXPECT_EQ(search.Authors().List(Capacity - 1), reported.Authors[Capacity - 2]);
-    ASSERT_EQ(catcher.Boxes().size(), 1u);
-    EXPECT_EQ(catcher.Boxes()[0].Text, PickListsFullMessage(formsLeft, authorsLeft));
-    EXPECT_EQ(shared.Tangs.size(), static_cast<size_t>(Poems)) << "the anthology loads whole";
 }
 
 // A file of more headings and distinct authors than a list may hold: each list stops at its cap,

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <set>
+#include <tuple>
 
 namespace {
 
@@ -21,24 +22,6 @@ bool AskTheTest() {
 
 std::set<COLORREF> Colours(HWND window) {
     return Painted(window).Colours();
-}
-
-struct RunFormat {
-    bool AutoColour;
-    COLORREF Colour;
-    bool Bold;
-    LONG Size;
-    bool operator==(const RunFormat&) const = default;
-};
-
-RunFormat FormatAt(HWND page, int position) {
-    SendMessageW(page, EM_SETSEL, position, position + 1);
-    CHARFORMAT2W format{};
-    format.cbSize = sizeof format;
-    SendMessageW(page, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
-    SendMessageW(page, EM_SETSEL, 0, 0);
-    return {(format.dwEffects & CFE_AUTOCOLOR) != 0, format.crTextColor,
-            (format.dwEffects & CFE_BOLD) != 0, format.yHeight};
 }
 
 constexpr COLORREF Grey = RGB(173, 173, 173);
@@ -91,87 +74,89 @@ protected:
                 .Brush};
     }
 
-    // The four runs of the poem "一" by "甲": title, author, verse and notes.
-    std::vector<RunFormat> Runs() const {
-        std::vector<RunFormat> runs;
+    // The looks of the four runs of the poem "一" by "甲": title, author, verse and notes.
+    std::vector<std::tuple<bool, COLORREF, bool, LONG>> Runs() const {
+        std::vector<std::tuple<bool, COLORREF, bool, LONG>> runs;
         for (const int position : {0, 3, 6, 9}) {
-            runs.push_back(FormatAt(ReaderControl(RichText1), position));
+            const PageFormat format = PageFormatAt(position);
+            runs.emplace_back(format.AutoColour, format.Colour, format.Bold, format.Size);
         }
         return runs;
     }
 
-    void ExpectSystemColours() {
+    // In high contrast everything takes the system's colours, the picture on About still shows,
+    // and the page's runs differ in weight and size instead; otherwise the layout's own colours.
+    void ExpectColours(bool contrast) {
         const COLORREF face = GetSysColor(COLOR_BTNFACE);
         const COLORREF text = GetSysColor(COLOR_BTNTEXT);
-        for (HWND form : {reader->Handle(), Search().Handle()}) {
-            EXPECT_TRUE(Colours(form).contains(face));
-            EXPECT_FALSE(Colours(form).contains(Grey));
+        const std::pair<HWND, COLORREF> owned[] = {
+            {reader->Handle(), Grey},
+            {Search().Handle(), Grey},
+            {ReaderControl(Label1), RGB(255, 128, 128)},
+            {ReaderControl(Label2), GetSysColor(COLOR_HIGHLIGHT)},
+            {SearchControl(SearchLabel3), RGB(128, 255, 128)},
+            {ReaderControl(cmdMoveNext), Grey},
+            {SearchControl(cmdSearch), Grey}};
+        for (const auto& [window, own] : owned) {
+            const std::set<COLORREF> colours = Colours(window);
+            EXPECT_EQ(colours.contains(own), !contrast) << GetDlgCtrlID(window);
+            EXPECT_TRUE(!contrast || colours.contains(face)) << GetDlgCtrlID(window);
         }
-        EXPECT_EQ(OutlineColour(), text);
-        for (HWND label : {ReaderControl(Label1), ReaderControl(Label2), ReaderControl(lblInfo),
-                           SearchControl(SearchLabel3), SearchControl(SearchLabel1)}) {
-            const std::set<COLORREF> colours = Colours(label);
-            EXPECT_TRUE(colours.contains(text));
-            EXPECT_TRUE(colours.contains(face));
-            EXPECT_FALSE(colours.contains(RGB(255, 128, 128)));
-            EXPECT_FALSE(colours.contains(RGB(128, 255, 128)));
-            EXPECT_FALSE(colours.contains(GetSysColor(COLOR_HIGHLIGHT)));
+        for (HWND label : {ReaderControl(lblInfo), SearchControl(SearchLabel1)}) {
+            EXPECT_TRUE(!contrast || Colours(label).contains(text)) << GetDlgCtrlID(label);
         }
-        for (HWND button : {ReaderControl(cmdMoveNext), SearchControl(cmdSearch)}) {
-            EXPECT_TRUE(Colours(button).contains(face));
-            EXPECT_FALSE(Colours(button).contains(Grey));
-        }
+        EXPECT_EQ(OutlineColour(), contrast ? text : GetSysColor(COLOR_WINDOWTEXT));
         EXPECT_GT(Colours(ReaderControl(Command1)).size(), 8u) << "the picture shows";
-        EXPECT_EQ(EditBrushes(), std::pair(GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_WINDOW)));
-        const std::vector<RunFormat> runs = Runs();
+        const COLORREF window = GetSysColor(COLOR_WINDOW);
+        EXPECT_EQ(EditBrushes(),
+                  contrast ? std::pair(window, window) : std::pair(Grey, RGB(255, 255, 255)));
+        // The drop-down lists take their layout's background, as their edit fields do.
+        const std::pair<const ui::Form*, int> combos[] = {{reader.get(), cboTang},
+                                                          {&Search(), cboAuthor}};
+        for (const auto& [form, id] : combos) {
+            COMBOBOXINFO info{};
+            info.cbSize = sizeof info;
+            ASSERT_TRUE(GetComboBoxInfo(form->Control(id), &info));
+            const ColourAnswer answer =
+                AnswerColourMessage(form->Handle(), WM_CTLCOLORLISTBOX, info.hwndList);
+            const COLORREF expected = contrast ? window : id == cboTang ? Grey : RGB(255, 255, 255);
+            EXPECT_EQ(answer.Brush, expected) << id;
+            EXPECT_EQ(answer.Background, expected) << id;
+        }
+        const auto runs = Runs();
+        const COLORREF colours[] = {TitleColour, AuthorColour, ContentColour, NotesColour};
         for (size_t i = 0; i < runs.size(); ++i) {
-            EXPECT_TRUE(runs[i].AutoColour) << i;
+            if (!contrast) {
+                EXPECT_EQ(runs[i], std::tuple(false, colours[i], false, 240)) << i;
+                continue;
+            }
+            EXPECT_TRUE(std::get<0>(runs[i])) << i;
             for (size_t j = 0; j < i; ++j) {
                 EXPECT_FALSE(runs[i] == runs[j]) << "runs " << j << " and " << i << " look alike";
             }
-        }
-    }
-
-    void ExpectOwnColours() {
-        for (HWND form : {reader->Handle(), Search().Handle()}) {
-            EXPECT_TRUE(Colours(form).contains(Grey));
-        }
-        EXPECT_EQ(OutlineColour(), GetSysColor(COLOR_WINDOWTEXT));
-        EXPECT_TRUE(Colours(ReaderControl(Label1)).contains(RGB(255, 128, 128)));
-        EXPECT_TRUE(Colours(SearchControl(SearchLabel3)).contains(RGB(128, 255, 128)));
-        EXPECT_TRUE(Colours(ReaderControl(Label2)).contains(GetSysColor(COLOR_HIGHLIGHT)));
-        EXPECT_TRUE(Colours(ReaderControl(cmdMoveNext)).contains(Grey));
-        EXPECT_TRUE(Colours(SearchControl(cmdSearch)).contains(Grey));
-        EXPECT_EQ(EditBrushes(), std::pair(Grey, RGB(255, 255, 255)));
-        const std::vector<RunFormat> runs = Runs();
-        const COLORREF colours[] = {TitleColour, AuthorColour, ContentColour, NotesColour};
-        for (size_t i = 0; i < runs.size(); ++i) {
-            EXPECT_EQ(runs[i], (RunFormat{false, colours[i], false, 240})) << i;
         }
     }
 };
 
 } // namespace
 
-// The mode on at start is followed at once; switching it repaints both windows each way.
+// The mode on at start is followed at once; switching it repaints both windows each way, and
+// the vertical page too.
 TEST_F(HighContrast, TheModeOnAtStartAndEverySwitchRepaintBothWindows) {
     highContrast = true;
     StartWithUtf8(ThreePoems);
     OpenSearch();
-    ExpectSystemColours();
+    ExpectColours(true);
     Switch(false);
-    ExpectOwnColours();
+    ExpectColours(false);
     Switch(true);
-    ExpectSystemColours();
+    ExpectColours(true);
     Click(ReaderControl(cmdMoveNext)); // a page shown afterwards keeps the scheme
-    EXPECT_TRUE(Runs()[0].AutoColour);
+    EXPECT_TRUE(std::get<0>(Runs()[0]));
     Click(ReaderControl(cmdMovePrev));
     Switch(false);
-    ExpectOwnColours();
-}
+    ExpectColours(false);
 
-TEST_F(HighContrast, TheVerticalPageDrawsInTheSystemsTextColourEachWay) {
-    StartWithUtf8(ThreePoems);
     SetFocus(ReaderControl(RichText1));
     PressKey(VK_F8);
     HWND vertical = FindWindowExW(reader->Handle(), nullptr, VerticalPage::ClassName, nullptr);

@@ -86,26 +86,22 @@ TEST_F(KeyboardAndMouse, EnterOnAFocusedButtonPressesItAndMakesNoDefault) {
     MessageBoxCatcher catcher;
     PressEnterOn(ReaderControl(cmdMoveLast));
     EXPECT_EQ(shared.CurrentIndex, 2);
-    PressEnterOn(ReaderControl(cmdMoveFirst));
-    EXPECT_EQ(shared.CurrentIndex, 0);
     PressEnterOn(ReaderControl(Command1));
     ASSERT_EQ(catcher.Boxes().size(), 1u) << "the About box";
 
     // Enter in the poem list and Escape anywhere do nothing.
     PressEnterOn(ReaderControl(cboTang));
     PressKey(VK_ESCAPE);
-    EXPECT_EQ(shared.CurrentIndex, 0);
+    EXPECT_EQ(shared.CurrentIndex, 2);
     EXPECT_EQ(catcher.Boxes().size(), 1u);
-    EXPECT_FALSE(IsWindowVisible(Search().Handle()));
     EXPECT_TRUE(IsWindowVisible(reader->Handle()));
-
-    PressEnterOn(ReaderControl(Command2));
-    EXPECT_TRUE(IsWindowVisible(Search().Handle()));
     PressEnterOn(ReaderControl(Command3));
     EXPECT_TRUE(programEnded);
 }
 
-TEST_F(KeyboardAndMouse, ReaderDragsFromTheBackgroundAndInsideTheOutlinesOnly) {
+// Both windows drag from their background only, the reader also inside the outlines, never
+// from a label or the group box.
+TEST_F(KeyboardAndMouse, WindowsDragFromTheBackgroundOnly) {
     HWND form = reader->Handle();
     const LPARAM background = MAKELPARAM(470, 430);
     const auto otherButtons = [&] {
@@ -121,11 +117,9 @@ TEST_F(KeyboardAndMouse, ReaderDragsFromTheBackgroundAndInsideTheOutlinesOnly) {
     for (const POINT at : {POINT{470, 430}, POINT{403, 35}, POINT{402, 300}}) {
         EXPECT_GT(DragsFromPressAt(form, at), 0) << at.x << "," << at.y;
     }
-}
 
-TEST_F(KeyboardAndMouse, SearchWindowDragsFromTheBackgroundOnly) {
     OpenSearch();
-    HWND form = Search().Handle();
+    form = Search().Handle();
     HWND focus = GetFocus();
     EXPECT_EQ(DragsFromPressAt(form, {12, 250}), 0) << "the group box, beside 标题：";
     EXPECT_EQ(GetFocus(), focus) << "a press on the group box leaves the focus alone";

@@ -11,6 +11,8 @@
 
 namespace {
 
+constexpr COLORREF Grey = RGB(173, 173, 173);
+
 class Looks : public ReaderFixture {
 protected:
     void SetUp() override { StartWithUtf8(ThreePoems); }
@@ -30,34 +32,43 @@ LONG IconWidth(HICON icon) {
     return description.bmWidth;
 }
 
-} // namespace
-
-TEST_F(Looks, EveryComboListGetsItsLayoutsBackground) {
-    reader->Command2_Click();
-    const std::pair<const ui::Form*, int> combos[] = {{reader.get(), cboTang},
-                                                      {&Search(), cboAuthor}};
-    const COLORREF expected[] = {RGB(173, 173, 173), RGB(255, 255, 255)};
-    for (size_t i = 0; i < std::size(combos); ++i) {
-        COMBOBOXINFO info{};
-        info.cbSize = sizeof info;
-        ASSERT_TRUE(GetComboBoxInfo(combos[i].first->Control(combos[i].second), &info));
-        // The colour message as the list asks it of the form that holds the combo box.
-        const ColourAnswer answer =
-            AnswerColourMessage(combos[i].first->Handle(), WM_CTLCOLORLISTBOX, info.hwndList);
-        EXPECT_EQ(answer.Brush, expected[i]) << i;
-        EXPECT_EQ(answer.Background, expected[i]) << i;
+// The columns of the left half of `button` where either of its two middle rows differs from
+// the face, up to `to`: the edge, then the focus rectangle, whose dots may alternate between
+// the rows.
+std::vector<int> MarkedColumns(HWND button, int to) {
+    const Painted painted(button, PRF_CLIENT);
+    const LONG y = painted.Client().bottom / 2;
+    std::vector<int> marked;
+    for (LONG x = 0; x < std::min<LONG>(to, painted.Client().right / 2); ++x) {
+        if (painted.At(x, y) != Grey || painted.At(x, y + 1) != Grey) {
+            marked.push_back(static_cast<int>(x));
+        }
     }
+    return marked;
 }
 
-TEST_F(Looks, PicturesGrowWithTheButtonsAndStayCentredAndClipped) {
+std::vector<int> Columns(int from, int to) {
+    std::vector<int> columns;
+    for (int x = from; x < to; ++x) {
+        columns.push_back(x);
+    }
+    return columns;
+}
+
+} // namespace
+
+// Pictures grow with the buttons and stay centred and clipped; edges, the focus rectangle and
+// the window's icons grow with the DPI.
+TEST_F(Looks, PicturesEdgesFocusAndIconsGrowWithTheDpi) {
     struct Expected {
         int Id;
         SIZE At96; // the picture's size at 96 DPI
     };
     const Expected buttons[] = {{Command1, {38, 39}}, {Command2, {56, 39}}, {Command3, {40, 38}}};
-    SetFocus(ReaderControl(RichText1)); // no focus rectangle on the buttons
+    HWND mover = ReaderControl(cmdMoveFirst);
     for (const int dpi : {96, 144, 192}) {
         MoveToDpi(dpi);
+        SetFocus(ReaderControl(RichText1)); // no focus rectangle on the buttons
         for (const Expected& button : buttons) {
             HWND window = ReaderControl(button.Id);
             RECT face{};
@@ -76,12 +87,17 @@ TEST_F(Looks, PicturesGrowWithTheButtonsAndStayCentredAndClipped) {
             EXPECT_NEAR(picture.left + picture.right, face.left + face.right, 1) << button.Id;
             EXPECT_NEAR(picture.top + picture.bottom, face.top + face.bottom, 1) << button.Id;
         }
-    }
-}
-
-TEST_F(Looks, WindowIconsComeInTheSizesOfEveryDpi) {
-    for (const int dpi : {144, 192}) {
-        MoveToDpi(dpi);
+        const int line = MulDiv(1, dpi, 96);
+        EXPECT_EQ(MarkedColumns(mover, 7 * line), Columns(0, 2 * line)) << "raised at " << dpi;
+        SendMessageW(mover, BM_SETSTATE, TRUE, 0);
+        EXPECT_EQ(MarkedColumns(mover, 7 * line), Columns(0, 2 * line)) << "pressed at " << dpi;
+        SendMessageW(mover, BM_SETSTATE, FALSE, 0);
+        SetFocus(mover);
+        std::vector<int> focused = Columns(0, 2 * line);
+        for (const int x : Columns(4 * line, 5 * line)) {
+            focused.push_back(x);
+        }
+        EXPECT_EQ(MarkedColumns(mover, 7 * line), focused) << "the focus rectangle at " << dpi;
         for (const auto& [which, at96] : {std::pair<WPARAM, int>{ICON_SMALL, 16}, {ICON_BIG, 32}}) {
             const auto icon = SendMessageW(reader->Handle(), WM_GETICON, which, 0);
             EXPECT_EQ(IconWidth(reinterpret_cast<HICON>(icon)), at96 * dpi / 96) << dpi;

@@ -4,15 +4,18 @@
 
 namespace {
 std::vector<MessageBoxCatcher::Seen>* seenBoxes = nullptr;
+int pressed = IDOK;
 
 } // namespace
 
-MessageBoxCatcher::MessageBoxCatcher() : hook_(HookThisThread(WH_CBT, OnCbt)) {
+MessageBoxCatcher::MessageBoxCatcher(int press) : hook_(HookThisThread(WH_CBT, OnCbt)) {
     seenBoxes = &boxes_;
+    pressed = press;
 }
 
 MessageBoxCatcher::~MessageBoxCatcher() {
     seenBoxes = nullptr;
+    pressed = IDOK;
 }
 
 LRESULT CALLBACK MessageBoxCatcher::OnCbt(int code, WPARAM wParam, LPARAM lParam) {
@@ -52,6 +55,6 @@ void CALLBACK MessageBoxCatcher::Inspect(HWND box, UINT, UINT_PTR timer, DWORD) 
         }
     }
     seenBoxes->push_back(std::move(seen));
-    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(pressed, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(box, pressed)));
 }

@@ -6,8 +6,8 @@
 #include <vector>
 #include <windows.h>
 
-// Catches every message box the program opens on this thread while it lives, records what it
-// shows, and dismisses it with its OK button.
+// Catches every message box and dialog the program opens on this thread while it lives, records
+// what it shows, and dismisses it with the button `press` (OK unless told).
 class MessageBoxCatcher {
 public:
     struct Seen {
@@ -20,7 +20,7 @@ public:
         std::vector<HWND> EnabledTopLevel; // the program's windows still taking input
     };
 
-    MessageBoxCatcher();
+    explicit MessageBoxCatcher(int press = IDOK);
     ~MessageBoxCatcher();
     MessageBoxCatcher(const MessageBoxCatcher&) = delete;
     MessageBoxCatcher& operator=(const MessageBoxCatcher&) = delete;

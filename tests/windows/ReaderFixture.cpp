@@ -3,6 +3,7 @@
 #include "AnthologyText.h"
 #include "Controls.h"
 #include "MessageLoop.h"
+#include "PageText.h"
 #include "ReaderLayout.h"
 
 #include <fstream>
@@ -68,6 +69,28 @@ void ReaderFixture::Click(HWND control) {
 
 std::u16string ReaderFixture::PageText() const {
     return ui::WindowText(ReaderControl(RichText1));
+}
+
+std::u16string ReaderFixture::RunsOf(int index) const {
+    std::u16string text;
+    for (const PageRun& run : PageRuns(shared.Tangs.at(static_cast<size_t>(index)))) {
+        text += run.Text;
+    }
+    return text;
+}
+
+ReaderFixture::PageFormat ReaderFixture::PageFormatAt(long position) const {
+    HWND page = ReaderControl(RichText1);
+    SendMessageW(page, EM_SETSEL, position, position + 1);
+    CHARFORMAT2W character{};
+    character.cbSize = sizeof character;
+    SendMessageW(page, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&character));
+    PARAFORMAT2 paragraph{};
+    paragraph.cbSize = sizeof paragraph;
+    SendMessageW(page, EM_GETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&paragraph));
+    SendMessageW(page, EM_SETSEL, 0, 0);
+    return {(character.dwEffects & CFE_AUTOCOLOR) != 0, character.crTextColor,
+            (character.dwEffects & CFE_BOLD) != 0, character.yHeight, paragraph.wAlignment};
 }
 
 int ReaderFixture::PageZoom() const {

@@ -45,6 +45,17 @@ protected:
     // Tells the reader it now stands on a monitor of `dpi`, as Windows does.
     void MoveToDpi(int dpi);
     std::u16string PageText() const;
+    // The text the library makes of the poem at `index` for the page, its runs one after another.
+    std::u16string RunsOf(int index) const;
+    struct PageFormat {
+        bool AutoColour;
+        COLORREF Colour;
+        bool Bold;
+        LONG Size;      // in twips
+        WORD Alignment; // of the paragraph
+    };
+    // The look of the page's character at `position`, where a line break counts one.
+    PageFormat PageFormatAt(long position) const;
     // The page's zoom in percent, as its control reports it: 100 when it is off.
     int PageZoom() const;
     std::u16string ListEntry(int index) const;

@@ -32,9 +32,10 @@ std::wstring SystemFolderFile(const wchar_t* name) {
     return std::wstring(folder, length) + L"\\" + name;
 }
 
-// Windows 7 and Vista without KB2533623: the flag is refused, the full path is used instead,
-// and the DLL's own dependencies are looked for beside it, in the system folder.
-TEST(SystemLibraryTest, LoadsByFullSystemPathWhereTheFlagIsRefused) {
+// Windows 7 and Vista without KB2533623 refuse the flag: the full path is used instead, and the
+// DLL's own dependencies are looked for beside it, in the system folder. Any other failure means
+// the DLL is not in the system folder: no second try elsewhere.
+TEST(SystemLibraryTest, LoadsByFullSystemPathOnlyWhereTheFlagIsRefused) {
     calls.clear();
     errorForSearchFlag = ERROR_INVALID_PARAMETER;
     EXPECT_EQ(ui::LoadSystemLibrary(L"riched20.dll", FakeLoader), fakeModule);
@@ -43,10 +44,7 @@ TEST(SystemLibraryTest, LoadsByFullSystemPathWhereTheFlagIsRefused) {
     EXPECT_EQ(calls[0].Flags, static_cast<DWORD>(LOAD_LIBRARY_SEARCH_SYSTEM32)) << "tried first";
     EXPECT_EQ(calls[1].Name, SystemFolderFile(L"riched20.dll"));
     EXPECT_EQ(calls[1].Flags, static_cast<DWORD>(LOAD_WITH_ALTERED_SEARCH_PATH));
-}
 
-// Any other failure means the DLL is not in the system folder: no second try elsewhere.
-TEST(SystemLibraryTest, DoesNotSearchElsewhereWhenTheSystemCopyIsMissing) {
     calls.clear();
     errorForSearchFlag = ERROR_MOD_NOT_FOUND;
     EXPECT_EQ(ui::LoadSystemLibrary(L"msftedit.dll", FakeLoader), nullptr);
