@@ -43,6 +43,8 @@ const Case AnthologyCases[] = {
     {"\xD7\xFA\xFE\x50\xFE\xA0", u"\uE810\uE815\uE864", "after the last ideograph; FE 50.."},
     {"\xA9\x96\xA9\x88", u"\u3007\uFE6B", "standard characters beside them stay"},
     {"\xFE\xFE\xFF\xA1", u"\uE4C5\uFFFD\uFFFD", "a private-use pair, then no pair"},
+    {"(\xE6\x9D\x8E\xE7\x99\xBD)", u"(李白)", "UTF-8 without a mark: the invalid byte makes a tie"},
+    {"\xE9\x9D\x99\xFF", u"静\uFFFD", "one stray byte does not make UTF-8 text GBK"},
     {"\xEF\xBB\xBF\xE6\x9D\x8E\xE7\x99\xBD", u"李白", "the UTF-8 mark"},
     {"\xEF\xBB\xBF\xF0\x9F\x8C\x99", u"\U0001F319", "UTF-8 beyond the basic plane"},
     {"\xEF\xBB\xBF"
@@ -59,7 +61,7 @@ const Case Utf8Cases[] = {
     {"\xF4\x8F\xBF\xBF", u"\U0010FFFF", "the highest character"},
     {"a\xC3(b", u"a\uFFFD(b", "a cut sequence"},
     {"\xE6\x9D", u"\uFFFD", "one replacement for the whole cut sequence"},
-    {"\xC0\xAF", u"\uFFFD\uFFFD", "overlong forms are refused"},
+    {"\xC0\xAF\xE0\x9F\xBF\xF0\x8F\xBF\xBF", std::u16string(9, u'\uFFFD'), "overlong forms"},
     {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD", "no surrogates"},
     {"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD", "nothing beyond U+10FFFF"},
     {"a\xF0\x9F\x8C", u"a\uFFFD", "cut off at the end of the file"},

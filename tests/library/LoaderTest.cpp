@@ -1,18 +1,12 @@
+// The line rules: what each kind of line does to the table, the headings and the author list.
 #include "Module1.h"
 #include "ParsedTangs.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
-
-using Texts = std::vector<std::u16string>;
-
-TEST(Loader, HeadingTakesTheTextUpToTheFirstClosingBracket) {
-    const Parsed p = Parse(Lines({u"[H]", u"[H", u"[]", u"[", u"[H]tail]", u"[H]", u"  [S]  "}));
-    EXPECT_EQ(p.Sink.Rhymes, (Texts{u"H", u"H", u"", u"", u"H", u"H", u"S"}));
-    EXPECT_TRUE(p.Tangs.empty());
-}
 
 namespace {
 
@@ -21,9 +15,22 @@ struct Case {
     std::initializer_list<std::u16string_view> Lines;
     std::vector<TangRecord> Tangs;
     Texts Authors; // the author pick list
+    Texts Rhymes = {};
 };
 
 const Case Cases[] = {
+    {"the worked example",
+     {u"ANTHOLOGY", u"[H1]", u"<T1>", u"(A1)", u"V1", u"", u"V2", u"//N1", u"N2", u"", u"N3//",
+      u"[H2]x", u"<T2>", u"(A1)", u"W1", u"//M1//"},
+     {{u"H1", u"T1", u"A1", u"V1\r\n\r\nV2\r\n", u"N1\r\nN2\r\nN3"},
+      {u"H2", u"T2", u"A1", u"W1\r\n", u"M1\r\n"}},
+     {u"A1"},
+     {u"H1", u"H2"}},
+    {"a heading takes the text up to its first closing bracket, and each is reported",
+     {u"[H]", u"[H", u"[]", u"[", u"[H]tail]", u"[H]", u"  [S]  "},
+     {},
+     {},
+     {u"H", u"H", u"", u"", u"H", u"H", u"S"}},
     {"title and author drop their first and last characters whatever they are; a poem line "
      "only starts a record",
      {u"<T> x", u"( A1 )", u"<>", u"()", u"<T>"},
@@ -32,7 +39,8 @@ const Case Cases[] = {
     {"lines too short for their kind give empty texts",
      {u"[H]", u"<", u"(", u"V", u"//N//", u"<T>", u"(A)"},
      {{u"H", u"", u"", u"V\r\n", u"N\r\n"}, {u"H", u"T", u"A", u"", u""}},
-     {u"", u"A"}},
+     {u"", u"A"},
+     {u"H"}},
     {"a notes-block line starting with ( is an author line, which overwrites",
      {u"<T>", u"(A)", u"V", u"//N", u"(B)"},
      {{u"", u"T", u"B", u"V\r\n", u""}},
@@ -75,19 +83,29 @@ const Case Cases[] = {
     {"lines before the first poem touch no record; a poem before any heading has no rhyme",
      {u"(A0)", u"//N0//", u"//open", u"text", u"", u"<T0>", u"[H]", u"<T>", u"(A)", u"V", u"//N//"},
      {{u"", u"T0", u"", u"", u""}, {u"H", u"T", u"A", u"V\r\n", u"N\r\n"}},
-     {u"A"}},
-    {"no poem line, no record", {u"[H1]", u"(A)", u"text", u"//N//"}, {}, {}},
+     {u"A"},
+     {u"H"}},
+    {"no poem line, no record", {u"[H1]", u"(A)", u"text", u"//N//"}, {}, {}, {u"H1"}},
     {"empty text", {}, {}, {}},
 };
 
 } // namespace
 
-TEST(Loader, RecordsAndAuthorsFromLinesOfEveryShape) {
+// With each kind of line end, and without one after the last line, as a file may end.
+TEST(Loader, RecordsHeadingsAndAuthorsFromLinesOfEveryShape) {
     for (const Case& c : Cases) {
-        SCOPED_TRACE(c.What);
-        const Parsed p = Parse(Lines(c.Lines));
-        ExpectTangs(p.Tangs, c.Tangs);
-        EXPECT_EQ(p.Sink.Authors, c.Authors);
+        for (const std::u16string_view end : {u"\r\n", u"\n", u"\r"}) {
+            std::u16string text = Lines(c.Lines, end);
+            for (const bool lastEnd : {true, false}) {
+                SCOPED_TRACE(testing::Message() << c.What << ", " << end.size() << "-unit ends"
+                                                << (lastEnd ? "" : ", the last one missing"));
+                const Parsed p = Parse(text);
+                ExpectTangs(p.Tangs, c.Tangs);
+                EXPECT_EQ(p.Sink.Authors, c.Authors);
+                EXPECT_EQ(p.Sink.Rhymes, c.Rhymes);
+                text.resize(text.size() - std::min(text.size(), end.size()));
+            }
+        }
     }
 }
 
@@ -106,6 +124,6 @@ TEST(Loader, StopsAtCapacityAndCountsThePoemsLeftOut) {
     EXPECT_EQ(p.Tangs.size(), static_cast<size_t>(MaxTangs));
     EXPECT_EQ(p.LeftOut, 3);
     EXPECT_EQ(p.Sink.Rhymes, (Texts{u"Late"})) << "nothing after the refused poem line is read";
-    EXPECT_EQ(p.Sink.AuthorCalls.size(), static_cast<size_t>(MaxTangs));
+    EXPECT_EQ(p.Sink.AuthorCalls.size(), static_cast<size_t>(MaxTangs)) << "repeats included";
     EXPECT_EQ(p.Tangs.back().Notes, u"N\r\n");
 }
