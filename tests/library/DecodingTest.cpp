@@ -10,14 +10,29 @@ using namespace std::string_literals;
 
 namespace {
 
+// `text` as a UTF-16 file with its byte-order mark.
+std::string Utf16File(std::u16string_view text, bool bigEndian) {
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const char16_t unit : text) {
+        const char high = static_cast<char>(unit >> 8);
+        const char low = static_cast<char>(unit & 0xFF);
+        bytes += bigEndian ? high : low;
+        bytes += bigEndian ? low : high;
+    }
+    return bytes;
+}
+
+const std::u16string Poem = u"[乐府]\r\n<静夜思>\r\n(李白)\r\n床前明月光\r\n//N \U0001F319//\r\n";
+
 struct Case {
     std::string Bytes;
     std::u16string Text;
     const char* Why;
 };
 
-// Each is also decoded with an invalid byte after it, which sends the line through the
-// character-by-character path.
+// Each is also decoded with an invalid byte after it, which sends a line of GBK through the
+// character-by-character path, makes a tie of UTF-8 text that has no other flaw, and leaves
+// UTF-16 text an odd byte at its end.
 const Case AnthologyCases[] = {
     {"<\xbe\xb2\xd2\xb9\xcb\xbc>\r\n(\xc0\xee\xb0\xd7)", u"<静夜思>\r\n(李白)", "GBK text"},
     {"", u"", "nothing"},
@@ -43,7 +58,7 @@ const Case AnthologyCases[] = {
     {"\xD7\xFA\xFE\x50\xFE\xA0", u"\uE810\uE815\uE864", "after the last ideograph; FE 50.."},
     {"\xA9\x96\xA9\x88", u"\u3007\uFE6B", "standard characters beside them stay"},
     {"\xFE\xFE\xFF\xA1", u"\uE4C5\uFFFD\uFFFD", "a private-use pair, then no pair"},
-    {"(\xE6\x9D\x8E\xE7\x99\xBD)", u"(李白)", "UTF-8 without a mark: the invalid byte makes a tie"},
+    {"(\xE6\x9D\x8E\xE7\x99\xBD)", u"(李白)", "UTF-8 without a mark"},
     {"\xE9\x9D\x99\xFF", u"静\uFFFD", "one stray byte does not make UTF-8 text GBK"},
     {"\xEF\xBB\xBF\xE6\x9D\x8E\xE7\x99\xBD", u"李白", "the UTF-8 mark"},
     {"\xEF\xBB\xBF\xF0\x9F\x8C\x99", u"\U0001F319", "UTF-8 beyond the basic plane"},
@@ -53,6 +68,14 @@ const Case AnthologyCases[] = {
     {"\xEF\xBB"
      "a",
      u"锘a", "an incomplete mark is GBK text"},
+    {Utf16File(Poem, false), Poem, "UTF-16, little-endian"},
+    {Utf16File(Poem, true), Poem, "UTF-16, big-endian"},
+    {Utf16File(u"", false), u"", "the UTF-16 mark alone"},
+    {Utf16File(std::u16string{u'a', 0xD800, u'b'}, false), u"a\uFFFDb", "a high half alone"},
+    {Utf16File(u"a\xDC00\xD800", true), u"a\uFFFD\uFFFD",
+     "a low half first, a high half at the end"},
+    {Utf16File(u"\xD800\xD800\xDC00", false), u"\uFFFD\U00010000", "the second high half pairs"},
+    {Utf16File(std::u16string(1, u'\0'), false), u"\uFFFD", "U+0000 would end a terminated string"},
 };
 
 const Case Utf8Cases[] = {

@@ -102,47 +102,23 @@ TEST(LineLimit, WholeCharactersAreKeptAtTheSurrogateEdge) {
 }
 
 // Each paragraph in its place: the poems left out or the empty anthology first, then the
-// unreadable characters, then the lines, and what an empty anthology means last.
+// unreadable characters, then the lines by kind, and what an empty anthology means last.
 TEST(LineLimit, LoadMessageSaysWhatWasCutOrLeftOutAndWhy) {
-    const std::u16string unreadable = u"唐诗文件中有 12 个字符无法识别，显示为“\uFFFD”。";
-    const std::u16string cut = u"唐诗文件中有 3 行格律、标题或作者超过 4000 字，只读入了每行的"
-                               u"前 4000 字，截断处以“…”标出。";
-    const struct {
-        LongLines Long;
-        int PoemsLeftOut;
-        size_t Unreadable, Poems;
-        std::u16string Message;
-    } cases[] = {
-        {{3, 0, 0, 0}, 0, 0, 10, cut},
-        {{0, 2, 27, 0},
-         5,
-         0,
-         MaxTangs,
-         u"唐诗文件中的唐诗超过 32767 首，其后的 5 首没有读入。\r\n\r\n唐诗文件中有 2 行诗句或注释"
-         u"超过 16000 字，只读入了每行的前 16000 字，截断处以“…”标出。\r\n\r\n唐诗文件中有 27 "
-         u"行没有读入：一首唐诗的诗句或注释最多读入 20000 字，其余以“…”标出。"},
-        {{0, 0, 0, 8},
-         0,
-         0,
-         10,
-         u"唐诗文件中有 8 行诗句没有读入：有的唐诗没有注释行，其诗句并入了其后第一首有注释行的唐"
-         u"诗，合起来超过 20000 字，其余以“…”标出。"},
-        {{}, 0, 0, 10, u""},
-        {{3, 0, 0, 0}, 0, 12, 5, unreadable + u"\r\n\r\n" + cut},
-        {{},
-         0,
-         12,
-         0,
-         u"唐诗文件中没有找到任何唐诗：\r\nC:\\x\\ts.txt\r\n\r\n" + unreadable +
-             u"\r\n\r\n程序将以空的诗集启动。"},
+    const auto message = [](int poemsLeftOut, size_t unreadable, LongLines lines, size_t poems) {
+        return LoadMessage(LoadResult{true, u"C:\\x\\ts.txt", u"", poemsLeftOut, unreadable, lines},
+                           poems);
     };
-    for (const auto& c : cases) {
-        LoadResult result;
-        result.FileRead = true;
-        result.Path = u"C:\\x\\ts.txt";
-        result.Long = c.Long;
-        result.PoemsLeftOut = c.PoemsLeftOut;
-        result.Unreadable = c.Unreadable;
-        EXPECT_EQ(LoadMessage(result, c.Poems), c.Message) << c.Poems << " poems";
-    }
+    const std::u16string unreadable = u"唐诗文件中有 12 个字符无法识别，显示为“\uFFFD”。\r\n\r\n";
+    EXPECT_EQ(message(5, 12, {0, 2, 27, 0}, MaxTangs),
+              u"唐诗文件中的唐诗超过 32767 首，其后的 5 首没有读入。\r\n\r\n" + unreadable +
+                  u"唐诗文件中有 2 行诗句或注释超过 16000 字，只读入了每行的前 16000 字，"
+                  u"截断处以“…”标出。\r\n\r\n唐诗文件中有 27 行没有读入：一首唐诗的诗句或注释"
+                  u"最多读入 20000 字，其余以“…”标出。");
+    EXPECT_EQ(message(0, 0, {3, 0, 0, 8}, 10),
+              u"唐诗文件中有 3 行格律、标题或作者超过 4000 字，只读入了每行的前 4000 字，截断处以"
+              u"“…”标出。\r\n\r\n唐诗文件中有 8 行诗句没有读入：有的唐诗没有注释行，其诗句并入"
+              u"了其后第一首有注释行的唐诗，合起来超过 20000 字，其余以“…”标出。");
+    EXPECT_EQ(message(0, 12, {}, 0), u"唐诗文件中没有找到任何唐诗：\r\nC:\\x\\ts.txt\r\n\r\n" +
+                                         unreadable + u"程序将以空的诗集启动。");
+    EXPECT_EQ(message(0, 0, {}, 10), u"");
 }
