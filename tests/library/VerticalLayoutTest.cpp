@@ -125,26 +125,13 @@ TEST(VerticalLayout, LongLinesWrapIntoTheNextColumn) {
         Texts expected = {u"T", u"A", u""};
         expected.insert(expected.end(), test.Columns.begin(), test.Columns.end());
         expected.insert(expected.end(), {u"", u"N"});
-        EXPECT_EQ(ColumnTexts(LayOut(record, test.HalfCells)), expected) << test.HalfCells;
+        const VerticalLayout layout = LayOut(record, test.HalfCells);
+        EXPECT_EQ(ColumnTexts(layout), expected) << test.HalfCells;
+        for (size_t column = 4; column < 3 + test.Columns.size(); ++column) {
+            EXPECT_EQ(layout.Columns[column].Position, layout.Columns[column - 1].EndPosition)
+                << "a line goes on where its last column ended";
+        }
     }
-}
-
-TEST(VerticalLayout, LongNotesFillColumnAfterColumnToTheEnd) {
-    std::u16string notes;
-    for (int i = 0; i < 20000; ++i) {
-        notes += static_cast<char16_t>(u'一' + i % 100);
-    }
-    const VerticalLayout layout = LayOut(TangRecord{u"", u"T", u"A", u"V\r\n", notes}, 41);
-    ASSERT_EQ(layout.Columns.size(), 5u + 1000u) << "twenty cells a column";
-    for (size_t column = 5; column < layout.Columns.size(); ++column) {
-        const VerticalColumn& found = layout.Columns[column];
-        ASSERT_EQ(found.CellCount, 20u) << column;
-        ASSERT_EQ(layout.Cells[found.FirstCell].Along, 0) << "notes start on top";
-        ASSERT_EQ(found.EndPosition - found.Position, 20u) << column;
-        ASSERT_EQ(found.Position, layout.Columns[column - 1].EndPosition + (column == 5 ? 1 : 0));
-    }
-    EXPECT_EQ(layout.Columns.back().EndPosition, layout.Length - 1) << "before the last break";
-    EXPECT_EQ(layout.Cells.back().Run, 3);
 }
 
 TEST(VerticalLayout, EveryCharacterTakesOneWholeCell) {
@@ -168,11 +155,16 @@ TEST(VerticalLayout, EveryCharacterTakesOneWholeCell) {
 
 TEST(VerticalLayout, ParagraphAlignmentFollowsThePageBox) {
     // Verses that begin with a line break get none after them: their last line shares its
-    // paragraph with the first line of the notes, which makes it left-aligned.
-    const VerticalLayout layout = LayOut(TangRecord{u"", u"T", u"A", u"\r\nV1\r\nV2", u"N"}, 10);
-    EXPECT_EQ(ColumnTexts(layout), (Texts{u"T", u"A", u"", u"", u"V1", u"V2N"}));
+    // paragraph with the first line of the notes, which makes it left-aligned, on to the notes'
+    // last character.
+    const VerticalLayout layout =
+        LayOut(TangRecord{u"", u"T", u"A", u"\r\nV1\r\nV2", u"N一二三四五"}, 10);
+    EXPECT_EQ(ColumnTexts(layout), (Texts{u"T", u"A", u"", u"", u"V1", u"V2N一二三", u"四五"}));
     EXPECT_EQ(FirstCellOf(layout, 4).Along, 4) << "V1 centred";
     EXPECT_EQ(FirstCellOf(layout, 5).Along, 0) << "V2 left";
+    EXPECT_EQ(FirstCellOf(layout, 6).Along, 0) << "and the rest of its line";
+    EXPECT_EQ(layout.Columns[6].EndPosition, layout.Length - 1) << "before the last break";
+    EXPECT_EQ(layout.Cells.back().Run, 3);
 
     const VerticalLayout empty = LayOut(TangRecord{}, 10);
     EXPECT_EQ(empty.Columns.size(), 5u) << "five empty lines";
