@@ -1,6 +1,6 @@
 #include "PageText.h"
+#include "ParsedTangs.h"
 #include "PoemAtEveryCap.h"
-#include "RecordingSink.h"
 
 #include <gtest/gtest.h>
 
@@ -72,14 +72,11 @@ TEST(PageText, CaptionAndListEntriesNameThePoemAndCutLongTitlesAndAuthors) {
 }
 
 TEST(PageText, APoemAtEveryCapOfTheLoaderFitsThePageBound) {
-    std::vector<TangRecord> tangs;
-    RecordingSink sink;
-    LongLines cut;
-    ParseTangs(PoemAtEveryCap(), tangs, sink, &cut);
-    ASSERT_EQ(tangs.size(), 1u);
-    EXPECT_GT(cut.Cut, 0);
-    EXPECT_GT(cut.LeftOut, 0) << "both fields reached their cap";
-    const size_t length = PageOf(tangs[0]).size();
+    const Parsed p = Parse(PoemAtEveryCap());
+    ASSERT_EQ(p.Tangs.size(), 1u);
+    EXPECT_EQ(p.Long.Cut, 2);
+    EXPECT_EQ(p.Long.LeftOut, 2 * 3 + 1) << "both fields reached their cap";
+    const size_t length = PageOf(p.Tangs[0]).size();
     EXPECT_LE(length, MaxPageLength);
     EXPECT_GT(length, static_cast<size_t>(2 * MaxFieldLength)) << "the page is as large as allowed";
 }
