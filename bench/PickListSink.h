@@ -15,11 +15,7 @@ public:
             Authors.push_back(strAuthor);
         }
     }
-    void ForgetAll() override {
-        Rhymes.clear();
-        Authors.clear();
-        known_ = AuthorList();
-    }
+    void ForgetAll() override { *this = PickListSink(); }
 
     std::vector<std::u16string> Rhymes;
     std::vector<std::u16string> Authors;

@@ -4,40 +4,17 @@
 // the loader against: what any text must parse into, line by line.
 #include "Module1.h"
 #include "TangLoader.h"
+#include "Unicode.h"
 
 #include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
 
-inline constexpr std::u16string_view CrLf = u"\r\n";
-
-inline bool IsHigh(char16_t unit) {
-    return unit >= 0xD800 && unit <= 0xDBFF;
-}
-inline bool IsLow(char16_t unit) {
-    return unit >= 0xDC00 && unit <= 0xDFFF;
-}
-
-struct SinkCalls {
-    std::vector<std::u16string> Rhymes;
-    std::vector<std::u16string> Authors;
-};
-
-struct Parsed {
-    std::vector<TangRecord> Tangs;
-    SinkCalls Calls;
-    int LeftOut = 0;
-};
-
 // A text taken from a line by dropping units at its ends drops whole characters.
 inline std::u16string_view Whole(std::u16string_view text, bool cutAtStart, bool cutAtEnd) {
-    if (cutAtStart && !text.empty() && IsLow(text.front())) {
-        text.remove_prefix(1);
-    }
-    if (cutAtEnd && !text.empty() && IsHigh(text.back())) {
-        text.remove_suffix(1);
-    }
+    text.remove_prefix(cutAtStart && !text.empty() && IsLowSurrogate(text.front()) ? 1 : 0);
+    text.remove_suffix(cutAtEnd && !text.empty() && IsHighSurrogate(text.back()) ? 1 : 0);
     return text;
 }
 
@@ -49,89 +26,68 @@ inline std::u16string_view Inner(std::u16string_view line) {
 // At most `limit` units of a line's text, then an ellipsis if it was longer: MaxLineLength for
 // headings, titles and authors, MaxTextLineLength for verse and notes lines.
 inline std::u16string Fit(std::u16string_view text, size_t limit = MaxLineLength) {
-    if (text.size() <= limit) {
-        return std::u16string(text);
-    }
-    return std::u16string(Whole(text.substr(0, limit), false, true)) + u"…";
-}
-inline std::u16string FitText(std::u16string_view text) {
-    return Fit(text, MaxTextLineLength);
+    return text.size() <= limit ? std::u16string(text)
+                                : std::u16string(Whole(text.substr(0, limit), false, true)) + u"…";
 }
 
 // The lines of a verse or notes field, each with CR LF, while they fit into MaxFieldLength.
-struct FieldModel {
+struct Field {
     std::u16string Text;
     bool Full = false;
 
     void Add(std::u16string_view line) {
-        const std::u16string fitted = FitText(line);
-        if (Full || Text.size() + fitted.size() + 2 > static_cast<size_t>(MaxFieldLength)) {
-            Full = true;
-        } else {
-            Text.append(fitted).append(CrLf);
+        const std::u16string fitted = Fit(line, MaxTextLineLength) + u"\r\n";
+        Full = Full || Text.size() + fitted.size() > static_cast<size_t>(MaxFieldLength);
+        if (!Full) {
+            Text += fitted;
         }
     }
-    bool Empty() const { return Text.empty(); }
     std::u16string Take(std::u16string_view tail = {}) {
-        const std::u16string fitted = FitText(tail);
+        const std::u16string fitted = Fit(tail, MaxTextLineLength);
         Full = Full ||
                (!tail.empty() && Text.size() + fitted.size() > static_cast<size_t>(MaxFieldLength));
-        std::u16string field = Full ? Text + u"…\r\n" : Text + fitted;
-        Text.clear();
-        Full = false;
+        const std::u16string field = Full ? Text + u"…\r\n" : Text + fitted;
+        *this = {};
         return field;
     }
 };
 
-// The line rules of ts.txt, stated as plainly as possible.
-inline Parsed ParseModel(std::u16string_view text) {
-    Parsed model;
+// As ParseTangs: appends the records to `tangs`, reports headings and authors to `sink`, and
+// returns the count of poems left out.
+inline int ParseModel(std::u16string_view text, std::vector<TangRecord>& tangs, TangSink& sink) {
     std::u16string heading;
-    FieldModel verses;
-    FieldModel notes;
+    Field verses, notes;
     bool full = false;
+    int leftOut = 0;
     size_t lineStart = 0;
     while (lineStart < text.size()) {
         const size_t lineEnd = std::min(text.find_first_of(u"\r\n", lineStart), text.size());
         std::u16string_view line = text.substr(lineStart, lineEnd - lineStart);
-        lineStart = text.substr(lineEnd).starts_with(CrLf) ? lineEnd + 2 : lineEnd + 1;
-        while (line.starts_with(u' ')) {
-            line.remove_prefix(1);
-        }
-        while (line.ends_with(u' ')) {
-            line.remove_suffix(1);
-        }
+        lineStart = text.substr(lineEnd).starts_with(u"\r\n") ? lineEnd + 2 : lineEnd + 1;
+        // Without the spaces at both ends.
+        line.remove_prefix(std::min(line.find_first_not_of(u' '), line.size()));
+        line.remove_suffix(line.size() - (line.find_last_not_of(u' ') + 1));
         const char16_t kind = line.empty() ? u'\0' : line.front();
         if (full) {
-            model.LeftOut += kind == u'<' ? 1 : 0;
-            continue;
-        }
-        if (kind == u'[') {
+            leftOut += kind == u'<' ? 1 : 0;
+        } else if (kind == u'[') {
             heading = Fit(line.substr(1, line.find(u']') - 1));
-            model.Calls.Rhymes.push_back(heading);
-            continue;
-        }
-        if (kind == u'<') {
-            if (model.Tangs.size() == static_cast<size_t>(MaxTangs)) {
-                full = true;
-                model.LeftOut = 1;
-            } else {
-                model.Tangs.push_back({heading, Fit(Inner(line)), u"", u"", u""});
-            }
-            continue;
-        }
-        if (model.Tangs.empty()) {
+            sink.AddRhyme(heading);
+        } else if (kind == u'<' && tangs.size() == static_cast<size_t>(MaxTangs)) {
+            full = true;
+            leftOut = 1;
+        } else if (kind == u'<') {
+            tangs.push_back({heading, Fit(Inner(line)), u"", u"", u""});
+        } else if (tangs.empty()) {
             continue; // authors, notes and verses before the first poem go nowhere
-        }
-        TangRecord& record = model.Tangs.back();
-        if (kind == u'(') {
+        } else if (TangRecord& record = tangs.back(); kind == u'(') {
             record.Author = Fit(Inner(line));
-            model.Calls.Authors.push_back(record.Author);
+            sink.AddAuthor(record.Author);
         } else if (kind == u'/') {
             if (record.Content.empty()) {
                 record.Content = verses.Take();
             }
-            if (!notes.Empty()) {
+            if (!notes.Text.empty()) {
                 record.Notes = notes.Take();
             } else if (line.ends_with(u"//")) {
                 notes.Add(line.size() >= 4 ? Whole(line.substr(2, line.size() - 4), true, true)
@@ -149,5 +105,5 @@ inline Parsed ParseModel(std::u16string_view text) {
             notes.Add(line);
         }
     }
-    return model;
+    return leftOut;
 }

@@ -13,14 +13,11 @@ TEST(CodePage936, EveryWellFormedPairIsOneCharacterAndThePrivateUseOnesAreNumber
     CodePage936Decoder decoder;
     std::set<char16_t> privateUse;
     for (unsigned lead = 0x81; lead <= 0xFE; ++lead) {
-        for (unsigned trail = 0x40; trail <= 0xFE; ++trail) {
-            if (trail == 0x7F) {
-                continue;
-            }
+        for (unsigned trail = 0x40; trail <= 0xFE; trail += trail == 0x7E ? 2 : 1) { // not 7F
             const std::string pair{static_cast<char>(lead), static_cast<char>(trail)};
             std::u16string text;
-            ASSERT_TRUE(decoder.AppendStrict(pair, text)) << std::hex << lead << ' ' << trail;
-            ASSERT_EQ(text.size(), 1u) << std::hex << lead << ' ' << trail;
+            ASSERT_TRUE(decoder.AppendStrict(pair, text) && text.size() == 1)
+                << std::hex << lead << ' ' << trail;
             const bool isPrivateUse = text[0] >= 0xE000 && text[0] <= 0xF8FF;
             EXPECT_EQ(
                 GbkPrivateUseCharacter(static_cast<uint8_t>(lead), static_cast<uint8_t>(trail)),

@@ -6,41 +6,23 @@
 
 #include <string>
 
-namespace {
-
-struct Case {
-    std::string Bytes;
-    bool WellFormed;
-};
-
-const Case Cases[] = {
-    {"\x81\x80", true},
-    {"\xFE\x40", true},
-    {"\xFE\xFE", true},
-    {"\x81\x7E", true},
-    {"\x80", true},
-    {"\x81\x81\x81\x40", true},
-    {"\x81\x7F", false},
-    {"\x81\x3F", false},
-    {"\x81\xFF", false},
-    {"\xFF", false},
-    {"\xFE", false},
-    {"\x81", false},
-    {std::string(1, '\0'), false},
-    {"\x81\x81\x81", false},
-    {"\x81\x40\x81", false},
-};
-
-} // namespace
+using namespace std::string_literals;
 
 // Alone, inside ASCII (followed by a space, which is no trail byte) and after a double-byte
 // character, so that a lead byte is paired from where characters really start.
 TEST(GbkCheck, WholeCharactersOnlyWhereverTheyStand) {
-    for (const Case& c : Cases) {
-        SCOPED_TRACE(testing::PrintToString(c.Bytes));
-        EXPECT_EQ(IsWellFormedGbk(c.Bytes), c.WellFormed);
-        EXPECT_EQ(IsWellFormedGbk("ab" + c.Bytes + " "), c.WellFormed);
-        EXPECT_EQ(IsWellFormedGbk("\xB0\xA1" + c.Bytes), c.WellFormed);
+    const auto expect = [](const std::string& bytes, bool wellFormed) {
+        SCOPED_TRACE(testing::PrintToString(bytes));
+        EXPECT_EQ(IsWellFormedGbk(bytes), wellFormed);
+        EXPECT_EQ(IsWellFormedGbk("ab" + bytes + " "), wellFormed);
+        EXPECT_EQ(IsWellFormedGbk("\xB0\xA1" + bytes), wellFormed);
+    };
+    for (const std::string& bytes :
+         {""s, "\x81\x80"s, "\xFE\x40"s, "\xFE\xFE"s, "\x81\x7E"s, "\x80"s, "\x81\x81\x81\x40"s}) {
+        expect(bytes, true);
     }
-    EXPECT_TRUE(IsWellFormedGbk(""));
+    for (const std::string& bytes : {"\x81\x7F"s, "\x81\x3F"s, "\x81\xFF"s, "\xFF"s, "\xFE"s,
+                                     "\x81"s, "\0"s, "\x81\x81\x81"s, "\x81\x40\x81"s}) {
+        expect(bytes, false);
+    }
 }

@@ -1,15 +1,11 @@
 // What the loader does with lines and poems too long for a page, with characters cut in half by
 // a missing bracket, and what the load message says of them.
-#include "MessageParagraphs.h"
 #include "Module1.h"
 #include "ParsedTangs.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
-
-using Texts = std::vector<std::u16string>;
 
 namespace {
 
@@ -18,10 +14,14 @@ const std::u16string Long(40000, u'静');
 const std::u16string KeptInList = Long.substr(0, MaxLineLength) + u"…";
 const std::u16string KeptOnPage = Long.substr(0, MaxTextLineLength) + u"…";
 
-std::u16string VerseLines(int count) {
+// Eight units with its CR LF, so that a field fills to its last unit.
+constexpr size_t VerseLength = 8;
+constexpr size_t FittingLines = MaxFieldLength / VerseLength;
+
+std::u16string VerseLines(size_t count) {
     std::u16string lines;
-    for (int i = 0; i < count; ++i) {
-        lines += u"床前明月光\r\n"; // 7 units with its CR LF
+    for (size_t i = 0; i < count; ++i) {
+        lines += u"床前明月光，\r\n";
     }
     return lines;
 }
@@ -48,38 +48,31 @@ TEST(LineLimit, ListLinesAreCutShortAndPageLinesLong) {
     EXPECT_LT(p.Tangs[0].Author.capacity(), KeptInList.size() * 3 / 2);
 }
 
-TEST(LineLimit, VersesAndNotesOfOnePoemStopAtTheFieldLimit) {
+// A field keeps the lines that fit whole, to its last unit, then a line "…"; the lines beyond
+// are counted as left out of that poem, or, when poems without a notes line piled their verses
+// up into a later one's, counted apart. Lines still pending when the file ends (a run of
+// replacement characters after the last poem, from NUL padding, or the verses of a last poem
+// without notes) were cut from no poem.
+TEST(LineLimit, FieldsStopAtTheirLimitAndWhatIsLeftOutIsCountedByWhy) {
     const std::u16string verses = VerseLines(30000);
-    const size_t fitting = MaxFieldLength / 7; // lines that fit with the ellipsis
-    const Parsed p =
-        Parse(u"<T>\r\n" + verses + u"//床前明月光\r\n" + verses + u"end//\r\n<U>\r\n");
-    const std::u16string kept = verses.substr(0, 7 * fitting) + u"…\r\n";
-    ExpectTangs(p.Tangs, {{u"", u"T", u"", kept, kept}, {u"", u"U", u"", u"", u""}});
-    EXPECT_EQ(p.Long.LeftOut, static_cast<int>(2 * (30001 - fitting)));
-    EXPECT_EQ(p.Long.LeftOutCarried, 0) << "one poem's own verses";
-    EXPECT_EQ(p.Long.Cut + p.Long.TextCut, 0);
-}
+    const std::u16string kept = VerseLines(FittingLines) + u"…\r\n";
+    const Parsed own =
+        Parse(u"<T>\r\n" + verses + u"//床前明月光，\r\n" + verses + u"end//\r\n<U>\r\n");
+    ExpectTangs(own.Tangs, {{u"", u"T", u"", kept, kept}, {u"", u"U", u"", u"", u""}});
+    EXPECT_EQ(own.Long.LeftOut, static_cast<int>(2 * (30001 - FittingLines)));
+    EXPECT_EQ(own.Long.LeftOutCarried + own.Long.Cut + own.Long.TextCut, 0);
 
-// Verses of poems without a notes line go on into the next poem's; what such a pile-up leaves
-// out is told apart from what one poem's own verses or notes leave out.
-TEST(LineLimit, VersesPiledUpFromPoemsWithoutNotesAreCountedApart) {
-    std::u16string text;
+    std::u16string piled;
     for (int poem = 0; poem < 10; ++poem) {
-        text += u"<P>\r\n(A)\r\n" + VerseLines(500);
+        piled += u"<P>\r\n(A)\r\n" + VerseLines(500);
     }
-    const Parsed p = Parse(text + u"<Q>\r\n(B)\r\n//N//\r\n");
-    ASSERT_EQ(p.Tangs.size(), 11u);
-    const size_t fitting = MaxFieldLength / 7;
-    EXPECT_EQ(p.Tangs[9].Content, u"");
-    EXPECT_EQ(p.Tangs[10].Content, VerseLines(static_cast<int>(fitting)) + u"…\r\n");
-    EXPECT_EQ(p.Long.LeftOutCarried, static_cast<int>(5000 - fitting));
-    EXPECT_EQ(p.Long.LeftOut, 0);
-}
+    const Parsed carried = Parse(piled + u"<Q>\r\n(B)\r\n//N//\r\n");
+    ASSERT_EQ(carried.Tangs.size(), 11u);
+    EXPECT_EQ(carried.Tangs[9].Content, u"");
+    EXPECT_EQ(carried.Tangs[10].Content, kept);
+    EXPECT_EQ(carried.Long.LeftOutCarried, static_cast<int>(5000 - FittingLines));
+    EXPECT_EQ(carried.Long.LeftOut, 0);
 
-// Lines still pending when the file ends are dropped with everything else pending there: a long
-// run of replacement characters after the last poem (a file padded with NUL bytes), or the long
-// verses of a last poem without notes, were cut from no poem.
-TEST(LineLimit, LinesPendingAtTheEndOfTheFileAreNotCounted) {
     const std::u16string padding(100000, u'\uFFFD');
     for (const std::u16string& tail :
          {padding, u"closes nothing\r\n" + padding, u"<U>\r\n" + padding + u"\r\n" + Long,
@@ -108,27 +101,24 @@ TEST(LineLimit, WholeCharactersAreKeptAtTheSurrogateEdge) {
                           {u"", u"U", inList + u"…", onPage + u"…\r\n", u"\r\n"}});
 }
 
+// Each paragraph in its place: the poems left out or the empty anthology first, then the
+// unreadable characters, then the lines by kind, and what an empty anthology means last.
 TEST(LineLimit, LoadMessageSaysWhatWasCutOrLeftOutAndWhy) {
-    LoadResult result;
-    result.FileRead = true;
-    result.Long.Cut = 3;
-    EXPECT_EQ(LoadMessage(result, 10), u"唐诗文件中有 3 行格律、标题或作者超过 4000 字，只读入了"
-                                       u"每行的前 4000 字，截断处以“…”标出。");
-    result.Long = {0, 2, 27, 0};
-    result.PoemsLeftOut = 5;
-    EXPECT_EQ(
-        LoadMessage(result, MaxTangs),
-        u"唐诗文件中的唐诗超过 32767 首，其后的 5 首没有读入。\r\n\r\n"
-        u"唐诗文件中有 2 行诗句或注释超过 " +
-            ToDecimal(MaxTextLineLength) + u" 字，只读入了每行的前 " +
-            ToDecimal(MaxTextLineLength) +
-            u" 字，截断处以“…”标出。\r\n\r\n"
-            u"唐诗文件中有 27 行没有读入：一首唐诗的诗句或注释最多读入 20000 字，其余以“…”标出。");
-    result.Long = {0, 0, 0, 8};
-    result.PoemsLeftOut = 0;
-    EXPECT_EQ(LoadMessage(result, 10),
-              u"唐诗文件中有 8 行诗句没有读入：有的唐诗没有注释行，其诗句并入了其后第一首有注释行"
-              u"的唐诗，合起来超过 20000 字，其余以“…”标出。");
-    result.Long = {};
-    EXPECT_EQ(LoadMessage(result, 10), u"");
+    const auto message = [](int poemsLeftOut, size_t unreadable, LongLines lines, size_t poems) {
+        return LoadMessage(LoadResult{true, u"C:\\x\\ts.txt", u"", poemsLeftOut, unreadable, lines},
+                           poems);
+    };
+    const std::u16string unreadable = u"唐诗文件中有 12 个字符无法识别，显示为“\uFFFD”。\r\n\r\n";
+    EXPECT_EQ(message(5, 12, {0, 2, 27, 0}, MaxTangs),
+              u"唐诗文件中的唐诗超过 32767 首，其后的 5 首没有读入。\r\n\r\n" + unreadable +
+                  u"唐诗文件中有 2 行诗句或注释超过 16000 字，只读入了每行的前 16000 字，"
+                  u"截断处以“…”标出。\r\n\r\n唐诗文件中有 27 行没有读入：一首唐诗的诗句或注释"
+                  u"最多读入 20000 字，其余以“…”标出。");
+    EXPECT_EQ(message(0, 0, {3, 0, 0, 8}, 10),
+              u"唐诗文件中有 3 行格律、标题或作者超过 4000 字，只读入了每行的前 4000 字，截断处以"
+              u"“…”标出。\r\n\r\n唐诗文件中有 8 行诗句没有读入：有的唐诗没有注释行，其诗句并入"
+              u"了其后第一首有注释行的唐诗，合起来超过 20000 字，其余以“…”标出。");
+    EXPECT_EQ(message(0, 12, {}, 0), u"唐诗文件中没有找到任何唐诗：\r\nC:\\x\\ts.txt\r\n\r\n" +
+                                         unreadable + u"程序将以空的诗集启动。");
+    EXPECT_EQ(message(0, 0, {}, 10), u"");
 }

@@ -2,25 +2,9 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-// A4 at 600 dots per inch, with the quarter-inch unprintable edge of many laser printers.
-SheetMetrics A4At600() {
-    SheetMetrics sheet;
-    sheet.PaperWidth = 4961;
-    sheet.PaperHeight = 7016;
-    sheet.PrintableLeft = 150;
-    sheet.PrintableTop = 150;
-    sheet.PrintableWidth = 4961 - 300;
-    sheet.PrintableHeight = 7016 - 300;
-    sheet.DotsPerInchX = sheet.DotsPerInchY = 600;
-    return sheet;
-}
-
-} // namespace
-
 TEST(Pagination, BodyAndFooterStayWithinTheMarginsAndThePrintableArea) {
-    SheetMetrics sheet = A4At600();
+    // A4 at 600 dots per inch, with the quarter-inch unprintable edge of many laser printers.
+    SheetMetrics sheet{4961, 7016, 150, 150, 4961 - 300, 7016 - 300, 600, 600};
     const SheetLayout layout = LayOutSheet(sheet, 100);
     // 20 mm at 600 dpi is 472 dots from the paper's edge, 322 from the printable area's.
     EXPECT_EQ(layout.Body.Left, 322);

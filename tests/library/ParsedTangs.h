@@ -8,7 +8,10 @@
 
 #include <initializer_list>
 #include <string>
+#include <tuple>
 #include <vector>
+
+using Texts = std::vector<std::u16string>;
 
 struct Parsed {
     std::vector<TangRecord> Tangs;
@@ -33,14 +36,13 @@ inline std::u16string Lines(std::initializer_list<std::u16string_view> lines,
     return text;
 }
 
+inline auto Fields(const TangRecord& r) {
+    return std::tie(r.Rhyme, r.Title, r.Author, r.Content, r.Notes);
+}
+
 inline void ExpectTangs(const std::vector<TangRecord>& tangs, const std::vector<TangRecord>& want) {
     ASSERT_EQ(tangs.size(), want.size());
     for (size_t i = 0; i < want.size(); ++i) {
-        SCOPED_TRACE(testing::Message() << "record " << i);
-        EXPECT_EQ(tangs[i].Rhyme, want[i].Rhyme);
-        EXPECT_EQ(tangs[i].Title, want[i].Title);
-        EXPECT_EQ(tangs[i].Author, want[i].Author);
-        EXPECT_EQ(tangs[i].Content, want[i].Content);
-        EXPECT_EQ(tangs[i].Notes, want[i].Notes);
+        EXPECT_EQ(Fields(tangs[i]), Fields(want[i])) << "record " << i;
     }
 }

@@ -1,3 +1,4 @@
+// What the lists take when they cannot take everything, and what the user is told.
 #include "FullListMessage.h"
 #include "MessageParagraphs.h"
 #include "PickListTally.h"
@@ -13,7 +14,7 @@ namespace {
 // A pick list that takes entries until it has `room` for no more, then refuses them.
 struct FakeList {
     std::vector<std::u16string> Entries{u"不限定"};
-    size_t Room = MaxPickListEntries;
+    size_t Room = SIZE_MAX;
 
     auto Adder() {
         return [this](const std::u16string& text) {
@@ -32,12 +33,19 @@ std::u16string Name(size_t number) {
 
 } // namespace
 
+TEST(FullListMessage, SaysWhatIsNotListedAndHowToFindItAnyway) {
+    EXPECT_EQ(PoemListFullMessage(19680, 32767),
+              u"唐诗列表已满：共 32767 首唐诗，只列出了前 19680 首，其后的 13087 首没有列出。"
+              u"可用翻页按钮或查询窗口找到它们。");
+    EXPECT_EQ(ResultListFullMessage(0, 7),
+              u"查询结果列表已满：找到 7 首唐诗，只列出了前 0 首，其后的 7 首没有列出。"
+              u"请缩小查询范围。");
+}
+
 TEST(PickListTally, EachAuthorIsOfferedOnceAndWhatAListRefusesIsCounted) {
     PickListTally tally(u"不限定");
-    FakeList authors;
-    FakeList rhymes;
-    authors.Room = 3;
-    rhymes.Room = 2;
+    FakeList authors{.Room = 3};
+    FakeList rhymes{.Room = 2};
     for (const char16_t* name :
          {u"李白", u"杜甫", u"李白", u"不限定", u"王维", u"孟浩然", u"王维"}) {
         tally.OfferAuthor(name, authors.Adder());
@@ -48,46 +56,39 @@ TEST(PickListTally, EachAuthorIsOfferedOnceAndWhatAListRefusesIsCounted) {
     EXPECT_EQ(authors.Entries, (std::vector<std::u16string>{u"不限定", u"李白", u"杜甫"}));
     EXPECT_EQ(rhymes.Entries, (std::vector<std::u16string>{u"不限定", u"五言绝句"}));
     // 王维 and 孟浩然 were refused, each counted once; two headings were refused.
-    EXPECT_EQ(tally.Message(), PickListsFullMessage(2, 2));
-
-    PickListTally quiet(u"不限定");
-    FakeList roomy;
-    quiet.OfferAuthor(u"李白", roomy.Adder());
-    quiet.OfferRhyme(u"五言绝句", roomy.Adder());
-    EXPECT_EQ(quiet.Message(), u"");
+    EXPECT_EQ(tally.Message(),
+              u"格律列表已满：有 2 个格律没有列出，可在格律框中直接输入后查询。\r\n\r\n"
+              u"作者列表已满：有 2 位作者没有列出，可在作者框中直接输入后查询。");
+    EXPECT_EQ(PickListsFullMessage(3, 0),
+              u"格律列表已满：有 3 个格律没有列出，可在格律框中直接输入后查询。");
 }
 
+// Lists that would take everything: the cap alone stops them. A list that took all it was
+// offered says nothing, and a name met again once the author list is full is no new name and
+// leaves it uncapped.
 TEST(PickListTally, ListsStopAtTheCapAndTheMessageSaysSo) {
     PickListTally tally(u"不限定");
     FakeList authors;
     FakeList rhymes;
-    authors.Room = SIZE_MAX; // a list that would take everything: the cap alone stops it
-    rhymes.Room = SIZE_MAX;
-    const size_t offered = MaxPickListEntries + 100;
-    for (size_t i = 0; i < offered; ++i) {
-        tally.OfferRhyme(u"五言绝句", rhymes.Adder());
-        tally.OfferAuthor(Name(i), authors.Adder());
-    }
-    tally.OfferAuthor(Name(0), authors.Adder()); // listed before the cap: nothing new
-    ASSERT_EQ(rhymes.Entries.size(), MaxPickListEntries);
-    ASSERT_EQ(authors.Entries.size(), MaxPickListEntries);
-    EXPECT_EQ(authors.Entries.back(), Name(MaxPickListEntries - 2));
-    std::u16string expected = PickListsFullMessage(offered - (MaxPickListEntries - 1), 0);
-    AppendParagraph(expected, u"作者列表已满：只列出了 32766 位作者，其余的作者没有列出，"
-                              u"可在作者框中直接输入后查询。");
-    EXPECT_EQ(tally.Message(), expected);
-}
-
-TEST(PickListTally, AListFullOfRepeatsIsNotCapped) {
-    // A name met again after the list is full is no new name: the author message stays silent.
-    PickListTally tally(u"不限定");
-    FakeList authors;
     for (size_t i = 0; i + 1 < MaxPickListEntries; ++i) {
         tally.OfferAuthor(Name(i), authors.Adder());
     }
     for (size_t i = 0; i < 10; ++i) {
         tally.OfferAuthor(Name(i), authors.Adder());
     }
-    EXPECT_EQ(authors.Entries.size(), MaxPickListEntries);
+    tally.OfferRhyme(u"五言绝句", rhymes.Adder());
+    ASSERT_EQ(authors.Entries.size(), MaxPickListEntries);
     EXPECT_EQ(tally.Message(), u"");
+
+    const size_t offered = MaxPickListEntries + 100;
+    for (size_t i = 1; i < offered; ++i) {
+        tally.OfferRhyme(u"五言绝句", rhymes.Adder());
+    }
+    tally.OfferAuthor(Name(MaxPickListEntries), authors.Adder());
+    ASSERT_EQ(rhymes.Entries.size(), MaxPickListEntries);
+    EXPECT_EQ(authors.Entries.size(), MaxPickListEntries);
+    EXPECT_EQ(authors.Entries.back(), Name(MaxPickListEntries - 2));
+    EXPECT_EQ(tally.Message(), PickListsFullMessage(offered - (MaxPickListEntries - 1), 0) +
+                                   u"\r\n\r\n作者列表已满：只列出了 32766 位作者，其余的作者没有"
+                                   u"列出，可在作者框中直接输入后查询。");
 }

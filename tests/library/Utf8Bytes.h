@@ -11,20 +11,12 @@ inline std::string Utf8Bytes(std::u16string_view text) {
         if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size()) {
             c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
         }
-        if (c < 0x80) {
-            bytes += static_cast<char>(c);
-        } else if (c < 0x800) {
-            bytes += static_cast<char>(0xC0 | (c >> 6));
-            bytes += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            bytes += static_cast<char>(0xE0 | (c >> 12));
-            bytes += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            bytes += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            bytes += static_cast<char>(0xF0 | (c >> 18));
-            bytes += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            bytes += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            bytes += static_cast<char>(0x80 | (c & 0x3F));
+        // The bytes after the first each carry six bits; the first marks how many follow.
+        const int following = c < 0x80 ? 0 : c < 0x800 ? 1 : c < 0x10000 ? 2 : 3;
+        const unsigned marker = following == 0 ? 0 : (0xFF00u >> (following + 1)) & 0xFF;
+        bytes += static_cast<char>(marker | (c >> (6 * following)));
+        for (int shift = 6 * (following - 1); shift >= 0; shift -= 6) {
+            bytes += static_cast<char>(0x80 | ((c >> shift) & 0x3F));
         }
     }
     return bytes;

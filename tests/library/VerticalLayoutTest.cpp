@@ -7,18 +7,19 @@
 
 namespace {
 
+using Texts = std::vector<std::u16string>;
+
 const TangRecord QuietNight{u"五言绝句", u"静夜思", u"李白",
                             u"床前明月光，\r\n疑是地上霜。\r\n举头望明月，\r\n低头思故乡。\r\n",
                             u"作者：李白\r\n"};
 
 // The characters of each column, right to left.
-std::vector<std::u16string> ColumnTexts(const VerticalLayout& layout) {
-    std::vector<std::u16string> texts;
+Texts ColumnTexts(const VerticalLayout& layout) {
+    Texts texts;
     for (const VerticalColumn& column : layout.Columns) {
         std::u16string text;
         for (uint32_t i = column.FirstCell; i < column.FirstCell + column.CellCount; ++i) {
-            const VerticalCell& cell = layout.Cells[i];
-            text += layout.Text.substr(cell.Index, cell.Units);
+            text += layout.Text.substr(layout.Cells[i].Index, layout.Cells[i].Units);
         }
         texts.push_back(text);
     }
@@ -35,49 +36,69 @@ const VerticalCell& FirstCellOf(const VerticalLayout& layout, size_t column) {
 
 } // namespace
 
-TEST(VerticalLayout, WorkedExampleStandsInColumnsRightToLeft) {
+// Positions count CR LF once, as the page box counts; a point finds the position before the
+// character whose first half it lies in, and each cell its column.
+TEST(VerticalLayout, WorkedExampleStandsInColumnsRightToLeftAndPointsFindPositions) {
     const VerticalLayout layout = LayOut(QuietNight, 24); // twelve cells a column
-    const std::vector<std::u16string> expected = {
-        u"静夜思",       u"李白",         u"", u"床前明月光，", u"疑是地上霜。",
-        u"举头望明月，", u"低头思故乡。", u"", u"作者：李白"};
-    EXPECT_EQ(ColumnTexts(layout), expected);
-
+    EXPECT_EQ(ColumnTexts(layout), (Texts{u"静夜思", u"李白", u"", u"床前明月光，", u"疑是地上霜。",
+                                          u"举头望明月，", u"低头思故乡。", u"", u"作者：李白"}));
     struct Column {
         size_t Index;
         uint16_t Along; // of the first cell: centred lines are centred, notes start on top
         uint8_t Run;
-        uint32_t Position; // where CR LF counts once, as the page box counts
+        uint32_t Position;
     };
-    const Column columns[] = {
-        {0, 9, 0, 0}, {1, 10, 1, 4}, {3, 6, 2, 8}, {6, 6, 2, 29}, {8, 0, 3, 37}};
-    for (const Column& column : columns) {
+    for (const Column& column :
+         {Column{0, 9, 0, 0}, {1, 10, 1, 4}, {3, 6, 2, 8}, {6, 6, 2, 29}, {8, 0, 3, 37}}) {
         const VerticalCell& first = FirstCellOf(layout, column.Index);
-        EXPECT_EQ(first.Along, column.Along) << column.Index;
-        EXPECT_EQ(first.Run, column.Run) << column.Index;
-        EXPECT_EQ(first.Position, column.Position) << column.Index;
+        EXPECT_EQ(std::tie(first.Along, first.Run, first.Position),
+                  std::tie(column.Along, column.Run, column.Position))
+            << column.Index;
         EXPECT_EQ(layout.Columns[column.Index].Position, column.Position) << column.Index;
     }
     EXPECT_EQ(layout.Columns[2].Position, 7u) << "the empty column stands at its line";
     EXPECT_EQ(layout.Columns[2].EndPosition, 7u);
     EXPECT_EQ(layout.Length, 43u) << "the text less one unit for each of its 9 line breaks";
     EXPECT_EQ(layout.Text.size(), 52u);
+
+    struct Point {
+        size_t Column;
+        double HalfCells;
+        uint32_t Position;
+    };
+    const Point points[] = {
+        {0, 0, 0},    {0, 9.9, 0}, {0, 10.1, 1},  {0, 12.5, 2}, {0, 23, 3}, // 静夜思 at 9
+        {2, 5, 7},    {3, 6.5, 8}, {3, 17.5, 14},                           // ， ends at 18
+        {8, 1.5, 38}, {8, 40, 42}, {9, 0, 43},    {500, 0, 43},
+    };
+    for (const Point& point : points) {
+        EXPECT_EQ(PositionAt(layout, point.Column, point.HalfCells), point.Position)
+            << point.Column << " " << point.HalfCells;
+    }
+    for (const auto& [position, column] :
+         {std::pair<uint32_t, size_t>{0, 0}, {4, 1}, {8, 3}, {37, 8}, {41, 8}}) {
+        const std::optional<size_t> cell = CellAt(layout, position);
+        ASSERT_TRUE(cell.has_value()) << position;
+        EXPECT_EQ(ColumnOfCell(layout, *cell), column) << position;
+    }
+    EXPECT_EQ(CellAt(layout, 3), std::nullopt) << "a line break";
+    EXPECT_EQ(CellAt(layout, 43), std::nullopt) << "the end";
 }
 
 TEST(VerticalLayout, PunctuationTakesItsVerticalForm) {
     using enum CellForm;
-    const std::pair<char32_t, VerticalForm> forms[] = {
-        {U'静', {Upright}},         {U'，', {UpperRight}},      {U'。', {UpperRight}},
-        {U'、', {UpperRight}},      {U'；', {UpperRight}},      {U'：', {UpperRight}},
-        {U'？', {UpperRight}},      {U'！', {UpperRight}},      {U'《', {Replaced, u'︽'}},
-        {U'》', {Replaced, u'︾'}}, {U'「', {Replaced, u'﹁'}}, {U'」', {Replaced, u'﹂'}},
-        {U'（', {Replaced, u'︵'}}, {U'）', {Replaced, u'︶'}}, {U'—', {Replaced, u'︱'}},
-        {U'…', {Replaced, u'︙'}},  {U'“', {Replaced, 0}},      {U'A', {Sideways}},
-        {U'7', {Sideways}},         {U' ', {Sideways}},         {U'é', {Sideways}},
-        {U'Ａ', {Upright}},         {U'\uFFFD', {Upright}},     {U'\U00020000', {Upright}},
-        {U'\u00AD', {Sideways}},    {U'\u0085', {Upright}},
+    const auto expect = [](std::u32string_view characters, CellForm form, char16_t shown = 0) {
+        for (const char32_t c : characters) {
+            EXPECT_EQ(VerticalFormOf(c), (VerticalForm{form, shown})) << std::hex << uint32_t{c};
+        }
     };
-    for (const auto& [character, form] : forms) {
-        EXPECT_EQ(VerticalFormOf(character), form) << std::hex << static_cast<uint32_t>(character);
+    expect(U"静Ａ\uFFFD\U00020000\u0085", Upright);
+    expect(U"，。、；：？！", UpperRight);
+    expect(U"A7 é\u00AD", Sideways);
+    expect(U"“", Replaced); // turned, having no form of its own
+    const std::u32string_view replaced = U"《︽》︾「﹁」﹂（︵）︶—︱…︙";
+    for (size_t i = 0; i < replaced.size(); i += 2) {
+        expect(replaced.substr(i, 1), Replaced, static_cast<char16_t>(replaced[i + 1]));
     }
 }
 
@@ -85,7 +106,7 @@ TEST(VerticalLayout, LongLinesWrapIntoTheNextColumn) {
     struct Case {
         std::u16string Verse;
         int HalfCells;
-        std::vector<std::u16string> Columns; // of the verse alone
+        Texts Columns; // of the verse alone
     };
     const Case cases[] = {
         {u"一二三四五六七", 6, {u"一二三", u"四五六", u"七"}},
@@ -101,29 +122,16 @@ TEST(VerticalLayout, LongLinesWrapIntoTheNextColumn) {
     };
     for (const Case& test : cases) {
         const TangRecord record{u"", u"T", u"A", test.Verse + u"\r\n", u"N\r\n"};
-        std::vector<std::u16string> expected = {u"T", u"A", u""};
+        Texts expected = {u"T", u"A", u""};
         expected.insert(expected.end(), test.Columns.begin(), test.Columns.end());
         expected.insert(expected.end(), {u"", u"N"});
-        EXPECT_EQ(ColumnTexts(LayOut(record, test.HalfCells)), expected) << test.HalfCells;
+        const VerticalLayout layout = LayOut(record, test.HalfCells);
+        EXPECT_EQ(ColumnTexts(layout), expected) << test.HalfCells;
+        for (size_t column = 4; column < 3 + test.Columns.size(); ++column) {
+            EXPECT_EQ(layout.Columns[column].Position, layout.Columns[column - 1].EndPosition)
+                << "a line goes on where its last column ended";
+        }
     }
-}
-
-TEST(VerticalLayout, LongNotesFillColumnAfterColumnToTheEnd) {
-    std::u16string notes;
-    for (int i = 0; i < 20000; ++i) {
-        notes += static_cast<char16_t>(u'一' + i % 100);
-    }
-    const VerticalLayout layout = LayOut(TangRecord{u"", u"T", u"A", u"V\r\n", notes}, 41);
-    ASSERT_EQ(layout.Columns.size(), 5u + 1000u) << "twenty cells a column";
-    for (size_t column = 5; column < layout.Columns.size(); ++column) {
-        const VerticalColumn& found = layout.Columns[column];
-        ASSERT_EQ(found.CellCount, 20u) << column;
-        ASSERT_EQ(layout.Cells[found.FirstCell].Along, 0) << "notes start on top";
-        ASSERT_EQ(found.EndPosition - found.Position, 20u) << column;
-        ASSERT_EQ(found.Position, layout.Columns[column - 1].EndPosition + (column == 5 ? 1 : 0));
-    }
-    EXPECT_EQ(layout.Columns.back().EndPosition, layout.Length - 1) << "before the last break";
-    EXPECT_EQ(layout.Cells.back().Run, 3);
 }
 
 TEST(VerticalLayout, EveryCharacterTakesOneWholeCell) {
@@ -147,12 +155,16 @@ TEST(VerticalLayout, EveryCharacterTakesOneWholeCell) {
 
 TEST(VerticalLayout, ParagraphAlignmentFollowsThePageBox) {
     // Verses that begin with a line break get none after them: their last line shares its
-    // paragraph with the first line of the notes, which makes it left-aligned.
-    const VerticalLayout layout = LayOut(TangRecord{u"", u"T", u"A", u"\r\nV1\r\nV2", u"N"}, 10);
-    EXPECT_EQ(ColumnTexts(layout),
-              (std::vector<std::u16string>{u"T", u"A", u"", u"", u"V1", u"V2N"}));
+    // paragraph with the first line of the notes, which makes it left-aligned, on to the notes'
+    // last character.
+    const VerticalLayout layout =
+        LayOut(TangRecord{u"", u"T", u"A", u"\r\nV1\r\nV2", u"N一二三四五"}, 10);
+    EXPECT_EQ(ColumnTexts(layout), (Texts{u"T", u"A", u"", u"", u"V1", u"V2N一二三", u"四五"}));
     EXPECT_EQ(FirstCellOf(layout, 4).Along, 4) << "V1 centred";
     EXPECT_EQ(FirstCellOf(layout, 5).Along, 0) << "V2 left";
+    EXPECT_EQ(FirstCellOf(layout, 6).Along, 0) << "and the rest of its line";
+    EXPECT_EQ(layout.Columns[6].EndPosition, layout.Length - 1) << "before the last break";
+    EXPECT_EQ(layout.Cells.back().Run, 3);
 
     const VerticalLayout empty = LayOut(TangRecord{}, 10);
     EXPECT_EQ(empty.Columns.size(), 5u) << "five empty lines";
@@ -161,32 +173,6 @@ TEST(VerticalLayout, ParagraphAlignmentFollowsThePageBox) {
     const VerticalLayout nothing = LayOutVertically({}, 10);
     EXPECT_TRUE(nothing.Columns.empty());
     EXPECT_EQ(PositionAt(nothing, 0, 3), 0u);
-}
-
-TEST(VerticalLayout, PointsFindTheNearestPositionAndCellsTheirColumn) {
-    const VerticalLayout layout = LayOut(QuietNight, 24);
-    struct Case {
-        size_t Column;
-        double HalfCells;
-        uint32_t Position;
-    };
-    const Case cases[] = {
-        {0, 0, 0},    {0, 9.9, 0}, {0, 10.1, 1},  {0, 12.5, 2}, {0, 23, 3}, // 静夜思 at 9
-        {2, 5, 7},    {3, 6.5, 8}, {3, 17.5, 14},                           // ， ends at 18
-        {8, 1.5, 38}, {8, 40, 42}, {9, 0, 43},    {500, 0, 43},
-    };
-    for (const Case& test : cases) {
-        EXPECT_EQ(PositionAt(layout, test.Column, test.HalfCells), test.Position)
-            << test.Column << " " << test.HalfCells;
-    }
-    const std::pair<uint32_t, size_t> cellColumns[] = {{0, 0}, {4, 1}, {8, 3}, {37, 8}, {41, 8}};
-    for (const auto& [position, column] : cellColumns) {
-        const std::optional<size_t> cell = CellAt(layout, position);
-        ASSERT_TRUE(cell.has_value()) << position;
-        EXPECT_EQ(ColumnOfCell(layout, *cell), column) << position;
-    }
-    EXPECT_EQ(CellAt(layout, 3), std::nullopt) << "a line break";
-    EXPECT_EQ(CellAt(layout, 43), std::nullopt) << "the end";
 }
 
 TEST(VerticalLayout, GeometryPlacesColumnsFromTheRightEdge) {
