@@ -68,7 +68,7 @@ std::wstring Text(HWND window, bool lines = false, int entry = -1) {
     if (entry >= 0) {
         length = static_cast<DWORD_PTR>(SendMessageW(window, CB_GETLBTEXTLEN, entry, 0));
     } else {
-        SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length);
+        SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 10000, &length);
     }
     if (length == static_cast<DWORD_PTR>(CB_ERR)) {
         return {};
@@ -78,8 +78,7 @@ std::wstring Text(HWND window, bool lines = false, int entry = -1) {
     if (entry >= 0) {
         copied = static_cast<DWORD_PTR>(SendMessageW(window, CB_GETLBTEXT, entry, buffer));
     } else {
-        SendMessageTimeoutW(window, WM_GETTEXT, text.size(), buffer, SMTO_ABORTIFHUNG, 5000,
-                            &copied);
+        SendMessageTimeoutW(window, WM_GETTEXT, text.size(), buffer, SMTO_NORMAL, 10000, &copied);
     }
     text.resize(copied == static_cast<DWORD_PTR>(CB_ERR) ? 0 : copied);
     for (size_t at = 0; lines && (at = text.find(L'\r', at)) != std::wstring::npos; ++at) {
@@ -172,9 +171,13 @@ int wmain(int argc, wchar_t** argv) {
         }
         reader = found.Reader != nullptr ? found.Reader : reader;
         for (HWND box : found.Boxes) {
-            messages.push_back(Text(GetDlgItem(box, 0xFFFF)));
-            Print(L"message: " + messages.back());
-            std::wstring line = messages.back();
+            // A box shown by a busy program may not have its text yet: read it next time.
+            std::wstring line = Text(GetDlgItem(box, 0xFFFF));
+            if (line.empty()) {
+                continue;
+            }
+            messages.push_back(line);
+            Print(L"message: " + line);
             for (size_t at; (at = line.find(L"\r\n")) != std::wstring::npos;) {
                 line.replace(at, 2, L"|");
             }
