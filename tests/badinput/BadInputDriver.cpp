@@ -120,7 +120,7 @@ bool Matches(const std::wstring& expected, const std::vector<std::wstring>& mess
     return messages.size() == 1 && messages[0].find(marker) != std::wstring::npos;
 }
 
-// What the reader shows: the list, the caption and the page, into `lines` and REPORT.pageN.
+// The caption, into `lines`, and the page, into REPORT.pageN (1 first, 2 after the next poem).
 void ReportPage(HWND reader, const std::wstring& report, int page, std::wstring& lines) {
     const std::wstring caption = Text(GetDlgItem(reader, ReaderCaption));
     lines += (page == 1 ? L"caption " : L"caption-after-next ") + caption + L"\n";
