@@ -92,11 +92,7 @@ void Form1::LoadTangs() {
 void Form1::FillPoemList() {
     const ui::ComboBox list = PoemList(*this);
     const ui::ListBeingFilled filling(list.Handle());
-    size_t characters = 0;
-    for (const TangRecord& record : module_.Tangs) {
-        characters += record.Title.size() + record.Author.size() + 12;
-    }
-    list.ReserveItems(module_.Tangs.size(), characters);
+    list.ReserveItems(module_.Tangs.size(), PoemListStorage(module_.Tangs));
     size_t listed = 0;
     while (listed < module_.Tangs.size() &&
            list.AddItem(PoemListEntry(static_cast<int16_t>(listed), module_.Tangs[listed])) >= 0) {
