@@ -49,9 +49,13 @@ std::u16string PageCaption(int16_t index) {
 }
 
 std::u16string PoemListEntry(int16_t index, const TangRecord& record) {
-    // Built in room of its final length: the poem list makes one for every poem.
     std::u16string entry;
     entry.reserve(PoemListEntryLength(index, record));
+    AppendPoemListEntry(entry, index, record);
+    return entry;
+}
+
+void AppendPoemListEntry(std::u16string& entry, int16_t index, const TangRecord& record) {
     entry += u'(';
     entry += Decimal(index + 1, 3);
     entry += u") ";
@@ -59,7 +63,6 @@ std::u16string PoemListEntry(int16_t index, const TangRecord& record) {
     entry += u" [";
     AppendListed(entry, record.Author);
     entry += u']';
-    return entry;
 }
 
 std::u16string SearchResultEntry(const TangRecord& record) {

@@ -48,6 +48,9 @@ inline constexpr char16_t PageNotWholeMessage[] =
 // "(001) T [A]": the reader's poem-list entry for the poem at `index`, its title and author as
 // lists show them (ListedText.h).
 std::u16string PoemListEntry(int16_t index, const TangRecord& record);
+// Appends the same entry to `entry`: a list filled with thousands of them can make them all in
+// one buffer, without an allocation for each.
+void AppendPoemListEntry(std::u16string& entry, int16_t index, const TangRecord& record);
 
 // "T [A]": a search result entry.
 std::u16string SearchResultEntry(const TangRecord& record);

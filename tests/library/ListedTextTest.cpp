@@ -27,7 +27,7 @@ std::vector<TangRecord> RecordsOfEveryListedLength() {
 } // namespace
 
 TEST(ListedText, LengthsAreThoseOfTheEntriesAsCut) {
-    std::vector<TangRecord> tangs = RecordsOfEveryListedLength();
+    const std::vector<TangRecord> tangs = RecordsOfEveryListedLength();
     for (size_t i = 0; i < tangs.size(); ++i) {
         const TangRecord& record = tangs[i];
         EXPECT_EQ(SearchResultEntryLength(record), SearchResultEntry(record).size()) << i;
@@ -38,6 +38,16 @@ TEST(ListedText, LengthsAreThoseOfTheEntriesAsCut) {
         }
     }
     EXPECT_EQ(ListedLength(std::u16string(4000, u'夜')), MaxListedLength + 1);
+}
+
+// The poem list makes its entries one after the other in one buffer.
+TEST(ListedText, AnEntryAppendedToABufferFollowsWhatItHolds) {
+    std::u16string buffer = u"x";
+    for (const TangRecord& record : RecordsOfEveryListedLength()) {
+        const std::u16string before = buffer;
+        AppendPoemListEntry(buffer, 41, record);
+        EXPECT_EQ(buffer, before + PoemListEntry(41, record));
+    }
 }
 
 TEST(ListedText, ListsReserveForEachEntryAsCutAndItsTerminator) {
