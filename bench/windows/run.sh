@@ -26,8 +26,9 @@ if [[ -z ${TANG_BENCH_DISPLAY_READY:-} ]]; then
 fi
 
 rounds=${1:-5}
-# The build the tests run (tools/wine-env.sh may name another where no 32-bit code runs).
-bin=${TANG_WINDOWS_BUILD:-build/windows}
+# The build the tests run (tools/wine-env.sh may name another where no 32-bit code runs), or
+# TANG_BENCH_BUILD, such as the build of an earlier commit to compare with.
+bin=${TANG_BENCH_BUILD:-${TANG_WINDOWS_BUILD:-build/windows}}
 generator=build/native/tools/generator/generate-anthology
 for needed in "$bin/TangReader.exe" "$bin/BadInputDriver.exe" "$bin/BareWindow.exe" \
     "$bin/TangReaderGuiBenchmark.exe" "$generator"; do

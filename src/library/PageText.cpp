@@ -1,7 +1,6 @@
 #include "PageText.h"
 
 #include "ProgramTexts.h"
-#include "Unicode.h"
 
 #include <string>
 #include <string_view>
@@ -29,17 +28,6 @@ std::u16string WithBreaks(const std::u16string& text, size_t breaks) {
     return run;
 }
 
-// A title or an author as a list shows it: whole when short, as real ones are, otherwise its
-// first MaxListedLength units and "…", cut between two characters, never inside one.
-std::u16string Listed(const std::u16string& text) {
-    if (text.size() <= MaxListedLength) {
-        return text;
-    }
-    const size_t end =
-        IsHighSurrogate(text[MaxListedLength - 1]) ? MaxListedLength - 1 : MaxListedLength;
-    return text.substr(0, end) + u"…";
-}
-
 } // namespace
 
 std::array<PageRun, 4> PageRuns(const TangRecord& record) {
@@ -61,10 +49,28 @@ std::u16string PageCaption(int16_t index) {
 }
 
 std::u16string PoemListEntry(int16_t index, const TangRecord& record) {
-    return u"(" + Decimal(index + 1, 3) + u") " + Listed(record.Title) + u" [" +
-           Listed(record.Author) + u"]";
+    std::u16string entry;
+    entry.reserve(PoemListEntryLength(index, record));
+    AppendPoemListEntry(entry, index, record);
+    return entry;
+}
+
+void AppendPoemListEntry(std::u16string& entry, int16_t index, const TangRecord& record) {
+    entry += u'(';
+    entry += Decimal(index + 1, 3);
+    entry += u") ";
+    AppendListed(entry, record.Title);
+    entry += u" [";
+    AppendListed(entry, record.Author);
+    entry += u']';
 }
 
 std::u16string SearchResultEntry(const TangRecord& record) {
-    return Listed(record.Title) + u" [" + Listed(record.Author) + u"]";
+    std::u16string entry;
+    entry.reserve(SearchResultEntryLength(record));
+    AppendListed(entry, record.Title);
+    entry += u" [";
+    AppendListed(entry, record.Author);
+    entry += u']';
+    return entry;
 }

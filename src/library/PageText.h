@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ListedText.h"
 #include "TangLoader.h"
 #include "TangRecord.h"
 
@@ -40,16 +41,16 @@ std::array<PageRun, 4> PageRuns(const TangRecord& record);
 // "青简雅韵集 第N首" for the poem at `index`, numbered from 1.
 std::u16string PageCaption(int16_t index);
 
-// A list entry shows at most this many units of a title and of an author, so that a file of
-// giant titles does not make the lists hold a second copy of them.
-inline constexpr size_t MaxListedLength = 200;
-
 // What the user is told when the page box could not take the whole page.
 inline constexpr char16_t PageNotWholeMessage[] =
     u"内存不足，这首唐诗没能完整显示。可以关闭其他程序后再试。";
 
-// "(001) T [A]": the reader's poem-list entry for the poem at `index`.
+// "(001) T [A]": the reader's poem-list entry for the poem at `index`, its title and author as
+// lists show them (ListedText.h).
 std::u16string PoemListEntry(int16_t index, const TangRecord& record);
+// Appends the same entry to `entry`: a list filled with thousands of them can make them all in
+// one buffer, without an allocation for each.
+void AppendPoemListEntry(std::u16string& entry, int16_t index, const TangRecord& record);
 
 // "T [A]": a search result entry.
 std::u16string SearchResultEntry(const TangRecord& record);

@@ -97,15 +97,16 @@ void Form1::LoadTangs() {
 void Form1::FillPoemList() {
     const ui::ComboBox list = PoemList(*this);
     const ui::ListBeingFilled filling(list.Handle());
-    size_t characters = 0;
-    for (const TangRecord& record : module_.Tangs) {
-        characters += record.Title.size() + record.Author.size() + 12;
-    }
-    list.ReserveItems(module_.Tangs.size(), characters);
+    list.ReserveItems(module_.Tangs.size(), PoemListStorage(module_.Tangs));
+    // One buffer for every entry: each allocation costs about 0.3 µs under Wine.
+    std::u16string entry;
     size_t listed = 0;
-    while (listed < module_.Tangs.size() &&
-           list.AddItem(PoemListEntry(static_cast<int16_t>(listed), module_.Tangs[listed])) >= 0) {
-        ++listed;
+    for (; listed < module_.Tangs.size(); ++listed) {
+        entry.clear();
+        AppendPoemListEntry(entry, static_cast<int16_t>(listed), module_.Tangs[listed]);
+        if (list.AddItem(entry) < 0) {
+            break; // the list is full
+        }
     }
     if (listed < module_.Tangs.size()) { // the list is full: said along with the load's news
         AppendParagraph(loadMessage_, PoemListFullMessage(listed, module_.Tangs.size()));

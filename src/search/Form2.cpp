@@ -2,6 +2,7 @@
 
 #include "Accessibility.h"
 #include "FullListMessage.h"
+#include "ListedText.h"
 #include "MessageBox.h"
 #include "PageText.h"
 #include "ProgramTexts.h"
@@ -36,12 +37,7 @@ void Form2::cmdSearch_Click() {
     {
         const ui::ListBeingFilled filling(results.Handle());
         results.Clear();
-        size_t characters = 0;
-        for (const int16_t index : found) {
-            const TangRecord& record = module_.Tangs[static_cast<size_t>(index)];
-            characters += record.Title.size() + record.Author.size() + 4;
-        }
-        results.ReserveItems(found.size(), characters);
+        results.ReserveItems(found.size(), ResultListStorage(module_.Tangs, found));
         for (; listed < found.size(); ++listed) {
             const int16_t index = found[listed];
             const int entry =
