@@ -33,21 +33,33 @@ size_t UnreadableInTable(const std::vector<TangRecord>& tangs) {
 
 } // namespace
 
-LoadResult LoadTangsFile(const std::filesystem::path& path, std::vector<TangRecord>& tangs,
-                         TangSink& sink) {
-    LoadResult result;
-    result.Path = path.u16string();
+ReadAnthology ReadAnthologyFile(const std::filesystem::path& path) {
+    ReadAnthology read;
+    read.Path = path.u16string();
     try {
-        std::u16string text;
-        {
-            FileBytes file = ReadFileBytes(path);
-            if (!file.Read) {
-                result.Failure = std::move(file.Failure);
-                return result;
-            }
-            DecodedAnthology decoded = DecodeAnthology(file.Bytes);
-            text = std::move(decoded.Text);
-        } // the raw bytes are released before the table is built
+        FileBytes file = ReadFileBytes(path);
+        if (!file.Read) {
+            read.Failure = std::move(file.Failure);
+            return read;
+        }
+        read.Text = DecodeAnthology(file.Bytes).Text;
+        read.Read = true;
+    } catch (const std::bad_alloc&) { // the raw bytes are released before anything else
+        read.Text = std::u16string();
+        read.Failure = texts::OutOfMemoryReason;
+    }
+    return read;
+}
+
+LoadResult LoadTangsText(ReadAnthology read, std::vector<TangRecord>& tangs, TangSink& sink) {
+    LoadResult result;
+    result.Path = std::move(read.Path);
+    if (!read.Read) {
+        result.Failure = std::move(read.Failure);
+        return result;
+    }
+    try {
+        const std::u16string text = std::move(read.Text);
         result.FileRead = true;
         result.PoemsLeftOut = ParseTangs(text, tangs, sink, &result.Long);
         result.Unreadable = UnreadableInTable(tangs);
@@ -61,4 +73,9 @@ LoadResult LoadTangsFile(const std::filesystem::path& path, std::vector<TangReco
         result.Failure = texts::OutOfMemoryReason;
     }
     return result;
+}
+
+LoadResult LoadTangsFile(const std::filesystem::path& path, std::vector<TangRecord>& tangs,
+                         TangSink& sink) {
+    return LoadTangsText(ReadAnthologyFile(path), tangs, sink);
 }

@@ -55,6 +55,21 @@ struct LoadResult {
 int ParseTangs(std::u16string_view text, std::vector<TangRecord>& tangs, TangSink& sink,
                LongLines* longLines = nullptr);
 
+// The anthology file read and decoded, before it is parsed; or why it could not be read.
+struct ReadAnthology {
+    std::u16string Path;
+    bool Read = false;
+    std::u16string Text;
+    std::u16string Failure;
+};
+
+// Reads and decodes the anthology file, touching nothing else, so that it may run on another
+// thread while the windows are made. The file is only read.
+ReadAnthology ReadAnthologyFile(const std::filesystem::path& path);
+
+// Builds the table from what was read.
+LoadResult LoadTangsText(ReadAnthology read, std::vector<TangRecord>& tangs, TangSink& sink);
+
 // Reads, decodes and parses the anthology file. The file is only read, and only while it loads.
 LoadResult LoadTangsFile(const std::filesystem::path& path, std::vector<TangRecord>& tangs,
                          TangSink& sink);

@@ -51,6 +51,10 @@ Form1::~Form1() {
 }
 
 void Form1::Form_Load() {
+    // The file is read and decoded while the windows are made, on a second thread when one can
+    // be had; the table is built from it below, in its place among the steps.
+    reading_ =
+        std::async(std::launch::async | std::launch::deferred, ReadAnthologyFile, anthology_);
     Load();
     page_.emplace(Control(RichText1), PageBoxEvents{[this](POINT at) { ShowPageMenu(at); },
                                                     [this](int delta) { zoom_->Wheel(delta); },
@@ -87,7 +91,7 @@ void Form1::LoadTangs() {
     // A file may hold thousands of forms or authors.
     const ui::ListBeingFilled authors(form2_->Authors().Handle());
     const ui::ListBeingFilled rhymes(form2_->Rhymes().Handle());
-    const LoadResult result = LoadTangsFile(anthology_, module_.Tangs, feeder);
+    const LoadResult result = LoadTangsText(reading_.get(), module_.Tangs, feeder);
     loadMessage_ = LoadMessage(result, module_.Tangs.size());
     if (result.FileRead) {
         AppendParagraph(loadMessage_, form2_->Lists().FullMessage());

@@ -11,6 +11,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <future>
 #include <memory>
 #include <optional>
 #include <random>
@@ -90,6 +91,7 @@ private:
     std::optional<VerticalPage> vertical_; // the page set in columns, in the box's place
     std::optional<PageZoom> zoom_;
     std::optional<std::mt19937> random_; // seeded at the first poem by chance
+    std::future<ReadAnthology> reading_; // the file, read while the windows are made
     std::u16string loadMessage_;
     int16_t shown_ = -1; // the poem on the page
     ui::AccessibleNames accessibleNames_;
