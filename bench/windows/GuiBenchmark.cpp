@@ -79,18 +79,11 @@ double SearchSeconds(const std::vector<TangRecord>& tangs, const SearchCriteria&
 // varied ideographs with a comma and a full stop now and then, so that the page lays it out
 // as it would real prose.
 std::u16string OneLineNote(size_t units) {
-    std::u16string note;
-    note.reserve(units + 2);
-    uint32_t state = 7;
-    while (note.size() < units) {
-        if (note.size() % 24 == 23) {
-            note += u'。';
-        } else if (note.size() % 8 == 7) {
-            note += u'，';
-        } else {
-            state = state * 1103515245u + 12345u;
-            note += static_cast<char16_t>(u'\u4E00' + (state >> 16) % 0x4000);
-        }
+    std::u16string note(units, u'，');
+    for (size_t i = 0; i < units; ++i) {
+        note[i] = i % 24 == 23 ? u'。'
+                  : i % 8 == 7 ? u'，'
+                               : static_cast<char16_t>(u'\u4E00' + i * 7919 % 0x4000);
     }
     return note + u"\r\n";
 }

@@ -7,19 +7,16 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <chrono>
 #include <functional>
 #include <vector>
 
 constexpr int Rounds = 5;
 
 inline double Seconds(const std::function<void()>& work) {
-    LARGE_INTEGER frequency{}, start{}, end{};
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&start);
+    const auto start = std::chrono::steady_clock::now();
     work();
-    QueryPerformanceCounter(&end);
-    return static_cast<double>(end.QuadPart - start.QuadPart) /
-           static_cast<double>(frequency.QuadPart);
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
 inline double Median(std::vector<double> samples) {

@@ -19,29 +19,27 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Two poems at every limit, in UTF-8 with its byte-order mark.
-std::string PoemsAtEveryLimit() {
-    const auto repeated = [](int count) {
-        std::string text;
-        for (int i = 0; i < count; ++i) {
-            text += "\xE9\x9D\x99"; // 静
-        }
-        return text;
-    };
-    const std::string name = repeated(4000);
-    const std::string line = repeated(16000);
-    std::string text = "\xEF\xBB\xBF";
-    for (const char* title : {"A", "B"}) {
-        text += std::string("<") + title + name + ">\r\n(" + name + ")\r\n";
-        text += line + "\r\n" + line + "\r\n";
-        text += "//" + line + "\r\n" + line + "//\r\n";
+// Two poems at every limit, as a UTF-16 file (little-endian, as the machine) with its mark.
+void WritePoemsAtEveryLimit(const fs::path& file) {
+    const std::u16string name(4000, u'静'), line(16000, u'静');
+    std::u16string text = u"\uFEFF";
+    for (const char16_t title : {u'A', u'B'}) {
+        text.append(u"<").append(1, title).append(name).append(u">\r\n(").append(name);
+        text.append(u")\r\n").append(line).append(u"\r\n").append(line).append(u"\r\n//");
+        text.append(line).append(u"\r\n").append(line).append(u"//\r\n");
     }
-    return text;
+    std::ofstream(file, std::ios::binary)
+        .write(reinterpret_cast<const char*>(text.data()),
+               static_cast<std::streamsize>(2 * text.size()));
 }
 
-// Sends a key to `window` and waits until everything it caused is painted.
-void PressAndPaint(HWND window, UINT key) {
-    SendMessageW(window, WM_KEYDOWN, key, 1);
+// Sends a key to `window` (none: steps to the next poem) and waits until all it caused is painted.
+void PressAndPaint(HWND window, UINT key, Form1* reader = nullptr) {
+    if (reader != nullptr) {
+        reader->cmdMoveNext_Click();
+    } else {
+        SendMessageW(window, WM_KEYDOWN, key, 1);
+    }
     ui::DispatchPendingMessages();
     UpdateWindow(window);
 }
@@ -52,7 +50,7 @@ int main() {
     StartCommonControls();
     const fs::path folder = fs::temp_directory_path() / "tang-vertical-benchmark";
     fs::create_directories(folder);
-    std::ofstream(folder / "ts.txt", std::ios::binary) << PoemsAtEveryLimit();
+    WritePoemsAtEveryLimit(folder / "ts.txt");
 
     std::vector<double> turns, ends, nexts, horizontalNexts;
     for (int round = 0; round < Rounds; ++round) {
@@ -63,11 +61,7 @@ int main() {
         ui::DispatchPendingMessages();
         HWND box = reader.Control(RichText1);
         HWND page = FindWindowExW(reader.Handle(), nullptr, VerticalPage::ClassName, nullptr);
-        horizontalNexts.push_back(Seconds([&] {
-            reader.cmdMoveNext_Click();
-            ui::DispatchPendingMessages();
-            UpdateWindow(box);
-        }));
+        horizontalNexts.push_back(Seconds([&] { PressAndPaint(box, 0, &reader); }));
         reader.cmdMovePrev_Click();
         turns.push_back(Seconds([&] { PressAndPaint(box, VK_F8); }));
         if (!IsWindowVisible(page)) {
@@ -75,11 +69,7 @@ int main() {
             return 1;
         }
         ends.push_back(Seconds([&] { PressAndPaint(page, VK_END); }));
-        nexts.push_back(Seconds([&] {
-            reader.cmdMoveNext_Click();
-            ui::DispatchPendingMessages();
-            UpdateWindow(page);
-        }));
+        nexts.push_back(Seconds([&] { PressAndPaint(page, 0, &reader); }));
     }
     fs::remove_all(folder);
 

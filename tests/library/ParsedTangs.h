@@ -36,13 +36,12 @@ inline std::u16string Lines(std::initializer_list<std::u16string_view> lines,
     return text;
 }
 
-inline auto Fields(const TangRecord& r) {
-    return std::tie(r.Rhyme, r.Title, r.Author, r.Content, r.Notes);
-}
-
 inline void ExpectTangs(const std::vector<TangRecord>& tangs, const std::vector<TangRecord>& want) {
+    const auto fields = [](const TangRecord& r) {
+        return std::tie(r.Rhyme, r.Title, r.Author, r.Content, r.Notes);
+    };
     ASSERT_EQ(tangs.size(), want.size());
     for (size_t i = 0; i < want.size(); ++i) {
-        EXPECT_EQ(Fields(tangs[i]), Fields(want[i])) << "record " << i;
+        EXPECT_EQ(fields(tangs[i]), fields(want[i])) << "record " << i;
     }
 }

@@ -37,9 +37,8 @@ TEST(FullListMessage, SaysWhatIsNotListedAndHowToFindItAnyway) {
     EXPECT_EQ(PoemListFullMessage(19680, 32767),
               u"唐诗列表已满：共 32767 首唐诗，只列出了前 19680 首，其后的 13087 首没有列出。"
               u"可用翻页按钮或查询窗口找到它们。");
-    EXPECT_EQ(ResultListFullMessage(0, 7),
-              u"查询结果列表已满：找到 7 首唐诗，只列出了前 0 首，其后的 7 首没有列出。"
-              u"请缩小查询范围。");
+    EXPECT_NE(ResultListFullMessage(0, 7).find(u"只列出了前 0 首，其后的 7 首"),
+              std::u16string::npos);
 }
 
 TEST(PickListTally, EachAuthorIsOfferedOnceAndWhatAListRefusesIsCounted) {
@@ -59,8 +58,6 @@ TEST(PickListTally, EachAuthorIsOfferedOnceAndWhatAListRefusesIsCounted) {
     EXPECT_EQ(tally.Message(),
               u"格律列表已满：有 2 个格律没有列出，可在格律框中直接输入后查询。\r\n\r\n"
               u"作者列表已满：有 2 位作者没有列出，可在作者框中直接输入后查询。");
-    EXPECT_EQ(PickListsFullMessage(3, 0),
-              u"格律列表已满：有 3 个格律没有列出，可在格律框中直接输入后查询。");
 }
 
 // Lists that would take everything: the cap alone stops them. A list that took all it was
@@ -70,11 +67,8 @@ TEST(PickListTally, ListsStopAtTheCapAndTheMessageSaysSo) {
     PickListTally tally(u"不限定");
     FakeList authors;
     FakeList rhymes;
-    for (size_t i = 0; i + 1 < MaxPickListEntries; ++i) {
-        tally.OfferAuthor(Name(i), authors.Adder());
-    }
-    for (size_t i = 0; i < 10; ++i) {
-        tally.OfferAuthor(Name(i), authors.Adder());
+    for (size_t i = 0; i + 1 < MaxPickListEntries + 10; ++i) { // the last ten met again
+        tally.OfferAuthor(Name(i % (MaxPickListEntries - 1)), authors.Adder());
     }
     tally.OfferRhyme(u"五言绝句", rhymes.Adder());
     ASSERT_EQ(authors.Entries.size(), MaxPickListEntries);

@@ -39,7 +39,6 @@ TEST(PrintLines, TheParagraphsOfThePageBecomeLinesInTheirRunsColours) {
     ASSERT_EQ(texts, (Texts{u"静夜思", u"李白", u"", u"床前明月光，", u"疑是地上霜。", u"", u"注一",
                             u"注二"}));
     EXPECT_EQ(lines[0].Width, 6);
-    EXPECT_EQ(lines[3].Pieces, (std::vector<PrintPiece>{{u"床前明月光，", ContentColour}}));
     EXPECT_EQ(lines[6].Pieces, (std::vector<PrintPiece>{{u"注一", NotesColour}}));
 
     // The title has its line break: nothing added, so the author follows on. The verses begin
@@ -55,9 +54,8 @@ TEST(PrintLines, TheParagraphsOfThePageBecomeLinesInTheirRunsColours) {
 }
 
 TEST(PrintLines, LongLinesBreakAfterABlankOrBetweenCharacters) {
-    TangRecord poem;
-    poem.Title = u"一二三四五六七";       // 14 wide: 5 a line at 10
-    poem.Notes = u"ab cd efghijklmn\r\n"; // Latin words break after their blanks
+    // 14 wide: 5 a line at 10; Latin words break after their blanks.
+    const TangRecord poem{u"", u"一二三四五六七", u"", u"", u"ab cd efghijklmn\r\n"};
     Texts texts;
     for (const PrintLine& line : Break(poem, 10, texts)) {
         EXPECT_LE(line.Width, 10);
@@ -67,9 +65,7 @@ TEST(PrintLines, LongLinesBreakAfterABlankOrBetweenCharacters) {
     Texts narrow;
     EXPECT_EQ(Break(poem, 1, narrow).size(), 7u + 3u + 16u);
     // A character beyond the Basic Multilingual Plane is one character, never split in two.
-    TangRecord wide;
-    wide.Content = u"a\U00020000\U00020001\U00020002";
     Texts whole;
-    Break(wide, 5, whole);
+    Break(TangRecord{u"", u"", u"", u"a\U00020000\U00020001\U00020002", u""}, 5, whole);
     EXPECT_EQ(whole, (Texts{u"", u"", u"", u"a\U00020000", u"\U00020001\U00020002", u""}));
 }
