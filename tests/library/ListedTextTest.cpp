@@ -6,78 +6,33 @@
 #include <string>
 #include <vector>
 
-namespace {
-
-// Titles and authors around every length the cut treats apart: empty, short, at the limit, one
-// over, giant, and with a character of two units where the cut falls.
-std::vector<TangRecord> RecordsOfEveryListedLength() {
+// The lists reserve from the entries as cut: for titles and authors empty, short, at the limit,
+// one over, giant, and with a character of two units where the cut falls, the lengths and
+// reservations are those of the real entries, and a giant text costs no more than its cut.
+TEST(ListedText, ListsReserveForTheirEntriesAsCut) {
     const std::u16string fits(MaxListedLength, u'静');
-    const std::u16string pairAtCut = fits.substr(1) + u"\U00020000" + u"x";
+    const std::u16string pairAtCut = fits.substr(1) + u"\U00020000x";
     const std::u16string giant(4000, u'夜');
-    return {
-        {u"", u"", u"", u"", u""},
-        {u"", u"静夜思", u"李白", u"", u""},
-        {u"", fits, fits, u"", u""},
-        {u"", fits + u"思", u"A", u"", u""},
-        {u"", pairAtCut, pairAtCut, u"", u""},
-        {u"", giant, giant, u"", u""},
-    };
-}
-
-} // namespace
-
-TEST(ListedText, LengthsAreThoseOfTheEntriesAsCut) {
-    const std::vector<TangRecord> tangs = RecordsOfEveryListedLength();
-    for (size_t i = 0; i < tangs.size(); ++i) {
-        const TangRecord& record = tangs[i];
-        EXPECT_EQ(SearchResultEntryLength(record), SearchResultEntry(record).size()) << i;
-        // Numbers of three digits and more.
-        for (const int16_t index : {int16_t{0}, int16_t{998}, int16_t{999}, int16_t{32766}}) {
-            EXPECT_EQ(PoemListEntryLength(index, record), PoemListEntry(index, record).size())
-                << i << " at " << index;
-        }
-    }
-    EXPECT_EQ(ListedLength(std::u16string(4000, u'夜')), MaxListedLength + 1);
-}
-
-// The poem list makes its entries one after the other in one buffer.
-TEST(ListedText, AnEntryAppendedToABufferFollowsWhatItHolds) {
-    std::u16string buffer = u"x";
-    for (const TangRecord& record : RecordsOfEveryListedLength()) {
-        const std::u16string before = buffer;
-        AppendPoemListEntry(buffer, 41, record);
-        EXPECT_EQ(buffer, before + PoemListEntry(41, record));
-    }
-}
-
-TEST(ListedText, ListsReserveForEachEntryAsCutAndItsTerminator) {
-    // Enough poems for numbers of four digits.
     std::vector<TangRecord> tangs;
-    while (tangs.size() < 1200) {
-        for (const TangRecord& record : RecordsOfEveryListedLength()) {
-            tangs.push_back(record);
-        }
+    for (const std::u16string& text :
+         {std::u16string(), std::u16string(u"李白"), fits, fits + u"思", pairAtCut, giant}) {
+        tangs.push_back({u"", text, text, u"", u""});
     }
+    tangs.resize(1200, tangs.back()); // numbers of four digits
     size_t poemList = 0;
+    std::u16string buffer = u"x";
     for (size_t i = 0; i < tangs.size(); ++i) {
-        poemList += PoemListEntry(static_cast<int16_t>(i), tangs[i]).size() + 1;
+        const auto index = static_cast<int16_t>(i);
+        const std::u16string entry = PoemListEntry(index, tangs[i]);
+        EXPECT_EQ(PoemListEntryLength(index, tangs[i]), entry.size()) << i;
+        EXPECT_EQ(SearchResultEntryLength(tangs[i]), SearchResultEntry(tangs[i]).size()) << i;
+        const std::u16string before = buffer;
+        AppendPoemListEntry(buffer, index, tangs[i]);
+        ASSERT_EQ(buffer, before + entry) << i;
+        poemList += entry.size() + 1;
     }
     EXPECT_EQ(PoemListStorage(tangs), poemList);
-
-    const std::vector<int16_t> found = {5, 0, 1199, 5};
-    size_t results = 0;
-    for (const int16_t index : found) {
-        results += SearchResultEntry(tangs[static_cast<size_t>(index)]).size() + 1;
-    }
-    EXPECT_EQ(ResultListStorage(tangs, found), results);
+    EXPECT_EQ(ResultListStorage(tangs, {5, 0, 5}),
+              2 * (2 * (MaxListedLength + 1) + 3 + 1) + SearchResultEntry(tangs[0]).size() + 1);
     EXPECT_EQ(ResultListStorage(tangs, {}), 0u);
-    EXPECT_EQ(PoemListStorage({}), 0u);
-}
-
-TEST(ListedText, GiantTitlesAndAuthorsReserveNoMoreThanTheirCut) {
-    const std::u16string giant(4000, u'夜');
-    const std::vector<TangRecord> tangs(100, TangRecord{u"", giant, giant, u"", u""});
-    // "(NNN) " and " [" "]" around two cut texts of the limit and their ellipsis, and the NUL.
-    EXPECT_EQ(PoemListStorage(tangs), 100 * (6 + 2 * (MaxListedLength + 1) + 3 + 1));
-    EXPECT_EQ(ResultListStorage(tangs, {0, 99}), 2 * (2 * (MaxListedLength + 1) + 3 + 1));
 }
