@@ -116,24 +116,3 @@ TEST_F(FullList, EveryListStopsWhenFullAndTheUserIsToldWhatIsNotListed) {
         EXPECT_EQ(catcher.Boxes().back().Owner, search.Handle());
     }
 }
-
-// A file of more headings and distinct authors than a list may hold: each list stops at its cap,
-// and the user is told about both.
-TEST_F(FullList, PickListsStopAtTheirCap) {
-    const size_t offered = MaxPickListEntries + 20;
-    std::string bytes = "<T>\r\n";
-    for (size_t i = 0; i < offered; ++i) {
-        bytes.append("(A").append(std::to_string(i)).append(")\r\n[F]\r\n");
-    }
-    MessageBoxCatcher catcher;
-    Start(&bytes);
-    Form2& search = Search();
-    EXPECT_EQ(search.Rhymes().ListCount(), static_cast<int>(MaxPickListEntries));
-    EXPECT_EQ(search.Authors().ListCount(), static_cast<int>(MaxPickListEntries));
-    EXPECT_EQ(search.Authors().List(static_cast<int>(MaxPickListEntries) - 1),
-              std::u16string(u"A").append(ToDecimal(MaxPickListEntries - 2)));
-    ASSERT_EQ(catcher.Boxes().size(), 1u);
-    std::u16string expected = PickListsFullMessage(offered - (MaxPickListEntries - 1), 0);
-    AppendParagraph(expected, AuthorListCappedMessage(MaxPickListEntries - 1));
-    EXPECT_EQ(catcher.Boxes()[0].Text, expected);
-}

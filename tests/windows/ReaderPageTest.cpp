@@ -24,8 +24,7 @@ TEST_F(ReaderPage, StartUpListsEveryPoemAndShowsEachAsItsRunsInTheirColoursAndAl
     StartWithUtf8(Poems);
     const ui::ComboBox list(ReaderControl(cboTang));
     ASSERT_EQ(list.ListCount(), 3);
-    EXPECT_EQ(ListEntry(0), Utf16(u8"(001) 静夜思 [李白]"));
-    EXPECT_EQ(list.Text(), ListEntry(0)) << "the preset edit text gives way to the entry";
+    EXPECT_EQ(list.Text(), Utf16(u8"(001) 静夜思 [李白]")) << "the preset gives way to the entry";
     ExpectShowing(0);
     EXPECT_FALSE(IsWindowVisible(Search().Handle()));
     // Positions in the control's own text, where a line break is a single character.
@@ -59,11 +58,9 @@ TEST_F(ReaderPage, CaptionLabelGrowsToTheRightAndStaysLeftOfNext) {
     Click(ReaderControl(cmdMoveLast));
     EXPECT_EQ(Caption(), u"青简雅韵集 第1200首");
     const RECT after = RectInParent(ReaderControl(lblInfo));
-    EXPECT_EQ(after.left, 2040 / 15);
+    EXPECT_EQ(after.left, before.left);
     EXPECT_GT(after.right, before.right);
-    EXPECT_LT(after.right, 4200 / 15);
-    const TangRecord& record = shared.Tangs[999];
-    EXPECT_EQ(ListEntry(999), u"(1000) " + record.Title + u" [" + record.Author + u"]");
+    EXPECT_LE(after.right, RectInParent(ReaderControl(cmdMoveNext)).left);
 }
 
 // A box that runs out of memory takes nothing more; the user is told, and the program goes on.
