@@ -19,20 +19,7 @@ std::u8string LongPoem() {
 }
 
 // A sheet of A6 paper (105 × 148 mm) at 96 dots per inch, printable to its edges.
-SheetMetrics SmallSheet() {
-    return {397, 559, 0, 0, 397, 559, 96, 96};
-}
-
-// Every character a plan prints, in order.
-std::u16string Printed(const PrintPlan& plan) {
-    std::u16string printed;
-    for (const PrintLine& line : plan.Lines) {
-        for (const PrintPiece& piece : line.Pieces) {
-            printed += piece.Text;
-        }
-    }
-    return printed;
-}
+const SheetMetrics SmallSheet{397, 559, 0, 0, 397, 559, 96, 96};
 
 class PagePrinting : public ReaderFixture {
 protected:
@@ -41,7 +28,7 @@ protected:
     std::vector<PageSpan> Plan() const {
         const ui::WindowDc screen(nullptr);
         const TangRecord& poem = shared.Tangs.at(static_cast<size_t>(shared.CurrentIndex));
-        return PlanSheets(poem, screen.Get(), SmallSheet()).Sheets;
+        return PlanSheets(poem, screen.Get(), SmallSheet).Sheets;
     }
 };
 
@@ -50,17 +37,21 @@ protected:
 // The notes run on over sheets whatever the screen's zoom; a failing printer is told in words,
 // and Cancel in the print dialog prints nothing and says nothing.
 TEST_F(PagePrinting, NotesRunOnOverSheetsAndFailuresAreToldInWords) {
-    const PrintPlan plan = PlanSheets(shared.Tangs[0], ui::WindowDc(nullptr).Get(), SmallSheet());
+    const PrintPlan plan = PlanSheets(shared.Tangs[0], ui::WindowDc(nullptr).Get(), SmallSheet);
     const std::vector<PageSpan>& spans = plan.Sheets;
     ASSERT_GE(spans.size(), 3u) << "120 lines of notes fill more than two small sheets";
     EXPECT_EQ(spans.back().End, static_cast<long>(plan.Lines.size()));
+    std::u16string printed; // every character the plan prints, in order
     for (const PrintLine& line : plan.Lines) {
         EXPECT_LE(line.Width, plan.Layout.Body.Right - plan.Layout.Body.Left);
+        for (const PrintPiece& piece : line.Pieces) {
+            printed += piece.Text;
+        }
     }
     std::u16string shown = PageText();
     std::erase(shown, u'\r'); // the print makes its own lines
     std::erase(shown, u'\n');
-    EXPECT_EQ(Printed(plan), shown);
+    EXPECT_EQ(printed, shown);
     SetFocus(Page());
     for (int press = 0; press < 10; ++press) {
         PressChord(VK_OEM_PLUS, true);

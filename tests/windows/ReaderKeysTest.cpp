@@ -45,6 +45,10 @@ class ReaderKeys : public ReaderFixture {
 protected:
     void SetUp() override { StartWithUtf8(ThreePoems); }
     HWND Page() const { return ReaderControl(RichText1); }
+    void Wheel(int delta, bool ctrl) {
+        SendMessageW(Page(), WM_MOUSEWHEEL, MAKEWPARAM(ctrl ? MK_CONTROL : 0, delta), 0);
+        ui::DispatchPendingMessages();
+    }
     // Chooses the menu item that starts with `start` with the down arrow and Enter.
     void Choose(std::u16string_view start) {
         std::vector<UINT> keys;
@@ -59,6 +63,56 @@ protected:
         ADD_FAILURE() << "no item starts so";
     }
 };
+
+void PressEnterOn(HWND control) {
+    SetFocus(control);
+    PressKey(VK_RETURN);
+}
+
+HWND watched = nullptr;
+int dragsStarted = 0;
+
+// Counts every WM_NCLBUTTONDOWN on the caption or SC_MOVE that starts a drag of `watched`.
+LRESULT CALLBACK WatchDrags(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && sent->hwnd == watched &&
+        ((sent->message == WM_NCLBUTTONDOWN && sent->wParam == HTCAPTION) ||
+         (sent->message == WM_SYSCOMMAND && (sent->wParam & 0xFFF0) == SC_MOVE))) {
+        ++dragsStarted;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// How many moves of `form` the mouse messages sent by `press` start.
+template <typename Press> int DragsDuring(HWND form, Press press) {
+    watched = form;
+    dragsStarted = 0;
+    const UniqueHook hook = HookThisThread(WH_CALLWNDPROC, WatchDrags);
+    // The system's move loop reads these from the queue and stops; no real button is held.
+    PostMessageW(form, WM_LBUTTONUP, 0, 0);
+    PostMessageW(form, WM_KEYDOWN, VK_ESCAPE, 1);
+    press();
+    ui::DispatchPendingMessages();
+    return dragsStarted;
+}
+
+// Presses and releases the left button at a point of `form`'s client area. The system decides
+// which window gets the press, as it does for the user's mouse: a control that lets presses
+// through leaves it to the window below.
+int DragsFromPressAt(HWND form, POINT at) {
+    ClientToScreen(form, &at);
+    HWND target = WindowFromPoint(at);
+    ScreenToClient(target, &at);
+    return DragsDuring(form, [&] {
+        SendMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+        SendMessageW(target, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+    });
+}
+
+POINT CentreOf(HWND control) {
+    const RECT rect = RectInParent(control);
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
 
 void PressShiftF10(void*) {
     PressChord(VK_F10, false, true);
@@ -179,4 +233,90 @@ TEST_F(ReaderKeys, TheMenuListsTheCommandsAndThePageKeepsItsOwnKeys) {
     SendMessageW(focused, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                  reinterpret_cast<LPARAM>(&end));
     EXPECT_EQ(end - start, 1u) << "typing replaces it";
+}
+
+// Ctrl+= and Ctrl++ (with Shift) on the page, Ctrl+- and Ctrl+0 from the poem list, and Ctrl
+// with the wheel over the page.
+TEST_F(ReaderKeys, KeysAndCtrlWheelStepByTenWithinFiftyAndFourHundredFromAnyControl) {
+    SetFocus(Page());
+    PressChord(VK_OEM_PLUS, true);
+    PressChord(VK_OEM_PLUS, true, true);
+    EXPECT_EQ(PageZoom(), 120);
+    SetFocus(ReaderControl(cboTang));
+    PressChord(VK_OEM_MINUS, true);
+    EXPECT_EQ(PageZoom(), 110);
+    PressChord('0', true);
+    EXPECT_EQ(PageZoom(), 100);
+    for (int press = 0; press < 10; ++press) {
+        PressChord(VK_OEM_MINUS, true);
+    }
+    EXPECT_EQ(PageZoom(), 50);
+    PressChord('0', true);
+    EXPECT_EQ(ui::WindowText(ReaderControl(cboTang)), ListEntry(0)) << "the list kept its text";
+
+    Wheel(60, true); // half a notch of a finer wheel, then the other half
+    EXPECT_EQ(PageZoom(), 100);
+    Wheel(60, true);
+    EXPECT_EQ(PageZoom(), 110);
+    for (int notch = 0; notch < 40; ++notch) {
+        Wheel(120, true);
+    }
+    EXPECT_EQ(PageZoom(), 400);
+    PressChord(VK_OEM_MINUS, true);
+    EXPECT_EQ(PageZoom(), 390) << "keys go on from where the wheel left the size";
+    Wheel(-120, false); // without Ctrl the wheel scrolls
+    EXPECT_EQ(PageZoom(), 390);
+    // The wheel with the focus on a button, over the page, sizes the page.
+    POINT over{20, 20};
+    ClientToScreen(Page(), &over);
+    if (WindowFromPoint(over) == Page()) { // no other window over the page
+        MSG turn{ReaderControl(cmdMoveNext),
+                 WM_MOUSEWHEEL,
+                 MAKEWPARAM(MK_CONTROL, -120),
+                 MAKELPARAM(over.x, over.y),
+                 0,
+                 {}};
+        EXPECT_TRUE(ui::PreTranslateMessage(turn));
+        EXPECT_EQ(PageZoom(), 380);
+    }
+}
+
+// Enter on a focused button presses it, in both windows; no button becomes the default, and
+// Escape closes nothing.
+TEST_F(ReaderKeys, EnterOnAFocusedButtonPressesItAndMakesNoDefault) {
+    OpenSearch();
+    PressEnterOn(SearchControl(cmdSearch));
+    EXPECT_EQ(Search().Results().ListCount(), 3);
+    Search().Results().Clear();
+    PressEnterOn(SearchControl(txtTitle)); // the button pressed last has not become the default
+    PressKey(VK_ESCAPE);
+    EXPECT_EQ(Search().Results().ListCount(), 0);
+    EXPECT_TRUE(IsWindowVisible(Search().Handle())) << "Escape does not close";
+    PressEnterOn(SearchControl(cmdCancel));
+    EXPECT_FALSE(IsWindowVisible(Search().Handle()));
+
+    PressEnterOn(ReaderControl(cmdMoveLast));
+    EXPECT_EQ(shared.CurrentIndex, 2);
+    PressEnterOn(ReaderControl(cboTang));
+    PressKey(VK_ESCAPE);
+    EXPECT_EQ(shared.CurrentIndex, 2);
+    EXPECT_TRUE(IsWindowVisible(reader->Handle()));
+    PressEnterOn(ReaderControl(Command3));
+    EXPECT_TRUE(programEnded);
+}
+
+// Both windows drag from their background only, the reader also inside the outlines, never
+// from a label or the group box.
+TEST_F(ReaderKeys, WindowsDragFromTheBackgroundOnly) {
+    HWND form = reader->Handle();
+    // The background below Exit, inside Shape1 beside About, inside Shape2 beside the proverb.
+    for (const POINT at : {POINT{470, 430}, POINT{403, 35}, POINT{402, 300}}) {
+        EXPECT_GT(DragsFromPressAt(form, at), 0) << at.x << "," << at.y;
+    }
+
+    OpenSearch();
+    form = Search().Handle();
+    EXPECT_EQ(DragsFromPressAt(form, {12, 250}), 0) << "the group box, beside 标题：";
+    EXPECT_EQ(DragsFromPressAt(form, CentreOf(SearchControl(SearchLabel3))), 0) << "couplet";
+    EXPECT_GT(DragsFromPressAt(form, {10, 360}), 0) << "the background left of the couplet";
 }
