@@ -85,6 +85,7 @@ TEST_F(ReaderCommands, ListTooltipsTabOrderDpiAndTheCloseBox) {
     const LONG cellAt96 = cellHeight();
     const RECT lastAt96 = RectInParent(ReaderControl(cmdMoveLast));
     MoveToDpi(144);
+    EXPECT_EQ(PageFormatAt(0).Size, 240) << "the poem shown keeps its 12 points";
     const RECT last = RectInParent(ReaderControl(cmdMoveLast));
     EXPECT_NEAR(last.left, lastAt96.left * 3 / 2, 1);
     EXPECT_NEAR(last.bottom, lastAt96.bottom * 3 / 2, 1);
