@@ -16,7 +16,13 @@ struct AccessibleFacts {
     std::optional<std::u16string> Description;
 };
 
-inline AccessibleFacts AskAccessible(IAccessible* object) {
+// The facts of `window`'s client object; none when it has none.
+inline std::optional<AccessibleFacts> AskWindow(HWND window) {
+    IAccessible* object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(window, OBJID_CLIENT, __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&object)))) {
+        return std::nullopt;
+    }
     AccessibleFacts facts;
     VARIANT self{};
     self.vt = VT_I4;
@@ -33,23 +39,10 @@ inline AccessibleFacts AskAccessible(IAccessible* object) {
     for (const auto& [get, text] : texts) {
         BSTR answer = nullptr;
         if ((object->*get)(self, &answer) == S_OK) {
-            *text = answer != nullptr ? std::u16string(reinterpret_cast<const char16_t*>(answer),
-                                                       SysStringLen(answer))
-                                      : u"";
+            *text = std::u16string(reinterpret_cast<const char16_t*>(answer), SysStringLen(answer));
         }
         SysFreeString(answer);
     }
-    return facts;
-}
-
-// The facts of `window`'s client object; none when it has none.
-inline std::optional<AccessibleFacts> AskWindow(HWND window) {
-    IAccessible* object = nullptr;
-    if (FAILED(AccessibleObjectFromWindow(window, OBJID_CLIENT, __uuidof(IAccessible),
-                                          reinterpret_cast<void**>(&object)))) {
-        return std::nullopt;
-    }
-    const AccessibleFacts facts = AskAccessible(object);
     object->Release();
     return facts;
 }

@@ -38,19 +38,15 @@ LRESULT CALLBACK RefuseWhenFull(HWND list, UINT message, WPARAM wParam, LPARAM l
     return DefSubclassProc(list, message, wParam, lParam);
 }
 
-void MakeRefusing(HWND list, bool failItemData = false) {
-    SetWindowSubclass(list, RefuseWhenFull, RefusingId, failItemData ? 1 : 0);
-}
-
-// Makes the lists with these control identifiers refusing as soon as they are created, before
-// the loader or the reader fills them.
-std::vector<int> refusingLists;
+// Makes the poem list and the pick lists refusing as soon as they are created, before the loader
+// or the reader fills them.
 LRESULT CALLBACK OnCreate(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HCBT_CREATEWND) {
         const auto* create = reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs;
         const auto id = static_cast<int>(reinterpret_cast<INT_PTR>(create->hMenu));
-        if ((create->style & WS_CHILD) != 0 && std::ranges::count(refusingLists, id) != 0) {
-            MakeRefusing(reinterpret_cast<HWND>(wParam));
+        if ((create->style & WS_CHILD) != 0 &&
+            (id == cboTang || id == cboRhyme || id == cboAuthor)) {
+            SetWindowSubclass(reinterpret_cast<HWND>(wParam), RefuseWhenFull, RefusingId, 0);
         }
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -58,14 +54,7 @@ LRESULT CALLBACK OnCreate(int code, WPARAM wParam, LPARAM lParam) {
 
 const std::string Anthology = GenerateAnthology({.Poems = Poems});
 
-class FullList : public ReaderFixture {
-protected:
-    void RefuseFromCreation(std::vector<int> ids) {
-        refusingLists = std::move(ids);
-        creationHook = HookThisThread(WH_CBT, OnCreate);
-    }
-    UniqueHook creationHook;
-};
+class FullList : public ReaderFixture {};
 
 } // namespace
 
@@ -78,7 +67,7 @@ TEST_F(FullList, EveryListStopsWhenFullAndTheUserIsToldWhatIsNotListed) {
     ASSERT_GT(reported.Rhymes.size(), static_cast<size_t>(Capacity));
     ASSERT_GT(reported.Authors.size(), static_cast<size_t>(Capacity));
     MessageBoxCatcher catcher;
-    RefuseFromCreation({cboTang, cboRhyme, cboAuthor});
+    const UniqueHook creationHook = HookThisThread(WH_CBT, OnCreate);
     Start(&Anthology);
     EXPECT_EQ(shared.Tangs.size(), static_cast<size_t>(Poems)) << "the anthology loads whole";
     const ui::ComboBox list(ReaderControl(cboTang));
@@ -105,7 +94,7 @@ TEST_F(FullList, EveryListStopsWhenFullAndTheUserIsToldWhatIsNotListed) {
 
     // A refused entry, or an entry whose index cannot be attached, ends the result list.
     for (const bool failItemData : {false, true}) {
-        MakeRefusing(search.Control(lstTang), failItemData);
+        SetWindowSubclass(search.Control(lstTang), RefuseWhenFull, RefusingId, failItemData);
         search.cmdSearch_Click();
         ui::DispatchPendingMessages();
         const int listed = failItemData ? Capacity - 1 : Capacity;
@@ -115,25 +104,4 @@ TEST_F(FullList, EveryListStopsWhenFullAndTheUserIsToldWhatIsNotListed) {
         EXPECT_EQ(catcher.Boxes().back().Text, ResultListFullMessage(listed, Poems));
         EXPECT_EQ(catcher.Boxes().back().Owner, search.Handle());
     }
-}
-
-// A file of more headings and distinct authors than a list may hold: each list stops at its cap,
-// and the user is told about both.
-TEST_F(FullList, PickListsStopAtTheirCap) {
-    const size_t offered = MaxPickListEntries + 20;
-    std::string bytes = "<T>\r\n";
-    for (size_t i = 0; i < offered; ++i) {
-        bytes.append("(A").append(std::to_string(i)).append(")\r\n[F]\r\n");
-    }
-    MessageBoxCatcher catcher;
-    Start(&bytes);
-    Form2& search = Search();
-    EXPECT_EQ(search.Rhymes().ListCount(), static_cast<int>(MaxPickListEntries));
-    EXPECT_EQ(search.Authors().ListCount(), static_cast<int>(MaxPickListEntries));
-    EXPECT_EQ(search.Authors().List(static_cast<int>(MaxPickListEntries) - 1),
-              std::u16string(u"A").append(ToDecimal(MaxPickListEntries - 2)));
-    ASSERT_EQ(catcher.Boxes().size(), 1u);
-    std::u16string expected = PickListsFullMessage(offered - (MaxPickListEntries - 1), 0);
-    AppendParagraph(expected, AuthorListCappedMessage(MaxPickListEntries - 1));
-    EXPECT_EQ(catcher.Boxes()[0].Text, expected);
 }

@@ -3,7 +3,6 @@
 
 #include "ButtonPainter.h"
 #include "Controls.h"
-#include "PictureScaling.h"
 #include "ReaderLayout.h"
 #include "SearchLayout.h"
 
@@ -47,78 +46,36 @@ std::vector<int> MarkedColumns(HWND button, int to) {
     return marked;
 }
 
-std::vector<int> Columns(int from, int to) {
-    std::vector<int> columns;
-    for (int x = from; x < to; ++x) {
-        columns.push_back(x);
-    }
-    return columns;
-}
-
 } // namespace
 
-// Pictures grow with the buttons and stay centred and clipped; edges, the focus rectangle and
-// the window's icons grow with the DPI.
+// At 200 % the pictures grow with the buttons and stay centred; edges, the focus rectangle and
+// the window's icons grow too.
 TEST_F(Looks, PicturesEdgesFocusAndIconsGrowWithTheDpi) {
-    struct Expected {
-        int Id;
-        SIZE At96; // the picture's size at 96 DPI
-    };
-    const Expected buttons[] = {{Command1, {38, 39}}, {Command2, {56, 39}}, {Command3, {40, 38}}};
-    HWND mover = ReaderControl(cmdMoveFirst);
-    for (const int dpi : {96, 144, 192}) {
-        MoveToDpi(dpi);
-        SetFocus(ReaderControl(RichText1)); // no focus rectangle on the buttons
-        for (const Expected& button : buttons) {
-            HWND window = ReaderControl(button.Id);
-            RECT face{};
-            GetClientRect(window, &face);
-            const int edge = 2 * ui::EdgeLineWidth(dpi);
-            InflateRect(&face, -edge, -edge);                           // inside the raised edge
-            const COLORREF workspace = GetSysColor(COLOR_APPWORKSPACE); // the picture's background
-            const RECT picture =
-                Painted(window).Bounds(face, [&](COLORREF c) { return c != workspace; });
-            const LONG width =
-                std::min<LONG>(MulDiv(button.At96.cx, dpi, 96), face.right - face.left);
-            const LONG height =
-                std::min<LONG>(MulDiv(button.At96.cy, dpi, 96), face.bottom - face.top);
-            EXPECT_NEAR(picture.right - picture.left, width, 1) << button.Id << " at " << dpi;
-            EXPECT_NEAR(picture.bottom - picture.top, height, 1) << button.Id << " at " << dpi;
-            EXPECT_NEAR(picture.left + picture.right, face.left + face.right, 1) << button.Id;
-            EXPECT_NEAR(picture.top + picture.bottom, face.top + face.bottom, 1) << button.Id;
-        }
-        const int line = MulDiv(1, dpi, 96);
-        EXPECT_EQ(MarkedColumns(mover, 7 * line), Columns(0, 2 * line)) << "raised at " << dpi;
-        SendMessageW(mover, BM_SETSTATE, TRUE, 0);
-        EXPECT_EQ(MarkedColumns(mover, 7 * line), Columns(0, 2 * line)) << "pressed at " << dpi;
-        SendMessageW(mover, BM_SETSTATE, FALSE, 0);
-        SetFocus(mover);
-        std::vector<int> focused = Columns(0, 2 * line);
-        for (const int x : Columns(4 * line, 5 * line)) {
-            focused.push_back(x);
-        }
-        EXPECT_EQ(MarkedColumns(mover, 7 * line), focused) << "the focus rectangle at " << dpi;
-        for (const auto& [which, at96] : {std::pair<WPARAM, int>{ICON_SMALL, 16}, {ICON_BIG, 32}}) {
-            const auto icon = SendMessageW(reader->Handle(), WM_GETICON, which, 0);
-            EXPECT_EQ(IconWidth(reinterpret_cast<HICON>(icon)), at96 * dpi / 96) << dpi;
-        }
-    }
-}
+    const int dpi = 192;
+    MoveToDpi(dpi);
+    SetFocus(ReaderControl(RichText1)); // no focus rectangle on the buttons
+    HWND about = ReaderControl(Command1);
+    RECT face{};
+    GetClientRect(about, &face);
+    const int edge = 2 * ui::EdgeLineWidth(dpi);
+    InflateRect(&face, -edge, -edge);                           // inside the raised edge
+    const COLORREF workspace = GetSysColor(COLOR_APPWORKSPACE); // the picture's background
+    const RECT picture = Painted(about).Bounds(face, [&](COLORREF c) { return c != workspace; });
+    EXPECT_NEAR(picture.right - picture.left, std::min<LONG>(38 * 2, face.right - face.left), 1);
+    EXPECT_NEAR(picture.bottom - picture.top, std::min<LONG>(39 * 2, face.bottom - face.top), 1);
+    EXPECT_NEAR(picture.left + picture.right, face.left + face.right, 1);
+    EXPECT_NEAR(picture.top + picture.bottom, face.top + face.bottom, 1);
 
-TEST(PictureScaling, EnlargingBlendsNeighboursAndShrinkingAveragesThem) {
-    const ui::Pixels blackWhite{2, 1, {0x000000, 0xFFFFFF}};
-    const ui::Pixels wide = ui::ScaleSmoothly(blackWhite, 4, 1);
-    ASSERT_EQ(wide.Values.size(), 4u);
-    EXPECT_EQ(wide.Values.front(), 0x000000u);
-    EXPECT_EQ(wide.Values.back(), 0xFFFFFFu);
-    for (size_t i = 1; i < wide.Values.size(); ++i) {
-        EXPECT_LT(wide.Values[i - 1] & 0xFF, wide.Values[i] & 0xFF) << "no repeated pixels";
-    }
-    const ui::Pixels stripes{4, 1, {0x000000, 0xFFFFFF, 0x000000, 0xFFFFFF}};
-    for (const uint32_t value : ui::ScaleSmoothly(stripes, 2, 1).Values) {
-        for (const int shift : {0, 8, 16}) {
-            EXPECT_GT((value >> shift) & 0xFF, 64u) << "grey, not one of the stripes";
-            EXPECT_LT((value >> shift) & 0xFF, 192u);
-        }
+    HWND mover = ReaderControl(cmdMoveFirst);
+    const std::vector<int> edgeOnly = {0, 1, 2, 3};
+    EXPECT_EQ(MarkedColumns(mover, 14), edgeOnly) << "raised";
+    SendMessageW(mover, BM_SETSTATE, TRUE, 0);
+    EXPECT_EQ(MarkedColumns(mover, 14), edgeOnly) << "pressed";
+    SendMessageW(mover, BM_SETSTATE, FALSE, 0);
+    SetFocus(mover);
+    EXPECT_EQ(MarkedColumns(mover, 14), (std::vector<int>{0, 1, 2, 3, 8, 9})) << "focused";
+    for (const auto& [which, at96] : {std::pair<WPARAM, int>{ICON_SMALL, 16}, {ICON_BIG, 32}}) {
+        const auto icon = SendMessageW(reader->Handle(), WM_GETICON, which, 0);
+        EXPECT_EQ(IconWidth(reinterpret_cast<HICON>(icon)), at96 * 2);
     }
 }

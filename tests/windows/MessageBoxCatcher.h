@@ -2,12 +2,15 @@
 
 #include "ReaderFixture.h"
 
+#include "Controls.h"
+
 #include <string>
 #include <vector>
 #include <windows.h>
 
-// Catches every message box and dialog the program opens on this thread while it lives, records
-// what it shows, and dismisses it with the button `press` (OK unless told).
+// Catches every message box and dialog the program opens on this thread while
+// it lives, records what it shows, and dismisses it with the button `press` (OK
+// unless told).
 class MessageBoxCatcher {
 public:
     struct Seen {
@@ -20,16 +23,57 @@ public:
         std::vector<HWND> EnabledTopLevel; // the program's windows still taking input
     };
 
-    explicit MessageBoxCatcher(int press = IDOK);
-    ~MessageBoxCatcher();
+    explicit MessageBoxCatcher(int press = IDOK) : hook_(HookThisThread(WH_CBT, OnCbt)) {
+        seenBoxes = &boxes_;
+        pressed = press;
+    }
+    ~MessageBoxCatcher() { seenBoxes = nullptr; }
     MessageBoxCatcher(const MessageBoxCatcher&) = delete;
     MessageBoxCatcher& operator=(const MessageBoxCatcher&) = delete;
 
     const std::vector<Seen>& Boxes() const { return boxes_; }
 
 private:
-    static LRESULT CALLBACK OnCbt(int code, WPARAM wParam, LPARAM lParam);
-    static void CALLBACK Inspect(HWND box, UINT, UINT_PTR timer, DWORD);
+    static LRESULT CALLBACK OnCbt(int code, WPARAM wParam, LPARAM lParam) {
+        wchar_t className[32]{};
+        if (code == HCBT_ACTIVATE && GetClassNameW(reinterpret_cast<HWND>(wParam), className, 32) &&
+            lstrcmpW(className, L"#32770") == 0) {
+            // Inspect once the box has finished setting itself up.
+            SetTimer(reinterpret_cast<HWND>(wParam), 1, 10, Inspect);
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    static void CALLBACK Inspect(HWND box, UINT, UINT_PTR timer, DWORD) {
+        KillTimer(box, timer);
+        if (seenBoxes == nullptr) {
+            return;
+        }
+        Seen seen;
+        seen.Text = ui::WindowText(GetDlgItem(box, 0xFFFF));
+        seen.Caption = ui::WindowText(box);
+        seen.Owner = GetWindow(box, GW_OWNER);
+        const auto icon =
+            reinterpret_cast<HICON>(SendDlgItemMessageW(box, 0x0440, STM_GETICON, 0, 0));
+        seen.InformationIcon = icon != nullptr && icon == LoadIconW(nullptr, IDI_INFORMATION);
+        for (HWND button = nullptr; (button = FindWindowExW(box, button, L"Button", nullptr));) {
+            if (IsWindowVisible(button)) {
+                ++seen.Buttons;
+                seen.OkButton = seen.OkButton || GetDlgCtrlID(button) == IDOK;
+            }
+        }
+        for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, nullptr, nullptr));) {
+            if (window != box &&
+                GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId() &&
+                IsWindowVisible(window) && IsWindowEnabled(window)) {
+                seen.EnabledTopLevel.push_back(window);
+            }
+        }
+        seenBoxes->push_back(std::move(seen));
+        PostMessageW(box, WM_COMMAND, MAKEWPARAM(pressed, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(box, pressed)));
+    }
+    static inline std::vector<Seen>* seenBoxes = nullptr;
+    static inline int pressed = IDOK;
     UniqueHook hook_;
     std::vector<Seen> boxes_;
 };

@@ -19,27 +19,7 @@ std::u8string LongPoem() {
 }
 
 // A sheet of A6 paper (105 × 148 mm) at 96 dots per inch, printable to its edges.
-SheetMetrics SmallSheet() {
-    return {397, 559, 0, 0, 397, 559, 96, 96};
-}
-
-// Every character a plan prints, in order.
-std::u16string Printed(const PrintPlan& plan) {
-    std::u16string printed;
-    for (const PrintLine& line : plan.Lines) {
-        for (const PrintPiece& piece : line.Pieces) {
-            printed += piece.Text;
-        }
-    }
-    return printed;
-}
-
-// The page's text without its line ends, which the print makes into lines.
-std::u16string ShownWithoutLineEnds(std::u16string shown) {
-    std::erase(shown, u'\r');
-    std::erase(shown, u'\n');
-    return shown;
-}
+const SheetMetrics SmallSheet{397, 559, 0, 0, 397, 559, 96, 96};
 
 class PagePrinting : public ReaderFixture {
 protected:
@@ -48,52 +28,55 @@ protected:
     std::vector<PageSpan> Plan() const {
         const ui::WindowDc screen(nullptr);
         const TangRecord& poem = shared.Tangs.at(static_cast<size_t>(shared.CurrentIndex));
-        return PlanSheets(poem, screen.Get(), SmallSheet()).Sheets;
+        return PlanSheets(poem, screen.Get(), SmallSheet).Sheets;
     }
 };
 
 } // namespace
 
-TEST_F(PagePrinting, NotesRunOnOverSheetsWhateverTheZoom) {
-    const PrintPlan plan = PlanSheets(shared.Tangs[0], ui::WindowDc(nullptr).Get(), SmallSheet());
+// The notes run on over sheets whatever the screen's zoom; a failing printer is told in words,
+// and Cancel in the print dialog prints nothing and says nothing.
+TEST_F(PagePrinting, NotesRunOnOverSheetsAndFailuresAreToldInWords) {
+    const PrintPlan plan = PlanSheets(shared.Tangs[0], ui::WindowDc(nullptr).Get(), SmallSheet);
     const std::vector<PageSpan>& spans = plan.Sheets;
     ASSERT_GE(spans.size(), 3u) << "120 lines of notes fill more than two small sheets";
     EXPECT_EQ(spans.back().End, static_cast<long>(plan.Lines.size()));
+    std::u16string printed; // every character the plan prints, in order
     for (const PrintLine& line : plan.Lines) {
         EXPECT_LE(line.Width, plan.Layout.Body.Right - plan.Layout.Body.Left);
+        for (const PrintPiece& piece : line.Pieces) {
+            printed += piece.Text;
+        }
     }
-    EXPECT_EQ(Printed(plan), ShownWithoutLineEnds(PageText()));
-
+    std::u16string shown = PageText();
+    std::erase(shown, u'\r'); // the print makes its own lines
+    std::erase(shown, u'\n');
+    EXPECT_EQ(printed, shown);
     SetFocus(Page());
     for (int press = 0; press < 10; ++press) {
         PressChord(VK_OEM_PLUS, true);
     }
-    EXPECT_EQ(PageZoom(), 200);
     EXPECT_EQ(Plan(), spans) << "the screen's zoom does not change the print";
-    Click(ReaderControl(cmdMoveNext));
-    EXPECT_EQ(Plan().size(), 1u) << "a short poem takes one sheet";
-}
 
-TEST_F(PagePrinting, APrinterFailureIsToldInWords) {
     const ui::MemoryDc notAPrinter(nullptr);
     const PrintOutcome failure = PrintSheets(shared.Tangs[0], 0, notAPrinter.Get());
     ASSERT_NE(failure.Error, 0u);
     EXPECT_EQ(failure.Step, PrintStep::Accepting);
-    const std::u16string message = PrintFailedMessage(u"某打印机", failure);
-    EXPECT_TRUE(message.starts_with(u"无法打印：打印机“某打印机”")) << "the message names it";
-    ExpectShowing(0);
-}
+    EXPECT_TRUE(
+        PrintFailedMessage(u"某打印机", failure).starts_with(u"无法打印：打印机“某打印机”"));
 
-TEST_F(PagePrinting, CancelInThePrintDialogPrintsNothingAndSaysNothing) {
-    const MessageBoxCatcher catcher(IDCANCEL); // cancels the print dialog
-    SetFocus(ReaderControl(cboTang));
-    PressChord('P', true);
-    // The dialog alone; without a printer on this system it never opens, and the user is told.
-    ASSERT_EQ(catcher.Boxes().size(), 1u);
-    const std::u16string& text = catcher.Boxes()[0].Text;
-    EXPECT_TRUE(text.empty() || text == u"无法打印：没有找到可以使用的打印机。")
-        << "said " << text.size();
-    ExpectShowing(0);
+    {
+        const MessageBoxCatcher catcher(IDCANCEL); // cancels the print dialog
+        SetFocus(ReaderControl(cboTang));
+        PressChord('P', true);
+        // The dialog alone; without a printer on this system it never opens, and the user is told.
+        ASSERT_EQ(catcher.Boxes().size(), 1u);
+        const std::u16string& text = catcher.Boxes()[0].Text;
+        EXPECT_TRUE(text.empty() || text == u"无法打印：没有找到可以使用的打印机。")
+            << "said " << text.size();
+    }
+    Click(ReaderControl(cmdMoveNext));
+    EXPECT_EQ(Plan().size(), 1u) << "a short poem takes one sheet";
 }
 
 // Prints the long poem on the system's default printer through the dialog's OK button. Run by

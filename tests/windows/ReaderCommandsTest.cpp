@@ -1,4 +1,5 @@
 #include "AccessibleFacts.h"
+#include "AnthologyGenerator.h"
 #include "MessageBoxCatcher.h"
 #include "Painted.h"
 #include "ReaderFixture.h"
@@ -10,31 +11,93 @@
 
 #include <commctrl.h>
 #include <map>
-#include <optional>
 #include <richedit.h>
-#include <tuple>
 
 namespace {
 
+const std::u8string Poems = u8"[五言绝句]\r\n<静夜思>\r\n(李白)\r\n床前明月光，\r\n疑是地上霜。\r\n"
+                            u8"//作者：李白\r\n字太白。//\r\n"
+                            u8"<春晓>\r\n(孟浩然)\r\n春眠不觉晓，\r\n//N2//\r\n"
+                            u8"<>\r\n()\r\n//\r\n";
+
 class ReaderCommands : public ReaderFixture {};
+
+// The tooltips of the reader's controls, by control.
+std::map<int, std::u16string> Tooltips(HWND reader) {
+    HWND tooltip = nullptr; // the reader's own, among the tooltip windows of the desktop
+    do {
+        tooltip = FindWindowExW(nullptr, tooltip, TOOLTIPS_CLASSW, nullptr);
+    } while (tooltip != nullptr && GetWindow(tooltip, GW_OWNER) != reader);
+    std::map<int, std::u16string> tips;
+    for (int i = 0; i < SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0); ++i) {
+        wchar_t text[80]{};
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.lpszText = text;
+        SendMessageW(tooltip, TTM_ENUMTOOLSW, static_cast<WPARAM>(i),
+                     reinterpret_cast<LPARAM>(&tool));
+        const auto control = reinterpret_cast<HWND>(tool.uId);
+        if (GetParent(control) == reader) {
+            tips[GetDlgCtrlID(control)] = reinterpret_cast<const char16_t*>(text);
+        }
+    }
+    return tips;
+}
 
 } // namespace
 
-TEST_F(ReaderCommands, ChoosingInTheListShowsThatPoemAndTypingShowsNone) {
+// The list, the tooltips, the tab order and the layout at another DPI; the close box ends the
+// program with both windows.
+TEST_F(ReaderCommands, ListTooltipsTabOrderDpiAndTheCloseBox) {
     StartWithUtf8(ThreePoems);
+    EXPECT_EQ(GetFocus(), ReaderControl(Command1)) << "the focus starts on About";
     HWND list = ReaderControl(cboTang);
     SetFocus(list);
     PressKey(VK_DOWN); // the keyboard's way of choosing the next entry
     PressKey(VK_DOWN);
     ExpectShowing(2);
     TypeText(list, u"(001)");
-    EXPECT_EQ(shared.CurrentIndex, 2);
+    EXPECT_EQ(shared.CurrentIndex, 2) << "typing shows no poem";
     EXPECT_EQ(PageText().substr(0, 1), u"三");
-}
 
-// The search window goes with the reader (hidden, by the exit button: see RealClicks).
-TEST_F(ReaderCommands, TheCloseBoxEndsTheProgramWithBothWindows) {
-    StartWithUtf8(ThreePoems);
+    const std::map<int, std::u16string> tips = {
+        {Command1, u"关于"},       {Command2, u"查询功能"},  {Command3, u"退出青简雅韵集"},
+        {cmdMoveFirst, u"第一首"}, {cmdMovePrev, u"上一首"}, {cmdMoveNext, u"下一首"},
+        {cmdMoveLast, u"第末首"}};
+    EXPECT_EQ(Tooltips(reader->Handle()), tips);
+
+    ExpectTabOrder(*reader, {Command1, Command2, Command3, RichText1, cmdMoveNext, cmdMovePrev,
+                             cmdMoveFirst, cmdMoveLast, cboTang, Command1});
+
+    const RECT before = RectInParent(ReaderControl(RichText1));
+    SetWindowPos(reader->Handle(), nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER);
+    ui::DispatchPendingMessages();
+    EXPECT_EQ(RectInParent(ReaderControl(RichText1)).right, before.right)
+        << "resizing moves nothing";
+
+    // At 144 DPI the layout and its fonts grow by half; the page stays at 12 points for the
+    // poems shown after it, in both views.
+    HWND vertical = FindWindowExW(reader->Handle(), nullptr, VerticalPage::ClassName, nullptr);
+    const auto cellHeight = [vertical] {
+        const RECT cell = VerticalPage::FromWindow(vertical)->CellRect(0).value_or(RECT{});
+        return cell.bottom - cell.top;
+    };
+    const LONG cellAt96 = cellHeight();
+    const RECT lastAt96 = RectInParent(ReaderControl(cmdMoveLast));
+    MoveToDpi(144);
+    EXPECT_EQ(PageFormatAt(0).Size, 240) << "the poem shown keeps its 12 points";
+    const RECT last = RectInParent(ReaderControl(cmdMoveLast));
+    EXPECT_NEAR(last.left, lastAt96.left * 3 / 2, 1);
+    EXPECT_NEAR(last.bottom, lastAt96.bottom * 3 / 2, 1);
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(ReaderControl(lblInfo), WM_GETFONT, 0, 0)),
+               sizeof font, &font);
+    EXPECT_EQ(font.lfHeight, -21) << "10.5 points at 144 DPI";
+    Click(ReaderControl(cmdMovePrev));
+    ExpectShowing(1);
+    EXPECT_EQ(PageFormatAt(0).Size, 240) << "12 points";
+    EXPECT_EQ(cellHeight(), cellAt96 * 3 / 2) << "the vertical page at 12 points too";
+
     OpenSearch();
     HWND search = Search().Handle();
     SendMessageW(reader->Handle(), WM_CLOSE, 0, 0);
@@ -52,14 +115,12 @@ TEST_F(ReaderCommands, AnEmptyAnthologyIsToldAndLeavesAnEmptyPage) {
     Start(&noPoems);
     ASSERT_EQ(catcher.Boxes().size(), 1u);
     EXPECT_NE(catcher.Boxes()[0].Text.find(u"没有找到"), std::u16string::npos);
-    for (int id : {cmdMoveFirst, cmdMovePrev, cmdMoveNext, cmdMoveLast}) {
+    for (int id : {cmdMoveFirst, cmdMoveNext}) {
         Click(ReaderControl(id));
     }
     HWND page = ReaderControl(RichText1);
     SetFocus(page);
     for (const auto& [key, ctrl, alt] : {std::tuple{UINT{VK_NEXT}, true, false},
-                                         {VK_PRIOR, true, false},
-                                         {VK_HOME, false, true},
                                          {VK_END, false, true},
                                          {'R', true, false},
                                          {VK_OEM_PLUS, true, false},
@@ -67,19 +128,10 @@ TEST_F(ReaderCommands, AnEmptyAnthologyIsToldAndLeavesAnEmptyPage) {
         PressChord(key, ctrl, false, alt);
     }
     EXPECT_EQ(catcher.Boxes().size(), 1u) << "no end-of-list message for an empty anthology";
-    EXPECT_EQ(ui::ComboBox(ReaderControl(cboTang)).ListCount(), 0);
     EXPECT_EQ(Caption(), u"青简雅韵集");
     EXPECT_EQ(PageText(), u"");
-    EXPECT_EQ(shared.CurrentIndex, 0);
     EXPECT_EQ(PageZoom(), 100) << "no zoom without a poem";
-
-    const AccessibleFacts facts = AskWindow(page).value_or(AccessibleFacts{});
-    EXPECT_EQ(facts.Role, ROLE_SYSTEM_DOCUMENT);
-    EXPECT_EQ(facts.Name, u"");
-    EXPECT_EQ(facts.Value, u"");
-    EXPECT_EQ(AskWindow(ReaderControl(lblInfo)).value_or(facts).Name, u"青简雅韵集");
-    EXPECT_EQ(AskWindow(ReaderControl(cboTang)).value_or(facts).Value,
-              u"点击这里直接选择要查看的唐诗");
+    EXPECT_EQ(AskWindow(page).value_or(AccessibleFacts{}).Name, u"");
 
     // 全选, 查询…, 关于 and 竖排 (an empty page in columns) alone are offered.
     const MenuSeen menu = RightClickMenu(page);
@@ -92,102 +144,61 @@ TEST_F(ReaderCommands, AnEmptyAnthologyIsToldAndLeavesAnEmptyPage) {
     }
     PressKey(VK_F8);
     HWND vertical = FindWindowExW(reader->Handle(), nullptr, VerticalPage::ClassName, nullptr);
-    ASSERT_TRUE(vertical != nullptr && IsWindowVisible(vertical)) << "an empty page turns too";
+    ASSERT_TRUE(IsWindowVisible(vertical)) << "an empty page turns too";
     EXPECT_EQ(Painted(vertical, PRF_CLIENT).Colours(), std::set{GetSysColor(COLOR_WINDOW)});
-
     OpenSearch();
     Search().cmdSearch_Click();
     EXPECT_TRUE(Results().empty());
 }
 
-TEST_F(ReaderCommands, ResizingTheWindowMovesNothing) {
-    StartWithUtf8(ThreePoems);
-    const RECT before = RectInParent(ReaderControl(RichText1));
-    SetWindowPos(reader->Handle(), nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER);
-    ui::DispatchPendingMessages();
-    const RECT after = RectInParent(ReaderControl(RichText1));
-    EXPECT_EQ(after.right, before.right);
-    EXPECT_EQ(after.bottom, before.bottom);
-}
-
-TEST_F(ReaderCommands, TooltipsOnTheSevenButtonsOnly) {
-    StartWithUtf8(ThreePoems);
-    HWND tooltip = nullptr; // the reader's own, among the tooltip windows of the desktop
-    do {
-        tooltip = FindWindowExW(nullptr, tooltip, TOOLTIPS_CLASSW, nullptr);
-    } while (tooltip != nullptr && GetWindow(tooltip, GW_OWNER) != reader->Handle());
-    ASSERT_NE(tooltip, nullptr);
-    std::map<int, std::u16string> tips; // by control
-    const auto count = SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0);
-    for (int i = 0; i < count; ++i) {
-        wchar_t text[80]{};
-        TTTOOLINFOW tool{};
-        tool.cbSize = sizeof tool;
-        tool.lpszText = text;
-        SendMessageW(tooltip, TTM_ENUMTOOLSW, static_cast<WPARAM>(i),
-                     reinterpret_cast<LPARAM>(&tool));
-        const auto control = reinterpret_cast<HWND>(tool.uId);
-        if (GetParent(control) == reader->Handle()) {
-            tips[GetDlgCtrlID(control)] = reinterpret_cast<const char16_t*>(text);
-        }
+TEST_F(ReaderCommands, StartUpListsEveryPoemAndShowsEachAsItsRunsInTheirColoursAndAlignment) {
+    StartWithUtf8(Poems);
+    const ui::ComboBox list(ReaderControl(cboTang));
+    ASSERT_EQ(list.ListCount(), 3);
+    EXPECT_EQ(list.Text(), Utf16(u8"(001) 静夜思 [李白]")) << "the preset gives way to the entry";
+    ExpectShowing(0);
+    EXPECT_FALSE(IsWindowVisible(Search().Handle()));
+    // Positions in the control's own text, where a line break is a single character.
+    const struct {
+        long Position;
+        uint32_t Colour;
+        WORD Alignment;
+    } runs[] = {{0, TitleColour, PFA_CENTER},
+                {4, AuthorColour, PFA_CENTER},
+                {8, ContentColour, PFA_CENTER},
+                {23, NotesColour, PFA_LEFT},
+                {29, NotesColour, PFA_LEFT}};
+    for (const auto& run : runs) {
+        const PageFormat format = PageFormatAt(run.Position);
+        EXPECT_EQ(format.Colour, run.Colour) << run.Position;
+        EXPECT_EQ(format.Alignment, run.Alignment) << run.Position;
+        EXPECT_EQ(format.Size, 240) << "12 points";
     }
-    const std::map<int, std::u16string> expected = {
-        {Command1, u"关于"},       {Command2, u"查询功能"},  {Command3, u"退出青简雅韵集"},
-        {cmdMoveFirst, u"第一首"}, {cmdMovePrev, u"上一首"}, {cmdMoveNext, u"下一首"},
-        {cmdMoveLast, u"第末首"},
-    };
-    EXPECT_EQ(tips, expected);
-}
-
-TEST_F(ReaderCommands, TabOrderFollowsTheTabIndexesFromTheAboutButton) {
-    StartWithUtf8(ThreePoems);
-    EXPECT_EQ(GetFocus(), ReaderControl(Command1)) << "the focus starts on About";
-    ExpectTabOrder(*reader, {Command1, Command2, Command3, RichText1, cmdMoveNext, cmdMovePrev,
-                             cmdMoveFirst, cmdMoveLast, cboTang, Command1});
-}
-
-TEST_F(ReaderCommands, MovingToAMonitorOfAnotherDpiRescalesLayoutAndFonts) {
-    StartWithUtf8(ThreePoems);
-    const int ids[] = {Command1, RichText1, cmdMoveLast, cboTang};
-    std::map<int, RECT> at96;
-    for (const int id : ids) {
-        at96[id] = RectInParent(ReaderControl(id));
+    // Every poem rebuilds the whole page, an empty one too.
+    EXPECT_EQ(PageText(), RunsOf(0));
+    for (const int poem : {1, 2}) {
+        Click(ReaderControl(cmdMoveNext));
+        EXPECT_EQ(PageText(), RunsOf(poem)) << poem;
     }
-    MoveToDpi(144);
-    for (const int id : ids) {
-        const RECT actual = RectInParent(ReaderControl(id));
-        EXPECT_NEAR(actual.left, at96[id].left * 3 / 2, 1) << id;
-        EXPECT_NEAR(actual.top, at96[id].top * 3 / 2, 1) << id;
-        EXPECT_NEAR(actual.right - actual.left, (at96[id].right - at96[id].left) * 3 / 2, 1) << id;
-    }
-    LOGFONTW font{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(ReaderControl(lblInfo), WM_GETFONT, 0, 0)),
-               sizeof font, &font);
-    EXPECT_EQ(font.lfHeight, -21) << "10.5 points at 144 DPI";
-    EXPECT_EQ(Caption(), u"青简雅韵集 第1首");
 }
 
-// The layout's font reaches the page box again on a change of DPI; the page stays at 12 points
-// for every poem shown after it, in both views.
-TEST_F(ReaderCommands, ThePageStaysAtTwelvePointsAfterAChangeOfDpi) {
-    StartWithUtf8(ThreePoems);
-    const auto pageTwips = [this] {
-        SendMessageW(ReaderControl(RichText1), EM_SETSEL, 0, 1);
-        CHARFORMAT2W format{};
-        format.cbSize = sizeof format;
-        SendMessageW(ReaderControl(RichText1), EM_GETCHARFORMAT, SCF_SELECTION,
-                     reinterpret_cast<LPARAM>(&format));
-        return format.yHeight;
-    };
-    const auto cellHeight = [this] {
-        HWND vertical = FindWindowExW(reader->Handle(), nullptr, VerticalPage::ClassName, nullptr);
-        const std::optional<RECT> cell = VerticalPage::FromWindow(vertical)->CellRect(0);
-        return cell ? cell->bottom - cell->top : 0;
-    };
-    const LONG cellAt96 = cellHeight();
-    MoveToDpi(144);
+// A box that runs out of memory takes nothing more; the user is told, and the program goes on.
+LRESULT CALLBACK TakeNoText(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                            DWORD_PTR) {
+    return message == EM_REPLACESEL ? 0 : DefSubclassProc(box, message, wParam, lParam);
+}
+
+TEST_F(ReaderCommands, APageTheBoxCannotTakeIsReportedAndTheReaderGoesOn) {
+    StartWithUtf8(Poems);
+    MessageBoxCatcher catcher;
+    HWND box = ReaderControl(RichText1);
+    SetWindowSubclass(box, TakeNoText, 1, 0);
     Click(ReaderControl(cmdMoveNext));
-    ExpectShowing(1);
-    EXPECT_EQ(pageTwips(), 240) << "12 points";
-    EXPECT_EQ(cellHeight(), cellAt96 * 3 / 2) << "the vertical page at 12 points too";
+    ASSERT_EQ(catcher.Boxes().size(), 1u);
+    EXPECT_EQ(catcher.Boxes()[0].Text, PageNotWholeMessage);
+    EXPECT_EQ(Caption(), u"青简雅韵集 第2首");
+    RemoveWindowSubclass(box, TakeNoText, 1);
+    Click(ReaderControl(cmdMoveFirst));
+    ExpectShowing(0);
+    EXPECT_EQ(catcher.Boxes().size(), 1u) << "a page taken whole says nothing";
 }
