@@ -87,7 +87,7 @@ TEST_F(Accessibility, EveryControlTellsItsNameRoleAndTextAndANewPoemIsAnnounced)
     EXPECT_EQ(Ask(SearchControl(lstTang)).Description, u"双击唐诗标题显示");
     // The page reads as a document whose value is its text; the fields read their text.
     EXPECT_EQ(Ask(ReaderControl(RichText1)).Value, PageText());
-    EXPECT_EQ(Ask(ReaderControl(cboTang)).Value, ListEntry(0));
+    EXPECT_EQ(Ask(ReaderControl(cboTang)).Value, ui::ComboBox(ReaderControl(cboTang)).List(0));
     TypeText(SearchControl(txtTitle), u"静夜");
     EXPECT_EQ(Ask(SearchControl(txtTitle)).Value, u"静夜");
 

@@ -42,19 +42,10 @@ void CALLBACK InspectMenu(HWND, UINT, UINT_PTR, DWORD) {
         watch->Seen.Greyed.push_back((state & (MF_GRAYED | MF_DISABLED)) != 0);
         watch->Seen.Checked.push_back((state & MF_CHECKED) != 0);
     }
-    RECT frame{};
-    GetWindowRect(menuWindow, &frame);
-    watch->Seen.At = {frame.left, frame.top};
     for (const UINT key : watch->Keys) { // typed on the keyboard, as the menu expects them
         Type(key);
     }
     watch->TicksSinceTyped = 0;
-}
-
-void RightClick(void* window) {
-    const LPARAM at = MAKELPARAM(40, 20);
-    SendMessageW(static_cast<HWND>(window), WM_RBUTTONDOWN, MK_RBUTTON, at);
-    SendMessageW(static_cast<HWND>(window), WM_RBUTTONUP, 0, at);
 }
 
 } // namespace
@@ -96,7 +87,7 @@ std::u16string ClipboardUnicode() {
     return text;
 }
 
-MenuSeen WatchMenu(void (*open)(void* context), void* context, std::vector<UINT> keys) {
+MenuSeen RightClickMenu(HWND window, std::vector<UINT> keys) {
     MenuWatch current;
     current.Keys = std::move(keys);
     if (current.Keys.empty()) {
@@ -104,13 +95,10 @@ MenuSeen WatchMenu(void (*open)(void* context), void* context, std::vector<UINT>
     }
     watch = &current;
     const UINT_PTR timer = SetTimer(nullptr, 0, 50, InspectMenu);
-    open(context);
+    SendMessageW(window, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(40, 20));
+    SendMessageW(window, WM_RBUTTONUP, 0, MAKELPARAM(40, 20));
     ui::DispatchPendingMessages();
     KillTimer(nullptr, timer);
     watch = nullptr;
     return current.Seen;
-}
-
-MenuSeen RightClickMenu(HWND window, std::vector<UINT> keys) {
-    return WatchMenu(RightClick, window, std::move(keys));
 }

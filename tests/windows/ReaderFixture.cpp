@@ -44,12 +44,6 @@ void ReaderFixture::StartWithUtf8(const std::u8string& text) {
     Start(&bytes);
 }
 
-void ReaderFixture::Restart() {
-    reader.reset();
-    shared = Module1{};
-    programEnded = false;
-}
-
 void ReaderFixture::OpenSearch() {
     reader->Command2_Click();
     ui::DispatchPendingMessages();
@@ -110,10 +104,6 @@ void ReaderFixture::MoveToDpi(int dpi) {
                  reinterpret_cast<LPARAM>(&suggested));
     ui::DispatchPendingMessages();
     ASSERT_EQ(reader->Dpi(), dpi);
-}
-
-std::u16string ReaderFixture::ListEntry(int index) const {
-    return ui::ComboBox(ReaderControl(cboTang)).List(index);
 }
 
 std::u16string ReaderFixture::Caption() const {

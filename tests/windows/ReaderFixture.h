@@ -28,8 +28,6 @@ protected:
     // Writes `bytes` as ts.txt (or no file, for nullptr) and starts the reader on it.
     void Start(const std::string* bytes);
     void StartWithUtf8(const std::u8string& text); // written with the UTF-8 byte-order mark
-    // Ends the reader and clears what it shared, so that a test may start it again.
-    void Restart();
     // Shows the search window as the reader's search button does.
     void OpenSearch();
 
@@ -58,7 +56,6 @@ protected:
     PageFormat PageFormatAt(long position) const;
     // The page's zoom in percent, as its control reports it: 100 when it is off.
     int PageZoom() const;
-    std::u16string ListEntry(int index) const;
     struct Result {
         std::u16string Text;
         int32_t Index; // of the poem the entry opens
