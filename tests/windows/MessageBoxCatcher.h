@@ -16,6 +16,7 @@ public:
         std::u16string Text;
         std::u16string Caption;
         HWND Owner = nullptr;
+        bool InformationAndOk = false; // the information icon and an OK button alone
     };
 
     MessageBoxCatcher() : hook_(HookThisThread(WH_CBT, OnCbt)) { seenBoxes = &boxes_; }
@@ -44,6 +45,14 @@ private:
         seen.Text = ui::WindowText(GetDlgItem(box, 0xFFFF));
         seen.Caption = ui::WindowText(box);
         seen.Owner = GetWindow(box, GW_OWNER);
+        int buttons = 0;
+        for (HWND button = nullptr; (button = FindWindowExW(box, button, L"Button", nullptr));) {
+            buttons += IsWindowVisible(button) ? 1 : 0;
+        }
+        seen.InformationAndOk =
+            buttons == 1 && IsWindowVisible(GetDlgItem(box, IDOK)) &&
+            reinterpret_cast<HICON>(SendDlgItemMessageW(box, 0x0440, STM_GETICON, 0, 0)) ==
+                LoadIconW(nullptr, IDI_INFORMATION);
         seenBoxes->push_back(std::move(seen));
         PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                      reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));

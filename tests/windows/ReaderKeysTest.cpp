@@ -137,6 +137,7 @@ TEST_F(ReaderKeys, ButtonsKeysAndTheMenuStepAlikeWithTheirMessages) {
                 EXPECT_EQ(box.Text, message);
                 EXPECT_EQ(box.Caption, u"鹭溪吟窗");
                 EXPECT_EQ(box.Owner, reader->Handle());
+                EXPECT_TRUE(box.InformationAndOk);
             }
             ExpectShowing(poem);
         }
