@@ -24,22 +24,19 @@ void Require(bool condition, const char* what) {
 // Decoding
 
 // What the code page makes of the byte `first` alone (`second` 256) or of the pair `first`
-// `second`, U+FFFD for nothing; the code page is asked once for each.
+// `second`, U+FFFD for nothing; the code page is asked once for each, when first needed.
 char16_t CodePage936Unit(uint8_t first, unsigned second) {
-    static const std::vector<char16_t> units = [] {
-        std::vector<char16_t> table(256 * 257, ReplacementCharacter);
-        CodePage936Decoder decoder;
-        for (unsigned i = 0; i < table.size(); ++i) {
-            const std::string pair{static_cast<char>(i / 257), static_cast<char>(i % 257)};
-            const std::string bytes = pair.substr(0, i % 257 < 256 ? 2 : 1);
-            std::u16string unit;
-            if (decoder.AppendStrict(bytes, unit) && unit.size() == 1) {
-                table[i] = unit.front();
-            }
-        }
-        return table;
-    }();
-    return units[first * 257u + second];
+    static std::vector<char16_t> units(256 * 257, u'\0'); // NUL: not asked yet
+    char16_t& unit = units[first * 257u + second];
+    if (unit == u'\0') {
+        const std::string pair{static_cast<char>(first), static_cast<char>(second)};
+        std::u16string out;
+        const bool one =
+            CodePage936Decoder().AppendStrict(pair.substr(0, second < 256 ? 2 : 1), out) &&
+            out.size() == 1;
+        unit = one ? out.front() : ReplacementCharacter;
+    }
+    return unit;
 }
 
 // GBK as the reader defines it, one character at a time: a byte from 0x01 to 0x80 is a
@@ -85,11 +82,10 @@ void CheckDecoding(std::string_view bytes, const DecodedAnthology& decoded) {
     const bool utf8Wins = multiByte && CountFlaws(utf8) <= CountFlaws(DecodeGbk(bytes));
     Require(mark != Gbk || decoded.Encoding == (utf8Wins ? Utf8 : Gbk),
             "the reading with more flaws was chosen");
-    for (size_t i = 0; i < text.size(); ++i) {
-        const bool highAlone =
-            IsHighSurrogate(text[i]) && (i + 1 == text.size() || !IsLowSurrogate(text[i + 1]));
-        const bool lowAlone = IsLowSurrogate(text[i]) && (i == 0 || !IsHighSurrogate(text[i - 1]));
-        Require(!highAlone && !lowAlone, "a surrogate without its other half");
+    for (size_t i = 0; i <= text.size(); ++i) { // a low half after each high one, and only there
+        const bool high = i > 0 && IsHighSurrogate(text[i - 1]);
+        Require(high == (i < text.size() && IsLowSurrogate(text[i])),
+                "a surrogate without its other half");
     }
     if (decoded.Encoding == Gbk) {
         Require(text == DecodeGbkModel(bytes), "GBK decoding differs from the model");

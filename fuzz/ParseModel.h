@@ -35,18 +35,14 @@ struct Field {
     std::u16string Text;
     bool Full = false;
 
-    void Add(std::u16string_view line) {
-        const std::u16string fitted = Fit(line, MaxTextLineLength) + u"\r\n";
+    void Add(std::u16string_view line) { Append(Fit(line, MaxTextLineLength) + u"\r\n"); }
+    void Append(const std::u16string& fitted) {
         Full = Full || Text.size() + fitted.size() > static_cast<size_t>(MaxFieldLength);
-        if (!Full) {
-            Text += fitted;
-        }
+        Text += Full ? u"" : fitted;
     }
     std::u16string Take(std::u16string_view tail = {}) {
-        const std::u16string fitted = Fit(tail, MaxTextLineLength);
-        Full = Full ||
-               (!tail.empty() && Text.size() + fitted.size() > static_cast<size_t>(MaxFieldLength));
-        const std::u16string field = Full ? Text + u"…\r\n" : Text + fitted;
+        Append(Fit(tail, MaxTextLineLength)); // an empty tail fits always
+        const std::u16string field = Full ? Text + u"…\r\n" : Text;
         *this = {};
         return field;
     }
@@ -68,14 +64,12 @@ inline int ParseModel(std::u16string_view text, std::vector<TangRecord>& tangs, 
         line.remove_prefix(std::min(line.find_first_not_of(u' '), line.size()));
         line.remove_suffix(line.size() - (line.find_last_not_of(u' ') + 1));
         const char16_t kind = line.empty() ? u'\0' : line.front();
-        if (full) {
+        if (full || (kind == u'<' && tangs.size() == static_cast<size_t>(MaxTangs))) {
+            full = true; // the table is full from its refused poem line on
             leftOut += kind == u'<' ? 1 : 0;
         } else if (kind == u'[') {
             heading = Fit(line.substr(1, line.find(u']') - 1));
             sink.AddRhyme(heading);
-        } else if (kind == u'<' && tangs.size() == static_cast<size_t>(MaxTangs)) {
-            full = true;
-            leftOut = 1;
         } else if (kind == u'<') {
             tangs.push_back({heading, Fit(Inner(line)), u"", u"", u""});
         } else if (tangs.empty()) {

@@ -55,9 +55,7 @@ TEST(PickListTally, EachAuthorIsOfferedOnceAndWhatAListRefusesIsCounted) {
     EXPECT_EQ(authors.Entries, (std::vector<std::u16string>{u"不限定", u"李白", u"杜甫"}));
     EXPECT_EQ(rhymes.Entries, (std::vector<std::u16string>{u"不限定", u"五言绝句"}));
     // 王维 and 孟浩然 were refused, each counted once; two headings were refused.
-    EXPECT_EQ(tally.Message(),
-              u"格律列表已满：有 2 个格律没有列出，可在格律框中直接输入后查询。\r\n\r\n"
-              u"作者列表已满：有 2 位作者没有列出，可在作者框中直接输入后查询。");
+    EXPECT_EQ(tally.Message(), PickListsFullMessage(2, 2));
 }
 
 // Lists that would take everything: the cap alone stops them. A list that took all it was
@@ -83,6 +81,5 @@ TEST(PickListTally, ListsStopAtTheCapAndTheMessageSaysSo) {
     EXPECT_EQ(authors.Entries.size(), MaxPickListEntries);
     EXPECT_EQ(authors.Entries.back(), Name(MaxPickListEntries - 2));
     EXPECT_EQ(tally.Message(), PickListsFullMessage(offered - (MaxPickListEntries - 1), 0) +
-                                   u"\r\n\r\n作者列表已满：只列出了 32766 位作者，其余的作者没有"
-                                   u"列出，可在作者框中直接输入后查询。");
+                                   u"\r\n\r\n" + AuthorListCappedMessage(32766));
 }
