@@ -11,18 +11,16 @@
 
 namespace {
 
-// A pick list that takes entries until it has `room` for no more, then refuses them.
+// A pick list that takes entries until it holds `room`, then refuses them.
 struct FakeList {
     std::vector<std::u16string> Entries{u"不限定"};
     size_t Room = SIZE_MAX;
 
     auto Adder() {
         return [this](const std::u16string& text) {
-            if (Entries.size() >= Room) {
-                return false;
-            }
-            Entries.push_back(text);
-            return true;
+            const bool taken = Entries.size() < Room;
+            Entries.insert(Entries.end(), taken ? 1 : 0, text);
+            return taken;
         };
     }
 };
