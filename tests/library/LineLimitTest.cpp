@@ -39,6 +39,8 @@ TEST(LineLimit, ListLinesAreCutShortAndPageLinesLong) {
                 {{KeptInList, KeptInList, KeptInList, KeptOnPage + u"\r\n", KeptOnPage + u"\r\n"},
                  {KeptInList, u"T", u"A", exact + u"\r\n", KeptOnPage + u"\r\n…\r\n"}});
     EXPECT_EQ(p.Sink.Authors, (Texts{KeptInList, u"A"}));
+    EXPECT_EQ(Parse(u"<T>\r\n" + exact + u"夜\r\n//N//\r\n").Tangs.at(0).Content, exact + u"…\r\n")
+        << "one unit over the limit";
     EXPECT_EQ(p.Long.Cut, 3);
     EXPECT_EQ(p.Long.TextCut, 3) << "the closing line, left out, counts once, as left out";
     EXPECT_EQ(p.Long.LeftOut, 1);
