@@ -18,9 +18,9 @@ inline std::u16string_view Whole(std::u16string_view text, bool cutAtStart, bool
     return text;
 }
 
+// The text between the first and the last character of a line that is not empty.
 inline std::u16string_view Inner(std::u16string_view line) {
-    return line.size() >= 3 ? Whole(line.substr(1, line.size() - 2), false, true)
-                            : std::u16string_view{};
+    return Whole(line.substr(1, std::max<size_t>(line.size(), 2) - 2), false, true);
 }
 
 // At most `limit` units of a line's text, then an ellipsis if it was longer: MaxLineLength for
@@ -35,18 +35,14 @@ struct Field {
     std::u16string Text;
     bool Full = false;
 
-    void Add(std::u16string_view line) {
-        const std::u16string fitted = Fit(line, MaxTextLineLength) + u"\r\n";
+    void Add(std::u16string_view line, std::u16string_view end = u"\r\n") {
+        const std::u16string fitted = Fit(line, MaxTextLineLength).append(end);
         Full = Full || Text.size() + fitted.size() > static_cast<size_t>(MaxFieldLength);
-        if (!Full) {
-            Text += fitted;
-        }
+        Text += Full ? u"" : fitted;
     }
     std::u16string Take(std::u16string_view tail = {}) {
-        const std::u16string fitted = Fit(tail, MaxTextLineLength);
-        Full = Full ||
-               (!tail.empty() && Text.size() + fitted.size() > static_cast<size_t>(MaxFieldLength));
-        const std::u16string field = Full ? Text + u"…\r\n" : Text + fitted;
+        Add(tail, u""); // an empty tail fits always
+        const std::u16string field = Full ? Text + u"…\r\n" : Text;
         *this = {};
         return field;
     }
@@ -57,7 +53,6 @@ struct Field {
 inline int ParseModel(std::u16string_view text, std::vector<TangRecord>& tangs, TangSink& sink) {
     std::u16string heading;
     Field verses, notes;
-    bool full = false;
     int leftOut = 0;
     size_t lineStart = 0;
     while (lineStart < text.size()) {
@@ -68,14 +63,11 @@ inline int ParseModel(std::u16string_view text, std::vector<TangRecord>& tangs, 
         line.remove_prefix(std::min(line.find_first_not_of(u' '), line.size()));
         line.remove_suffix(line.size() - (line.find_last_not_of(u' ') + 1));
         const char16_t kind = line.empty() ? u'\0' : line.front();
-        if (full) {
-            leftOut += kind == u'<' ? 1 : 0;
+        if (leftOut > 0 || (kind == u'<' && tangs.size() == static_cast<size_t>(MaxTangs))) {
+            leftOut += kind == u'<' ? 1 : 0; // nothing is read from the refused poem line on
         } else if (kind == u'[') {
             heading = Fit(line.substr(1, line.find(u']') - 1));
             sink.AddRhyme(heading);
-        } else if (kind == u'<' && tangs.size() == static_cast<size_t>(MaxTangs)) {
-            full = true;
-            leftOut = 1;
         } else if (kind == u'<') {
             tangs.push_back({heading, Fit(Inner(line)), u"", u"", u""});
         } else if (tangs.empty()) {
@@ -84,19 +76,13 @@ inline int ParseModel(std::u16string_view text, std::vector<TangRecord>& tangs, 
             record.Author = Fit(Inner(line));
             sink.AddAuthor(record.Author);
         } else if (kind == u'/') {
-            if (record.Content.empty()) {
-                record.Content = verses.Take();
+            record.Content += verses.Take(); // empty once the verses were stored
+            const bool open = !notes.Text.empty(), closes = line.ends_with(u"//");
+            if (!open) { // the text between the slashes, "//" and "///" have none
+                const size_t end = line.size() - (closes ? 2 : 0);
+                notes.Add(end > 2 ? Whole(line.substr(2, end - 2), true, closes) : u"");
             }
-            if (!notes.Text.empty()) {
-                record.Notes = notes.Take();
-            } else if (line.ends_with(u"//")) {
-                notes.Add(line.size() >= 4 ? Whole(line.substr(2, line.size() - 4), true, true)
-                                           : std::u16string_view{});
-                record.Notes = notes.Take();
-            } else {
-                notes.Add(line.size() > 2 ? Whole(line.substr(2), true, false)
-                                          : std::u16string_view{});
-            }
+            record.Notes = open || closes ? notes.Take() : record.Notes;
         } else if (record.Content.empty()) {
             verses.Add(line);
         } else if (line.ends_with(u"//")) {

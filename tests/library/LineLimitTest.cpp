@@ -39,6 +39,8 @@ TEST(LineLimit, ListLinesAreCutShortAndPageLinesLong) {
                 {{KeptInList, KeptInList, KeptInList, KeptOnPage + u"\r\n", KeptOnPage + u"\r\n"},
                  {KeptInList, u"T", u"A", exact + u"\r\n", KeptOnPage + u"\r\n…\r\n"}});
     EXPECT_EQ(p.Sink.Authors, (Texts{KeptInList, u"A"}));
+    EXPECT_EQ(Parse(u"<T>\r\n" + exact + u"夜\r\n//N//\r\n").Tangs.at(0).Content, exact + u"…\r\n")
+        << "one unit over the limit";
     EXPECT_EQ(p.Long.Cut, 3);
     EXPECT_EQ(p.Long.TextCut, 3) << "the closing line, left out, counts once, as left out";
     EXPECT_EQ(p.Long.LeftOut, 1);
@@ -109,9 +111,9 @@ TEST(LineLimit, LoadMessageSaysWhatWasCutOrLeftOutAndWhy) {
                   u"唐诗文件中有 2 行诗句或注释超过 16000 字，只读入了每行的前 16000 字，"
                   u"截断处以“…”标出。\r\n\r\n唐诗文件中有 27 行没有读入：一首唐诗的诗句或注释"
                   u"最多读入 20000 字，其余以“…”标出。");
-    EXPECT_TRUE(message(0, 0, {3, 0, 0, 8}, 10)
-                    .starts_with(u"唐诗文件中有 3 行格律、标题或作者超过 4000 字"));
-    EXPECT_TRUE(message(0, 0, {3, 0, 0, 8}, 10).ends_with(u"合起来超过 20000 字，其余以“…”标出。"));
+    const std::u16string cut = message(0, 0, {3, 0, 0, 8}, 10);
+    EXPECT_TRUE(cut.starts_with(u"唐诗文件中有 3 行格律、标题或作者超过 4000 字"));
+    EXPECT_TRUE(cut.ends_with(u"合起来超过 20000 字，其余以“…”标出。"));
     EXPECT_EQ(message(0, 12, {}, 0), u"唐诗文件中没有找到任何唐诗：\r\nC:\\x\\ts.txt\r\n\r\n" +
                                          unreadable + u"程序将以空的诗集启动。");
     EXPECT_EQ(message(0, 0, {}, 10), u"");

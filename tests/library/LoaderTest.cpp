@@ -111,14 +111,11 @@ TEST(Loader, RecordsHeadingsAndAuthorsFromLinesOfEveryShape) {
 
 TEST(Loader, StopsAtCapacityAndCountsThePoemsLeftOut) {
     std::u16string text;
-    for (int i = 0; i < MaxTangs + 3; ++i) {
-        if (i == MaxTangs) {
-            text += u"[Late]\r\n"; // still before the refused poem line
-        } else if (i == MaxTangs + 1) {
-            text += u"[Later]\r\n";
-        }
-        text += u"<T>\r\n(A" + std::u16string(1, static_cast<char16_t>(u'a' + i % 26)) +
-                u")\r\nV\r\n//N//\r\n";
+    for (int i = 0; i < MaxTangs + 3; ++i) { // [Late] still before the refused poem line
+        text += (i == MaxTangs       ? u"[Late]\r\n"
+                 : i == MaxTangs + 1 ? u"[Later]\r\n"
+                                     : u"") +
+                Lines({u"<T>", u"(A)", u"V", u"//N//"});
     }
     const Parsed p = Parse(text);
     EXPECT_EQ(p.Tangs.size(), static_cast<size_t>(MaxTangs));

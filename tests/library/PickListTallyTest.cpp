@@ -11,21 +11,14 @@
 
 namespace {
 
-// A pick list that takes entries until it has `room` for no more, then refuses them.
-struct FakeList {
-    std::vector<std::u16string> Entries{u"不限定"};
-    size_t Room = SIZE_MAX;
-
-    auto Adder() {
-        return [this](const std::u16string& text) {
-            if (Entries.size() >= Room) {
-                return false;
-            }
-            Entries.push_back(text);
-            return true;
-        };
-    }
-};
+// A pick list that takes entries until it holds `room`, then refuses them.
+auto Adder(std::vector<std::u16string>& entries, size_t room = SIZE_MAX) {
+    return [&entries, room](const std::u16string& text) {
+        const bool taken = entries.size() < room;
+        entries.insert(entries.end(), taken ? 1 : 0, text);
+        return taken;
+    };
+}
 
 std::u16string Name(size_t number) {
     return u"作者" + ToDecimal(number);
@@ -43,21 +36,18 @@ TEST(FullListMessage, SaysWhatIsNotListedAndHowToFindItAnyway) {
 
 TEST(PickListTally, EachAuthorIsOfferedOnceAndWhatAListRefusesIsCounted) {
     PickListTally tally(u"不限定");
-    FakeList authors{.Room = 3};
-    FakeList rhymes{.Room = 2};
+    std::vector<std::u16string> authors{u"不限定"}, rhymes{u"不限定"};
     for (const char16_t* name :
          {u"李白", u"杜甫", u"李白", u"不限定", u"王维", u"孟浩然", u"王维"}) {
-        tally.OfferAuthor(name, authors.Adder());
+        tally.OfferAuthor(name, Adder(authors, 3));
     }
     for (const char16_t* heading : {u"五言绝句", u"五言绝句", u"七言律诗"}) {
-        tally.OfferRhyme(heading, rhymes.Adder());
+        tally.OfferRhyme(heading, Adder(rhymes, 2));
     }
-    EXPECT_EQ(authors.Entries, (std::vector<std::u16string>{u"不限定", u"李白", u"杜甫"}));
-    EXPECT_EQ(rhymes.Entries, (std::vector<std::u16string>{u"不限定", u"五言绝句"}));
+    EXPECT_EQ(authors, (std::vector<std::u16string>{u"不限定", u"李白", u"杜甫"}));
+    EXPECT_EQ(rhymes, (std::vector<std::u16string>{u"不限定", u"五言绝句"}));
     // 王维 and 孟浩然 were refused, each counted once; two headings were refused.
-    EXPECT_EQ(tally.Message(),
-              u"格律列表已满：有 2 个格律没有列出，可在格律框中直接输入后查询。\r\n\r\n"
-              u"作者列表已满：有 2 位作者没有列出，可在作者框中直接输入后查询。");
+    EXPECT_EQ(tally.Message(), PickListsFullMessage(2, 2));
 }
 
 // Lists that would take everything: the cap alone stops them. A list that took all it was
@@ -65,24 +55,22 @@ TEST(PickListTally, EachAuthorIsOfferedOnceAndWhatAListRefusesIsCounted) {
 // leaves it uncapped.
 TEST(PickListTally, ListsStopAtTheCapAndTheMessageSaysSo) {
     PickListTally tally(u"不限定");
-    FakeList authors;
-    FakeList rhymes;
+    std::vector<std::u16string> authors{u"不限定"}, rhymes{u"不限定"};
     for (size_t i = 0; i + 1 < MaxPickListEntries + 10; ++i) { // the last ten met again
-        tally.OfferAuthor(Name(i % (MaxPickListEntries - 1)), authors.Adder());
+        tally.OfferAuthor(Name(i % (MaxPickListEntries - 1)), Adder(authors));
     }
-    tally.OfferRhyme(u"五言绝句", rhymes.Adder());
-    ASSERT_EQ(authors.Entries.size(), MaxPickListEntries);
+    tally.OfferRhyme(u"五言绝句", Adder(rhymes));
+    ASSERT_EQ(authors.size(), MaxPickListEntries);
     EXPECT_EQ(tally.Message(), u"");
 
     const size_t offered = MaxPickListEntries + 100;
     for (size_t i = 1; i < offered; ++i) {
-        tally.OfferRhyme(u"五言绝句", rhymes.Adder());
+        tally.OfferRhyme(u"五言绝句", Adder(rhymes));
     }
-    tally.OfferAuthor(Name(MaxPickListEntries), authors.Adder());
-    ASSERT_EQ(rhymes.Entries.size(), MaxPickListEntries);
-    EXPECT_EQ(authors.Entries.size(), MaxPickListEntries);
-    EXPECT_EQ(authors.Entries.back(), Name(MaxPickListEntries - 2));
+    tally.OfferAuthor(Name(MaxPickListEntries), Adder(authors));
+    ASSERT_EQ(rhymes.size(), MaxPickListEntries);
+    EXPECT_EQ(authors.size(), MaxPickListEntries);
+    EXPECT_EQ(authors.back(), Name(MaxPickListEntries - 2));
     EXPECT_EQ(tally.Message(), PickListsFullMessage(offered - (MaxPickListEntries - 1), 0) +
-                                   u"\r\n\r\n作者列表已满：只列出了 32766 位作者，其余的作者没有"
-                                   u"列出，可在作者框中直接输入后查询。");
+                                   u"\r\n\r\n" + AuthorListCappedMessage(32766));
 }
