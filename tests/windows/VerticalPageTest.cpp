@@ -201,6 +201,8 @@ TEST_F(VerticalView, TheFocusedPageIsReadAndSized) {
     SetFocus(ReaderControl(cboTang));
     PressKey(VK_DOWN); // the next poem, chosen in the list
     EXPECT_EQ(AskWindow(Page())->Name, u"二 乙");
+    TurnWithF8();
+    EXPECT_EQ(PageZoom(), 110) << "the box takes the size when it is shown again";
 }
 
 // A poem at every cap of the loader shows, names and turns whole.
