@@ -28,6 +28,14 @@ std::u16string WithBreaks(const std::u16string& text, size_t breaks) {
     return run;
 }
 
+// "T [A]", the title and the author as lists show them.
+void AppendSearchResultEntry(std::u16string& entry, const TangRecord& record) {
+    AppendListed(entry, record.Title);
+    entry += u" [";
+    AppendListed(entry, record.Author);
+    entry += u']';
+}
+
 } // namespace
 
 std::array<PageRun, 4> PageRuns(const TangRecord& record) {
@@ -59,18 +67,12 @@ void AppendPoemListEntry(std::u16string& entry, int16_t index, const TangRecord&
     entry += u'(';
     entry += Decimal(index + 1, 3);
     entry += u") ";
-    AppendListed(entry, record.Title);
-    entry += u" [";
-    AppendListed(entry, record.Author);
-    entry += u']';
+    AppendSearchResultEntry(entry, record);
 }
 
 std::u16string SearchResultEntry(const TangRecord& record) {
     std::u16string entry;
     entry.reserve(SearchResultEntryLength(record));
-    AppendListed(entry, record.Title);
-    entry += u" [";
-    AppendListed(entry, record.Author);
-    entry += u']';
+    AppendSearchResultEntry(entry, record);
     return entry;
 }

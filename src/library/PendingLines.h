@@ -1,7 +1,7 @@
 #pragma once
 
 #include "LinePieces.h"
-#include "TangLoader.h"
+#include "LoadLimits.h"
 
 #include <cstddef>
 #include <string>
