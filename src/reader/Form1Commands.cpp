@@ -114,26 +114,21 @@ bool Form1::OnKey(const MSG& message) {
 }
 
 void Form1::ShowPageMenu(POINT at) {
+    const std::vector<const ReaderCommand*> items = PageMenu();
     std::vector<std::wstring> texts;
+    texts.reserve(items.size()); // the choices point into these
     std::vector<ui::MenuChoice> choices;
-    const auto commands = ReaderCommands();
-    texts.reserve(commands.size());
-    int group = commands.front().MenuGroup;
-    for (const ReaderCommand& command : commands) {
-        if (command.MenuText == nullptr) {
+    for (const ReaderCommand* command : items) {
+        if (command == nullptr) {
+            choices.push_back({0, nullptr, false});
             continue;
         }
-        if (command.MenuGroup != group) {
-            choices.push_back({0, nullptr, false});
-            group = command.MenuGroup;
-        }
-        texts.push_back(MenuItemText(command));
-        const bool checked = command.Id == mnuVertical && vertical_->IsOn();
+        texts.push_back(MenuItemText(*command));
+        const bool checked = command->Id == mnuVertical && vertical_->IsOn();
         choices.push_back(
-            {static_cast<UINT>(command.Id), texts.back().c_str(), CanRun(command), checked});
+            {static_cast<UINT>(command->Id), texts.back().c_str(), CanRun(*command), checked});
     }
-    const UINT chosen = ui::ChooseFromMenu(page_->Handle(), at, choices);
-    RunCommand(static_cast<int>(chosen));
+    RunCommand(static_cast<int>(ui::ChooseFromMenu(page_->Handle(), at, choices)));
 }
 
 void Form1::Step(Move move) {

@@ -160,6 +160,22 @@ const ReaderCommand* CommandForKey(UINT key, Modifiers held, bool onThePage) {
     return nullptr;
 }
 
+std::vector<const ReaderCommand*> PageMenu() {
+    std::vector<const ReaderCommand*> items;
+    const int* group = nullptr;
+    for (const ReaderCommand& command : Commands) {
+        if (command.MenuText == nullptr) {
+            continue;
+        }
+        if (group != nullptr && *group != command.MenuGroup) {
+            items.push_back(nullptr);
+        }
+        group = &command.MenuGroup;
+        items.push_back(&command);
+    }
+    return items;
+}
+
 std::wstring MenuItemText(const ReaderCommand& command) {
     std::wstring text = command.MenuText != nullptr ? command.MenuText : L"";
     const auto named = std::ranges::find_if(

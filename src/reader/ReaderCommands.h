@@ -5,6 +5,7 @@
 #include <array>
 #include <span>
 #include <string>
+#include <vector>
 #include <windows.h>
 
 class Form1;
@@ -59,6 +60,9 @@ const ReaderCommand* FindCommand(int id);
 // The command `key` gives with `held`, pressed on the page or on another of the reader's
 // controls; nullptr when the reader leaves the key to its controls.
 const ReaderCommand* CommandForKey(UINT key, Modifiers held, bool onThePage);
+
+// The page's menu, in order: its commands, and nullptr for a separator between two groups.
+std::vector<const ReaderCommand*> PageMenu();
 
 // The command's menu item: its text, a tab and the name of its key.
 std::wstring MenuItemText(const ReaderCommand& command);

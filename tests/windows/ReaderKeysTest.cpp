@@ -11,19 +11,12 @@
 
 namespace {
 
-// The page's menu as the command table describes it, a separator between two groups.
+// The page's menu as the command table describes it, an empty item for a separator.
 std::vector<std::u16string> MenuItems() {
     std::vector<std::u16string> items;
-    int group = ReaderCommands().front().MenuGroup;
-    for (const ReaderCommand& command : ReaderCommands()) {
-        if (command.MenuText != nullptr) {
-            if (command.MenuGroup != group) {
-                items.emplace_back();
-                group = command.MenuGroup;
-            }
-            const std::wstring text = MenuItemText(command);
-            items.emplace_back(text.begin(), text.end());
-        }
+    for (const ReaderCommand* command : PageMenu()) {
+        const std::wstring text = command != nullptr ? MenuItemText(*command) : L"";
+        items.emplace_back(text.begin(), text.end());
     }
     return items;
 }
