@@ -23,6 +23,10 @@ int ZoomBy(int percent, int steps) {
     return std::clamp(base + bounded * ZoomStep, SmallestZoom, LargestZoom);
 }
 
+int ZoomedTwips(int twips, int percent) {
+    return static_cast<int>((static_cast<long long>(twips) * percent + 50) / 100);
+}
+
 int WheelNotches::Add(int delta) {
     constexpr int Notch = 120;
     if ((delta > 0 && rest_ < 0) || (delta < 0 && rest_ > 0)) {

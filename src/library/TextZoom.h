@@ -11,6 +11,9 @@ inline constexpr int ZoomStep = 10;
 // steps goes first to the next step in the direction asked for.
 int ZoomBy(int percent, int steps);
 
+// A text size in twips drawn at `percent` of itself, to the nearest twip.
+int ZoomedTwips(int twips, int percent);
+
 // Turns mouse-wheel deltas into whole notches of 120. A high-resolution wheel sends smaller
 // deltas: they are kept until they make up a notch, and forgotten when the wheel turns back.
 class WheelNotches {

@@ -33,3 +33,17 @@ TEST(TextZoom, WheelCountsWholeNotchesAndKeepsTheRest) {
     EXPECT_EQ(wheel.Add(250), 2);
     EXPECT_EQ(wheel.Add(110), 1) << "the 10 left over counts";
 }
+
+// The page's sizes at every zoom: the title of the high-contrast look (280 twips) and the notes
+// (210) must keep their order and round the same way at every percent.
+TEST(TextZoom, ZoomedSizesRoundToTheNearestTwipAndKeepTheirOrder) {
+    EXPECT_EQ(ZoomedTwips(240, 100), 240);
+    EXPECT_EQ(ZoomedTwips(210, 110), 231);
+    EXPECT_EQ(ZoomedTwips(245, 110), 270); // 269.5 rounds up
+    EXPECT_EQ(ZoomedTwips(244, 50), 122);
+    EXPECT_EQ(ZoomedTwips(32767, 400), 131068) << "no overflow at the largest size";
+    for (int percent = SmallestZoom; percent <= LargestZoom; percent += ZoomStep) {
+        EXPECT_LT(ZoomedTwips(210, percent), ZoomedTwips(240, percent)) << percent;
+        EXPECT_LT(ZoomedTwips(240, percent), ZoomedTwips(280, percent)) << percent;
+    }
+}
