@@ -64,7 +64,7 @@ void Form1::Form_Load() {
                                                         }
                                                     }});
     vertical_.emplace(*page_, *this);
-    zoom_.emplace(Control(RichText1));
+    zoom_.emplace(*page_);
     zoom_->WhenChanged([this](int percent) { vertical_->SetZoomPercent(percent); });
     NameReaderControls(
         accessibleNames_, *this, [this] { return ShownPoemName(); }, vertical_->Handle());
@@ -128,19 +128,14 @@ void Form1::ShowTang(int16_t Index) {
     shown_ = Index;
     SetLabelCaption(lblInfo, PageCaption(Index));
     SelectListEntry(Index);
-    bool whole = page_->SetText(u"");
-    const int size = page_->TextSizeTwips();
     std::array<RunLook, 4> looks;
     for (size_t number = 0; number < runs.size(); ++number) {
-        looks[number] = LookOfRun(number, runs[number], HighContrast(), size);
-        page_->SetSelAlignment(runs[number].Alignment);
-        page_->SetSelLook(looks[number]);
-        whole = page_->SetSelText(runs[number].Text) && whole;
+        looks[number] = LookOfRun(number, runs[number], HighContrast(), page_->TextSizeTwips());
     }
-    if (!whole) { // the box is left with what it took, and the program goes on
+    if (!page_->ShowRuns(runs,
+                         looks)) { // the box is left with what it took, and the program goes on
         Inform(PageNotWholeMessage);
     }
-    zoom_->Keep();
     vertical_->SetRuns(std::move(runs), looks); // the box has taken its text by now
     ui::AnnounceNameChange(Control(RichText1));
     ui::AnnounceNameChange(vertical_->Handle());

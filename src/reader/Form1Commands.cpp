@@ -185,7 +185,6 @@ void Form1::mnuSearch_Click() {
 
 void Form1::mnuVertical_Click() {
     vertical_->SetOn(!vertical_->IsOn());
-    zoom_->Keep(); // the box takes the size it missed while the vertical page stood in for it
 }
 
 void Form1::mnuPrint_Click() {

@@ -62,36 +62,6 @@ bool PageBox::SetText(const std::u16string& text) const {
     return taken;
 }
 
-void PageBox::SetSelAlignment(ParagraphAlignment alignment) const {
-    PARAFORMAT2 format{};
-    format.cbSize = sizeof format;
-    format.dwMask = PFM_ALIGNMENT;
-    format.wAlignment = alignment == ParagraphAlignment::Centre ? PFA_CENTER : PFA_LEFT;
-    SendMessageW(box_, EM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&format));
-}
-
-bool PageBox::SetSelText(const std::u16string& text) const {
-    const LONG before = PageSelection(box_).cpMax;
-    SendMessageW(box_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
-    // The box keeps each CR LF as one character, and leaves the caret after what it took.
-    size_t breaks = 0;
-    for (size_t at = text.find(u"\r\n"); at != std::u16string::npos;
-         at = text.find(u"\r\n", at + 2)) {
-        ++breaks;
-    }
-    return static_cast<size_t>(PageSelection(box_).cpMax - before) == text.size() - breaks;
-}
-
-void PageBox::SetSelLook(const RunLook& look) const {
-    CHARFORMAT2W format{};
-    format.cbSize = sizeof format;
-    format.dwMask = CFM_COLOR | CFM_BOLD | CFM_SIZE;
-    format.dwEffects = (look.SystemColour ? CFE_AUTOCOLOR : 0) | (look.Bold ? CFE_BOLD : 0);
-    format.crTextColor = look.Colour;
-    format.yHeight = look.SizeTwips;
-    SendMessageW(box_, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
-}
-
 LRESULT CALLBACK PageBox::Procedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                     DWORD_PTR self) {
     return ui::SurvivingMemoryShortage(box, [&] {
@@ -105,9 +75,12 @@ LRESULT PageBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         // The page is read-only: Tab moves on to the next control instead of into the text.
         return DefSubclassProc(box_, message, wParam, lParam) & ~(DLGC_WANTTAB | DLGC_WANTALLKEYS);
     case WM_SETFONT: {
-        // The window kit sends the layout's font again on a change of DPI; the text keeps its size.
+        // The window kit sends the layout's font again on a change of DPI; the text keeps its
+        // size and the runs their looks.
         const LRESULT result = DefSubclassProc(box_, message, wParam, lParam);
         ApplySize();
+        laidOutPercent_ = 0;
+        InvalidateRect(box_, nullptr, FALSE);
         if (events_.Placed) {
             events_.Placed();
         }
@@ -120,6 +93,9 @@ LRESULT PageBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return result;
     }
+    case WM_PAINT:
+        LayOutIfDue();
+        break;
     case WM_COPY:
         CopyPageSelection(box_);
         return 0;

@@ -4,6 +4,7 @@
 #include "PageText.h"
 #include "Subclass.h"
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -17,10 +18,10 @@ struct PageBoxEvents {
 };
 
 // The reader's page box over the system's rich-edit control, offering just what the page
-// needs: the whole text, the font size, and the selection's alignment, colour and text. It is
-// the one owner of the box's subclass, which keeps Tab for the dialog, copies as plain text,
-// keeps the font size when the window kit sends the layout's font, and passes on the menu and
-// the Ctrl + wheel.
+// needs: the whole text, the font size, and the poem's runs in their looks at the reader's
+// zoom. It is the one owner of the box's subclass, which keeps Tab for the dialog, copies as
+// plain text, keeps the sizes when the window kit sends the layout's font, lays the text out
+// again for a new zoom, and passes on the menu and the Ctrl + wheel.
 class PageBox {
 public:
     // Loads the rich-edit library from the system folder only, so that a DLL of the same name
@@ -44,24 +45,37 @@ public:
         PageBox& box_;
     };
 
-    // Each setter returns false when the box did not take the whole text, as when memory ran out.
+    // Returns false when the box did not take the whole text, as when memory ran out.
     bool SetText(const std::u16string& text) const;
     Font GetFont() { return Font(*this); }
-    void SetSelAlignment(ParagraphAlignment alignment) const;
-    // Colour, weight and size of the text inserted next.
-    void SetSelLook(const RunLook& look) const;
-    bool SetSelText(const std::u16string& text) const;
     // The size of the box's text, in 1/20 point.
     int TextSizeTwips() const { return sizeTwips_; }
+
+    // Shows the runs from the top, each in its look drawn at the zoom. Returns false when the
+    // box did not take the whole text, as when memory ran out; it keeps what it took.
+    bool ShowRuns(const std::array<PageRun, 4>& runs, const std::array<RunLook, 4>& looks);
+    // Draws the text at `percent` of its looks' sizes, keeping the line at the top. The box is
+    // laid out when it is next painted, so that zoom steps queued faster than it can follow
+    // make one layout, and a box hidden behind another view is laid out only when shown again.
+    void ZoomTo(int percent);
 
 private:
     static LRESULT CALLBACK Procedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
                                       UINT_PTR, DWORD_PTR self);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void ApplySize() const;
+    bool InsertInPieces(const std::u16string& text, const RunLook& look);
+    // Gives every run its look at the zoom asked for, when the sizes drawn are not those.
+    void LayOutIfDue();
+    void FormatRuns();
 
     HWND box_;
     PageBoxEvents events_;
     int sizeTwips_;
+    std::array<RunLook, 4> looks_{};
+    std::array<LONG, 5> runStarts_{}; // where each run starts in the box, and the text's end
+    int percent_ = 100;               // the zoom asked for
+    int laidOutPercent_ = 100;        // the zoom the runs are drawn at; 0 while they are not
+    int piecesInserted_ = 0;
     ui::Subclass subclass_;
 };

@@ -88,11 +88,8 @@ ReaderFixture::PageFormat ReaderFixture::PageFormatAt(long position) const {
 }
 
 int ReaderFixture::PageZoom() const {
-    int numerator = 0;
-    int denominator = 0;
-    SendMessageW(ReaderControl(RichText1), EM_GETZOOM, reinterpret_cast<WPARAM>(&numerator),
-                 reinterpret_cast<LPARAM>(&denominator));
-    return numerator == 0 || denominator == 0 ? 100 : numerator * 100 / denominator;
+    UpdateWindow(ReaderControl(RichText1)); // the box lays a new zoom out when it is painted
+    return static_cast<int>(PageFormatAt(0).Size * 100 / 240);
 }
 
 void ReaderFixture::MoveToDpi(int dpi) {

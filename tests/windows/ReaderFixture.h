@@ -54,7 +54,8 @@ protected:
     };
     // The look of the page's character at `position`, where a line break counts one.
     PageFormat PageFormatAt(long position) const;
-    // The page's zoom in percent, as its control reports it: 100 when it is off.
+    // The page's zoom in percent, as the size its box draws the title at (240 twips at 100 %,
+    // outside high contrast) once it has been painted.
     int PageZoom() const;
     struct Result {
         std::u16string Text;
