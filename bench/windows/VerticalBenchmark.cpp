@@ -1,17 +1,19 @@
 // Times the vertical page on a poem at every limit of the loader (a title and an author of
 // 4000 characters, verse and notes lines of 16000, verses and notes of 20000 each), with the real
 // windows, and prints the medians: turning the page, scrolling to its last column, and stepping to
-// the next poem while it is turned (and, to compare, while it is not).
+// the next poem while it is turned (and, to compare, stepping from a short poem to one at every
+// limit while it is not).
 #include "MessageLoop.h"
 #include "Form1.h"
 #include "Module1.h"
 #include "ReaderLayout.h"
+#include "PoemsAtEveryLimit.h"
+#include "ReaderIds.h"
 #include "Timing.h"
 #include "VerticalPage.h"
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -19,24 +21,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Two poems at every limit, as a UTF-16 file (little-endian, as the machine) with its mark.
-void WritePoemsAtEveryLimit(const fs::path& file) {
-    const std::u16string name(4000, u'静'), line(16000, u'静');
-    std::u16string text = u"\uFEFF";
-    for (const char16_t title : {u'A', u'B'}) {
-        text.append(u"<").append(1, title).append(name).append(u">\r\n(").append(name);
-        text.append(u")\r\n").append(line).append(u"\r\n").append(line).append(u"\r\n//");
-        text.append(line).append(u"\r\n").append(line).append(u"//\r\n");
-    }
-    std::ofstream(file, std::ios::binary)
-        .write(reinterpret_cast<const char*>(text.data()),
-               static_cast<std::streamsize>(2 * text.size()));
-}
-
-// Sends a key to `window` (none: steps to the next poem) and waits until all it caused is painted.
-void PressAndPaint(HWND window, UINT key, Form1* reader = nullptr) {
-    if (reader != nullptr) {
-        reader->cmdMoveNext_Click();
+// Sends a key to `window`, or has the reader run a command, and waits until all it caused is
+// painted. The reader's own keys are the message loop's, which a key sent straight to a window
+// passes by: those are run as the commands they stand for.
+void PressAndPaint(HWND window, UINT key, Form1& reader, int command = 0) {
+    if (command != 0) {
+        reader.RunCommand(command);
     } else {
         SendMessageW(window, WM_KEYDOWN, key, 1);
     }
@@ -61,15 +51,14 @@ int main() {
         ui::DispatchPendingMessages();
         HWND box = reader.Control(RichText1);
         HWND page = FindWindowExW(reader.Handle(), nullptr, VerticalPage::ClassName, nullptr);
-        horizontalNexts.push_back(Seconds([&] { PressAndPaint(box, 0, &reader); }));
-        reader.cmdMovePrev_Click();
-        turns.push_back(Seconds([&] { PressAndPaint(box, VK_F8); }));
+        horizontalNexts.push_back(Seconds([&] { PressAndPaint(box, 0, reader, cmdMoveNext); }));
+        turns.push_back(Seconds([&] { PressAndPaint(box, 0, reader, mnuVertical); }));
         if (!IsWindowVisible(page)) {
             std::printf("F8 did not turn the page\n");
             return 1;
         }
-        ends.push_back(Seconds([&] { PressAndPaint(page, VK_END); }));
-        nexts.push_back(Seconds([&] { PressAndPaint(page, 0, &reader); }));
+        ends.push_back(Seconds([&] { PressAndPaint(page, VK_END, reader); }));
+        nexts.push_back(Seconds([&] { PressAndPaint(page, 0, reader, cmdMoveNext); }));
     }
     fs::remove_all(folder);
 

@@ -6,7 +6,9 @@
 #   - peak working set on those files, above the program's own on an empty ts.txt, against
 #     the size of the file's text in UTF-16;
 #   - the reader's Form_Load and a search that lists every poem, in-process
-#     (TangReaderGuiBenchmark.exe), the search against a plain list box given the same entries.
+#     (TangReaderGuiBenchmark.exe), the search against a plain list box given the same entries;
+#   - the page's zoom on a poem at every limit of the loader (TangReaderZoomBenchmark.exe, once
+#     at 100 % and once at 400 %, each in its own process for its own peak).
 # Prints a table and exits non-zero when a goal is missed.
 #
 #   bench/windows/run.sh [ROUNDS]      (default 5; each figure is the median of the rounds)
@@ -31,7 +33,7 @@ rounds=${1:-5}
 bin=${TANG_BENCH_BUILD:-${TANG_WINDOWS_BUILD:-build/windows}}
 generator=build/native/tools/generator/generate-anthology
 for needed in "$bin/TangReader.exe" "$bin/BadInputDriver.exe" "$bin/BareWindow.exe" \
-    "$bin/TangReaderGuiBenchmark.exe" "$generator"; do
+    "$bin/TangReaderGuiBenchmark.exe" "$bin/TangReaderZoomBenchmark.exe" "$generator"; do
     [[ -f $needed ]] || { echo "missing $needed: build it first" >&2; exit 1; }
 done
 
@@ -70,11 +72,30 @@ done
     exit 1
 }
 
+for percent in 100 400; do
+    (cd "$bin" && wine TangReaderZoomBenchmark.exe "$percent") >"$work/zoom-$percent.txt" \
+        2>"$work/zoom-$percent.err" || {
+        cat "$work/zoom-$percent.txt" "$work/zoom-$percent.err" >&2
+        exit 1
+    }
+done
+
 utf16_bytes() { iconv -f CP936 -t UTF-16LE "$1" | wc -c; }
 python3 - "$work/runs.txt" "$work/gui-benchmark.txt" "$(utf16_bytes "$work/bundled/ts.txt")" \
-    "$(utf16_bytes "$work/full/ts.txt")" "$rounds" <<'EOF_PY' | tee "$work/figures.md"
+    "$(utf16_bytes "$work/full/ts.txt")" "$rounds" "$work/zoom-100.txt" "$work/zoom-400.txt" <<'EOF_PY' | tee "$work/figures.md"
 import re, statistics, sys
 runs, gui, bundled_text, full_text, rounds = sys.argv[1], sys.argv[2], int(sys.argv[3]), int(sys.argv[4]), sys.argv[5]
+def zoom_figures(path):
+    text = open(path, encoding='utf-8').read()
+    def figure(label):
+        match = re.search(re.escape(label) + r'[^\n]*?\s([0-9.]+) (ms|MiB)', text)
+        if not match:
+            sys.exit(f'no "{label}" figure in {path}')
+        return float(match.group(1))
+    return {name: figure(label) for name, label in (
+        ('show', 'showing the poem'), ('peak', 'peak working set'), ('step', 'one step'),
+        ('five', 'five more pressed at once'))}
+zoom100, zoom400 = zoom_figures(sys.argv[6]), zoom_figures(sys.argv[7])
 ms, kb = {}, {}
 for line in open(runs):
     folder, window, peak = line.split()
@@ -109,6 +130,15 @@ rows = [
     ('`Form_Load` on 32767 poems, in-process', f'{form_load:.0f} ms', '', '≤ 476 ms (the figure before)', verdict(form_load <= 476, 'Form_Load')),
     ('A plain list box given the 32767 result entries (the floor of the search)', f'{list_floor:.0f} ms', '1', '', ''),
     ('The search listing every poem (32767 results)', f'{search:.0f} ms', f'{search / list_floor:.2f}', '≤ 300 ms', verdict(search <= 300, 'search')),
+    ('The page at every limit shown at 100 % (the floor of the zoom)', f'{zoom100["show"]:.0f} ms', '1', '', ''),
+    ('The same page shown at 400 %', f'{zoom400["show"]:.0f} ms', f'{zoom400["show"] / zoom100["show"]:.2f}',
+     '≤ 2 × at 100 %', verdict(zoom400['show'] <= 2 * zoom100['show'], 'page at 400 %')),
+    ('A zoom step on that page, at 100 % and at 400 %', f'{zoom100["step"]:.0f} ms, {zoom400["step"]:.0f} ms', '', '≤ 1000 ms',
+     verdict(max(zoom100['step'], zoom400['step']) <= 1000, 'zoom step')),
+    ('Five zoom steps queued at once, at 100 % and at 400 %', f'{zoom100["five"]:.0f} ms, {zoom400["five"]:.0f} ms', '', '≤ 1000 ms',
+     verdict(max(zoom100['five'], zoom400['five']) <= 1000, 'queued zoom steps')),
+    ('Peak working set with that page shown, at 100 % and at 400 %', f'{zoom100["peak"]:.0f} MiB, {zoom400["peak"]:.0f} MiB',
+     f'{zoom400["peak"] / zoom100["peak"]:.2f}', '≤ 1.5 × at 100 %', verdict(zoom400['peak'] <= 1.5 * zoom100['peak'], 'peak at 400 %')),
     ('Peak working set on an empty ts.txt (the floor)', f'{peak_floor:,.0f} KiB', '', '', ''),
     ('Peak working set, bundled anthology, above the floor', f'{med(kb["bundled"]) - peak_floor:,.0f} KiB',
      f'{ratio_to_text("bundled", bundled_text):.2f} × its text ({bundled_text:,} bytes in UTF-16)', '≤ 3 ×', verdict(ratio_to_text("bundled", bundled_text) <= 3, 'peak, bundled')),
