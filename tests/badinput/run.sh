@@ -115,6 +115,22 @@ repeat() { # TEXT COUNT: the text that many times, without line ends
     head -c "$(($2 * bytes))" < <(yes "$1" | tr -d '\n') # no pipe fails when head stops reading
 }
 gbk() { iconv -f UTF-8 -t CP936; }
+varied() { # COUNT [LINE]: that many characters in GBK, as a page of random bytes holds them:
+    # every two-byte code and the places GBK leaves to users, Latin letters, signs and tabs,
+    # broken every LINE characters (by default never), the same on every run
+    python3 -c '
+import random, sys
+count, line = int(sys.argv[1]), int(sys.argv[2])
+codes = [bytes((lead, trail)) for lead in range(0x81, 0xFF) for trail in range(0x40, 0xFF) if trail != 0x7F]
+ascii = [bytes((c,)) for c in range(0x20, 0x7F) if chr(c) not in "<>()[]/"] + [b"\t"]
+chance = random.Random(1)
+out = []
+for i in range(count):
+    out.append(chance.choice(ascii if chance.random() < 0.5 else codes))
+    if line and i % line == line - 1:
+        out.append(b"\r\n")
+sys.stdout.buffer.write(b"".join(out))' "$1" "${2:-0}"
+}
 
 new_case missing unreadable
 new_case folder-in-its-place unreadable && mkdir "$d/ts.txt"
@@ -166,10 +182,12 @@ new_case page-at-every-limit cut && {
     for _ in 1 2 3 4 5 6; do long; crlf ''; done
     crlf 'end//'
 } >"$d/ts.txt"
-# The page that costs the most: every field at its cap, its lines as long as they are kept.
+# The page that costs the most: every field at its cap, title and author as long as they are
+# kept, the verses and notes in short lines, all of the characters a page of random bytes holds,
+# which the system's fonts draw and keep each, reaching for other fonts for some.
 new_case longest-page cut && {
-    printf '<'; repeat 静 5000 | gbk; crlf '>'; printf '('; repeat 静 5000 | gbk; crlf ')'
-    repeat 静 20000 | gbk; crlf ''; printf '//'; repeat 静 20000 | gbk; crlf '' 'end//'
+    printf '<'; varied 5000; crlf '>'; printf '('; varied 5000; crlf ')'
+    varied 20000 60; crlf ''; printf '//'; varied 20000 60; crlf '' 'end//'
 } >"$d/ts.txt"
 # NUL bytes after the last poem (a file padded by a broken copy): no poem holds them.
 new_case nul-padding-of-10-mb none && { "$generator" 300; head -c 10485760 /dev/zero; } >"$d/ts.txt"
@@ -272,10 +290,10 @@ done
 # with one short poem on the page (the windows, the fonts the page draws with); 1 MiB more is
 # allowed for the variation between runs of the same program (about ±0.5 MiB under Wine). A
 # file the program does not read (missing, over 2 GB) has no text. A long page costs the
-# system's rich-edit control under Wine far more than its text (a paragraph's cost grows with the
-# square of its length: some 200 MiB for the longest page the caps allow, whatever the file's
-# size), so a case that shows a page of over 2000 characters (the bundled anthology's longest
-# has 1142) may use, besides, what the longest page cost in the same run.
+# system's rich-edit control and fonts far more than its text (the lines laid out, and every
+# different character drawn at each size), whatever the file's size, so a case that shows a
+# page of over 2000 characters (the bundled anthology's longest has 1142) may use, besides,
+# what the longest page cost in the same run.
 long_page=2000
 page_characters() { # NAME: the characters of the longest page the case showed
     local page n longest=0
