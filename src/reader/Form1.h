@@ -39,6 +39,9 @@ public:
     Form2& SearchWindow() { return *form2_; }
     // The page's text size, in percent, is Zoom().Percent().
     const PageZoom& Zoom() const { return *zoom_; }
+    // The date the poem of the day is chosen for, as a DayNumber: the computer's local date
+    // unless `today` is given.
+    void SetClock(std::function<int64_t()> today) { today_ = std::move(today); }
 
     // Runs the command of `id`, whichever button, key or menu item gave it, when it can run.
     void RunCommand(int id);
@@ -55,6 +58,7 @@ public:
     void mnuCopy_Click();
     void mnuSelectAll_Click();
     void mnuRandom_Click();
+    void mnuPoemOfTheDay_Click();
     void mnuZoomIn_Click() { zoom_->ZoomBy(1); }
     void mnuZoomOut_Click() { zoom_->ZoomBy(-1); }
     void mnuZoomReset_Click() { zoom_->Reset(); }
@@ -91,6 +95,7 @@ private:
     std::optional<VerticalPage> vertical_; // the page set in columns, in the box's place
     std::optional<PageZoom> zoom_;
     std::optional<std::mt19937> random_; // seeded at the first poem by chance
+    std::function<int64_t()> today_;     // the date of the poem of the day, as a DayNumber
     std::future<ReadAnthology> reading_; // the file, read while the windows are made
     std::u16string loadMessage_;
     int16_t shown_ = -1; // the poem on the page

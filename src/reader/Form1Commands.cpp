@@ -6,6 +6,7 @@
 #include "Form2.h"
 #include "PagePrinting.h"
 #include "PageSelection.h"
+#include "PoemOfTheDay.h"
 #include "ProgramTexts.h"
 #include "RandomPoem.h"
 #include "ReaderCommands.h"
@@ -24,6 +25,12 @@ std::mt19937 SeededGenerator() {
     std::seed_seq seed{static_cast<unsigned>(now.LowPart), static_cast<unsigned>(now.HighPart),
                        device(), static_cast<unsigned>(GetCurrentProcessId())};
     return std::mt19937(seed);
+}
+
+int64_t TodayOnThisComputer() {
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    return DayNumber(now.wYear, now.wMonth, now.wDay);
 }
 
 bool OpensContextMenu(UINT key, Modifiers held) {
@@ -172,6 +179,15 @@ void Form1::mnuRandom_Click() {
     }
     const int16_t chosen =
         ChooseRandomPoem(module_.CurrentIndex, static_cast<int>(module_.Tangs.size()), *random_);
+    if (chosen >= 0) {
+        module_.CurrentIndex = chosen;
+        ShowTang(module_.CurrentIndex);
+    }
+}
+
+void Form1::mnuPoemOfTheDay_Click() {
+    const int64_t today = today_ ? today_() : TodayOnThisComputer();
+    const int16_t chosen = PoemOfTheDay(today, static_cast<int>(module_.Tangs.size()));
     if (chosen >= 0) {
         module_.CurrentIndex = chosen;
         ShowTang(module_.CurrentIndex);

@@ -21,6 +21,7 @@ enum ReaderId : int {
     mnuCopy,
     mnuSelectAll,
     mnuRandom,
+    mnuPoemOfTheDay,
     mnuZoomIn,
     mnuZoomOut,
     mnuZoomReset,

@@ -7,7 +7,9 @@
 #include "ReaderLayout.h"
 #include "SearchLayout.h"
 
+#include <filesystem>
 #include <functional>
+#include <set>
 
 namespace {
 
@@ -204,6 +206,37 @@ TEST_F(ReaderKeys, KeysAndCtrlWheelStepByTenWithinFiftyAndFourHundredFromAnyCont
     EXPECT_EQ(PageZoom(), 390) << "keys go on from where the wheel left the size";
     Wheel(-120, false); // without Ctrl the wheel scrolls
     EXPECT_EQ(PageZoom(), 390);
+}
+
+// Ctrl+; from any control, and the menu, open the poem of the day: the same on every start of a
+// day, and every poem on one of as many days in a row as there are poems. Nothing is written.
+TEST_F(ReaderKeys, ThePoemOfTheDayStaysAllDayAndEveryPoemHasItsDay) {
+    const auto poemOn = [this](int64_t day, bool byMenu) {
+        reader.reset(); // a start of the program on that day
+        shared = Module1{};
+        StartWithUtf8(ThreePoems);
+        reader->SetClock([day] { return day; });
+        if (byMenu) {
+            Choose(u"今日一首");
+        } else {
+            SetFocus(ReaderControl(cboTang));
+            PressChord(VK_OEM_1, true);
+        }
+        return shared.CurrentIndex;
+    };
+    std::set<int> poems;
+    for (int64_t day = 20795; day < 20798; ++day) { // 2026-12-08 and the two days after
+        const int poem = poemOn(day, false);
+        EXPECT_EQ(poemOn(day, true), poem) << "another start of the same day, by the menu";
+        ExpectShowing(poem);
+        poems.insert(poem);
+    }
+    EXPECT_EQ(poems.size(), 3u);
+    std::vector<std::filesystem::path> files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        files.push_back(entry.path().filename());
+    }
+    EXPECT_EQ(files, std::vector<std::filesystem::path>{"ts.txt"});
 }
 
 // Enter on a focused button presses it, in both windows; no button becomes the default, and
