@@ -27,6 +27,9 @@ inline constexpr uint32_t TitleColour = Rgb(88, 84, 255);
 inline constexpr uint32_t AuthorColour = Rgb(255, 85, 90);
 inline constexpr uint32_t ContentColour = Rgb(140, 134, 140);
 inline constexpr uint32_t NotesColour = Rgb(0, 174, 0);
+// Behind the places a search found: a pale yellow, as a highlighter's, light enough that each
+// run's own colour stays about as readable as on white.
+inline constexpr uint32_t MarkColour = Rgb(255, 240, 140);
 
 // The longest page the loader's caps allow, in UTF-16 units: a title and an author of one cut
 // line each, verses and notes at their field's cap followed by the ellipsis line, and the line

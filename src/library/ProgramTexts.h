@@ -10,6 +10,8 @@ inline constexpr char16_t NoRestriction[] = u"不限定";
 
 inline constexpr char16_t FirstPoemMessage[] = u"已经是第一首唐诗了！";
 inline constexpr char16_t LastPoemMessage[] = u"已经到了最后一首唐诗了！";
+inline constexpr char16_t FirstResultMessage[] = u"已经是第一个查询结果了！";
+inline constexpr char16_t LastResultMessage[] = u"已经到了最后一个查询结果了！";
 
 // Why ts.txt could not be read, where the system's own words would not tell the user.
 inline constexpr char16_t OutOfMemoryReason[] = u"内存不足，无法读入整个文件。";

@@ -38,13 +38,15 @@ ui::ComboBox PoemList(const ui::Form& form) {
 
 Form1::Form1(Module1& shared, std::filesystem::path anthology, std::function<void()> programEnds)
     : ui::Form(ReaderLayout()), module_(shared), anthology_(std::move(anthology)),
-      programEnds_(std::move(programEnds)),
-      form2_(std::make_unique<Form2>(shared, [this](int16_t Index) {
-          GoingOnFromTheShownPoem([this, Index] {
-              ShowTang(Index);
-              Show();
-          });
-      })) {}
+      programEnds_(std::move(programEnds)), form2_(std::make_unique<Form2>(
+                                                shared,
+                                                [this](int16_t Index) {
+                                                    GoingOnFromTheShownPoem([this, Index] {
+                                                        ShowTang(Index);
+                                                        Show();
+                                                    });
+                                                },
+                                                [this] { MarkAfterSearch(); })) {}
 
 Form1::~Form1() {
     ui::FilterKeysOf(Handle(), {});
@@ -132,11 +134,12 @@ void Form1::ShowTang(int16_t Index) {
     for (size_t number = 0; number < runs.size(); ++number) {
         looks[number] = LookOfRun(number, runs[number], HighContrast(), page_->TextSizeTwips());
     }
-    if (!page_->ShowRuns(runs,
-                         looks)) { // the box is left with what it took, and the program goes on
-        Inform(PageNotWholeMessage);
+    PageMarks marks{form2_->LastResults().MarksOn(Index, record, runs), HighContrast()};
+    shownIsResult_ = form2_->LastResults().PositionOf(Index).has_value();
+    if (!page_->ShowRuns(runs, looks, marks)) {
+        Inform(PageNotWholeMessage); // the box is left with what it took, and the program goes on
     }
-    vertical_->SetRuns(std::move(runs), looks); // the box has taken its text by now
+    vertical_->SetRuns(std::move(runs), looks, std::move(marks)); // the box has its text by now
     ui::AnnounceNameChange(Control(RichText1));
     ui::AnnounceNameChange(vertical_->Handle());
 }
@@ -146,7 +149,19 @@ std::u16string Form1::ShownPoemName() const {
     if (shown < 0 || shown > HighestIndex(module_.Tangs)) {
         return u""; // an empty anthology shows no poem
     }
-    return PageName(module_.Tangs[static_cast<size_t>(shown)]);
+    std::u16string name = PageName(module_.Tangs[static_cast<size_t>(shown)]);
+    const SearchResults& results = form2_->LastResults();
+    if (const std::optional<size_t> position = results.PositionOf(shown)) {
+        name += u'，';
+        name += ResultOfCount(*position, results.Count());
+    }
+    return name;
+}
+
+void Form1::MarkAfterSearch() {
+    if (shownIsResult_ || form2_->LastResults().PositionOf(shown_)) {
+        GoingOnFromTheShownPoem([this] { ShowTang(shown_); });
+    }
 }
 
 void Form1::AddAuthor(const std::u16string& strAuthor) {

@@ -63,6 +63,8 @@ public:
     void mnuZoomOut_Click() { zoom_->ZoomBy(-1); }
     void mnuZoomReset_Click() { zoom_->Reset(); }
     void mnuSearch_Click();
+    void mnuNextResult_Click() { StepThroughResults(true); }
+    void mnuPreviousResult_Click() { StepThroughResults(false); }
     void mnuPrint_Click();
     void mnuVertical_Click();
 
@@ -70,6 +72,9 @@ private:
     void LoadTangs();
     void FillPoemList();
     void Step(Move move);
+    void StepThroughResults(bool forward);
+    // Shows the poem on the page again when a new search changes its marks.
+    void MarkAfterSearch();
     void Inform(const char16_t* text);
     bool CanRun(const ReaderCommand& command) const;
     // Runs `handler`; when memory runs out in it, the reader goes on from the poem on the page.
@@ -99,5 +104,6 @@ private:
     std::future<ReadAnthology> reading_; // the file, read while the windows are made
     std::u16string loadMessage_;
     int16_t shown_ = -1; // the poem on the page
+    bool shownIsResult_ = false;
     ui::AccessibleNames accessibleNames_;
 };

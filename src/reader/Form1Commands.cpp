@@ -194,6 +194,23 @@ void Form1::mnuPoemOfTheDay_Click() {
     }
 }
 
+// As a double-click on the result after or before the poem on the page; before any result,
+// as the search command.
+void Form1::StepThroughResults(bool forward) {
+    const SearchResults& results = form2_->LastResults();
+    if (results.Empty()) {
+        mnuSearch_Click();
+        return;
+    }
+    const int16_t shown = module_.CurrentIndex;
+    const std::optional<size_t> next = forward ? results.After(shown) : results.Before(shown);
+    if (!next) {
+        Inform(forward ? texts::LastResultMessage : texts::FirstResultMessage);
+        return;
+    }
+    form2_->OpenResult(*next);
+}
+
 // As the search button, with the focus in the author box, the first criterion.
 void Form1::mnuSearch_Click() {
     form2_->ShowWithFocusOnAuthor();

@@ -29,21 +29,28 @@ void SetSelAlignment(HWND box, ParagraphAlignment alignment) {
     SendMessageW(box, EM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&format));
 }
 
-CHARFORMAT2W FormatOf(const RunLook& look, int sizeTwips) {
+// The look of a piece inserted into the box, marked or not. The zoom changes only the size.
+CHARFORMAT2W FormatOf(const RunLook& look, const PageMarks& marks, bool marked) {
     CHARFORMAT2W format{};
     format.cbSize = sizeof format;
-    format.dwMask = CFM_COLOR | CFM_BOLD | CFM_SIZE;
-    format.dwEffects = (look.SystemColour ? CFE_AUTOCOLOR : 0) | (look.Bold ? CFE_BOLD : 0);
+    format.dwMask = CFM_COLOR | CFM_BOLD | CFM_SIZE | CFM_BACKCOLOR;
+    format.dwEffects = (look.Bold ? CFE_BOLD : 0) | (marked ? 0 : CFE_AUTOBACKCOLOR);
     format.crTextColor = look.Colour;
-    format.yHeight = sizeTwips;
+    if (marked && marks.SystemHighlight) {
+        format.crTextColor = GetSysColor(COLOR_HIGHLIGHTTEXT);
+        format.crBackColor = GetSysColor(COLOR_HIGHLIGHT);
+    } else {
+        format.dwEffects |= look.SystemColour ? CFE_AUTOCOLOR : 0;
+        format.crBackColor = MarkColour;
+    }
+    format.yHeight = InsertionTwips;
     return format;
 }
 
-// Inserts `piece` at the caret in the look; the piece's parity sets an attribute nothing draws
+// Inserts `piece` at the caret in its look; the piece's parity sets an attribute nothing draws
 // (the author of a tracked change, and the page tracks none), so that the box keeps two
 // neighbouring pieces apart instead of joining them into one run.
-bool InsertPiece(HWND box, std::u16string_view piece, const RunLook& look, bool odd) {
-    CHARFORMAT2W format = FormatOf(look, InsertionTwips);
+bool InsertPiece(HWND box, std::u16string_view piece, CHARFORMAT2W format, bool odd) {
     format.dwMask |= CFM_REVAUTHOR;
     format.bRevAuthor = odd ? 1 : 0;
     SendMessageW(box, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
@@ -79,18 +86,20 @@ void ScrollToTop(HWND box, LONG character) {
 
 } // namespace
 
-bool PageBox::ShowRuns(const std::array<PageRun, 4>& runs, const std::array<RunLook, 4>& looks) {
+bool PageBox::ShowRuns(const std::array<PageRun, 4>& runs, const std::array<RunLook, 4>& looks,
+                       const PageMarks& marks) {
     std::optional<ui::RedrawPaused> paused;
     if (Shown(box_)) {
         paused.emplace(box_);
     }
     looks_ = looks;
     laidOutPercent_ = 0;
+    unitsInserted_ = 0;
     bool whole = SetText(u"");
     for (size_t number = 0; number < runs.size(); ++number) {
         runStarts_[number] = PageSelection(box_).cpMax;
         SetSelAlignment(box_, runs[number].Alignment);
-        whole = InsertInPieces(runs[number].Text, looks[number]) && whole;
+        whole = InsertInPieces(runs[number].Text, looks[number], marks) && whole;
     }
     runStarts_.back() = PageSelection(box_).cpMax;
     SendMessageW(box_, EM_SETSEL, 0, 0);
@@ -101,14 +110,20 @@ bool PageBox::ShowRuns(const std::array<PageRun, 4>& runs, const std::array<RunL
     return whole;
 }
 
-bool PageBox::InsertInPieces(const std::u16string& text, const RunLook& look) {
+bool PageBox::InsertInPieces(const std::u16string& text, const RunLook& look,
+                             const PageMarks& marks) {
     bool whole = true;
     size_t at = 0;
-    for (const size_t length : PieceLengths(text)) {
+    const CHARFORMAT2W plain = FormatOf(look, marks, false);
+    const CHARFORMAT2W marked = FormatOf(look, marks, true);
+    for (const PagePiece piece : MarkedPieces(text, unitsInserted_, marks.Spans)) {
         const bool odd = (piecesInserted_++ % 2) != 0;
-        whole = InsertPiece(box_, std::u16string_view(text).substr(at, length), look, odd) && whole;
-        at += length;
+        whole = InsertPiece(box_, std::u16string_view(text).substr(at, piece.Length),
+                            piece.Marked ? marked : plain, odd) &&
+                whole;
+        at += piece.Length;
     }
+    unitsInserted_ += static_cast<uint32_t>(text.size());
     return whole;
 }
 
@@ -140,8 +155,10 @@ void PageBox::FormatRuns() {
             continue;
         }
         SendMessageW(box_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&run));
-        CHARFORMAT2W format =
-            FormatOf(looks_[number], ZoomedTwips(looks_[number].SizeTwips, percent_));
+        CHARFORMAT2W format{};
+        format.cbSize = sizeof format;
+        format.dwMask = CFM_SIZE;
+        format.yHeight = ZoomedTwips(looks_[number].SizeTwips, percent_);
         SendMessageW(box_, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
     }
     SendMessageW(box_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&kept));

@@ -8,6 +8,7 @@ namespace {
 
 using enum CommandNeeds;
 using enum KeysWork;
+using enum ShiftKey;
 
 // Keys the page box, the poem list and the dialog keys leave unused: the page and the list's
 // edit field move the caret on Ctrl+Home and Ctrl+End, so the first and last poem take
@@ -32,7 +33,7 @@ constexpr ReaderCommand Commands[] = {
     {cmdMovePrev,
      L"上一首(&U)",
      1,
-     {{{VK_PRIOR, true, false, false, L"Ctrl+PgUp"}}},
+     {{{VK_PRIOR, true, false, Up, L"Ctrl+PgUp"}}},
      Anywhere,
      L"上一首",
      APoem,
@@ -40,7 +41,7 @@ constexpr ReaderCommand Commands[] = {
     {cmdMoveNext,
      L"下一首(&N)",
      1,
-     {{{VK_NEXT, true, false, false, L"Ctrl+PgDn"}}},
+     {{{VK_NEXT, true, false, Up, L"Ctrl+PgDn"}}},
      Anywhere,
      L"下一首",
      APoem,
@@ -48,7 +49,7 @@ constexpr ReaderCommand Commands[] = {
     {cmdMoveFirst,
      L"第一首(&F)",
      1,
-     {{{VK_HOME, false, true, false, L"Alt+Home"}}},
+     {{{VK_HOME, false, true, Up, L"Alt+Home"}}},
      Anywhere,
      L"第一首",
      APoem,
@@ -56,7 +57,7 @@ constexpr ReaderCommand Commands[] = {
     {cmdMoveLast,
      L"第末首(&L)",
      1,
-     {{{VK_END, false, true, false, L"Alt+End"}}},
+     {{{VK_END, false, true, Up, L"Alt+End"}}},
      Anywhere,
      L"第末首",
      APoem,
@@ -64,7 +65,7 @@ constexpr ReaderCommand Commands[] = {
     {mnuRandom,
      L"随机一首(&R)",
      1,
-     {{{'R', true, false, false, L"Ctrl+R"}}},
+     {{{'R', true, false, Up, L"Ctrl+R"}}},
      Anywhere,
      nullptr,
      APoem,
@@ -73,7 +74,7 @@ constexpr ReaderCommand Commands[] = {
     {mnuPoemOfTheDay,
      L"今日一首(&D)",
      1,
-     {{{VK_OEM_1, true, false, false, L"Ctrl+;"}}},
+     {{{VK_OEM_1, true, false, Up, L"Ctrl+;"}}},
      Anywhere,
      nullptr,
      APoem,
@@ -81,7 +82,7 @@ constexpr ReaderCommand Commands[] = {
     {mnuZoomIn,
      L"放大(&I)",
      2,
-     {{{VK_OEM_PLUS, true, false, true, L"Ctrl+="}, {VK_ADD, true, false, true}}},
+     {{{VK_OEM_PLUS, true, false, Either, L"Ctrl+="}, {VK_ADD, true, false, Either}}},
      Anywhere,
      nullptr,
      APoem,
@@ -89,7 +90,7 @@ constexpr ReaderCommand Commands[] = {
     {mnuZoomOut,
      L"缩小(&O)",
      2,
-     {{{VK_OEM_MINUS, true, false, false, L"Ctrl+-"}, {VK_SUBTRACT, true}}},
+     {{{VK_OEM_MINUS, true, false, Up, L"Ctrl+-"}, {VK_SUBTRACT, true}}},
      Anywhere,
      nullptr,
      APoem,
@@ -97,7 +98,7 @@ constexpr ReaderCommand Commands[] = {
     {mnuZoomReset,
      L"原始大小(&Z)",
      2,
-     {{{'0', true, false, false, L"Ctrl+0"}, {VK_NUMPAD0, true}}},
+     {{{'0', true, false, Up, L"Ctrl+0"}, {VK_NUMPAD0, true}}},
      Anywhere,
      nullptr,
      APoem,
@@ -105,15 +106,32 @@ constexpr ReaderCommand Commands[] = {
     {mnuSearch,
      L"查询(&S)…",
      3,
-     {{{'F', true, false, false, L"Ctrl+F"}}},
+     {{{'F', true, false, Up, L"Ctrl+F"}}},
      Anywhere,
      nullptr,
      Nothing,
      &Form1::mnuSearch_Click},
+    // F3 and Shift+F3 find the next and the previous hit in every viewer.
+    {mnuNextResult,
+     L"下一个结果(&X)",
+     3,
+     {{{VK_F3, false, false, Up, L"F3"}}},
+     Anywhere,
+     nullptr,
+     Nothing,
+     &Form1::mnuNextResult_Click},
+    {mnuPreviousResult,
+     L"上一个结果",
+     3,
+     {{{VK_F3, false, false, Held, L"Shift+F3"}}},
+     Anywhere,
+     nullptr,
+     Nothing,
+     &Form1::mnuPreviousResult_Click},
     {mnuPrint,
      L"打印(&P)…",
      3,
-     {{{'P', true, false, false, L"Ctrl+P"}}},
+     {{{'P', true, false, Up, L"Ctrl+P"}}},
      Anywhere,
      nullptr,
      APoem,
@@ -121,7 +139,7 @@ constexpr ReaderCommand Commands[] = {
     {Command1,
      L"关于(&B)",
      3,
-     {{{VK_F1, false, false, false, L"F1"}}},
+     {{{VK_F1, false, false, Up, L"F1"}}},
      Anywhere,
      L"关于",
      Nothing,
@@ -129,7 +147,7 @@ constexpr ReaderCommand Commands[] = {
     {mnuVertical,
      L"竖排(&V)",
      4,
-     {{{VK_F8, false, false, false, L"F8"}}},
+     {{{VK_F8, false, false, Up, L"F8"}}},
      OnThePage,
      nullptr,
      Nothing,
@@ -140,7 +158,7 @@ constexpr ReaderCommand Commands[] = {
 
 bool Matches(const KeyChord& chord, UINT key, Modifiers held) {
     return chord.Key != 0 && chord.Key == key && chord.Ctrl == held.Ctrl && chord.Alt == held.Alt &&
-           (chord.AnyShift || !held.Shift);
+           (chord.Shift == Either || held.Shift == (chord.Shift == Held));
 }
 
 } // namespace

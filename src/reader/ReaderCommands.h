@@ -19,13 +19,16 @@ struct Modifiers {
 
 Modifiers HeldModifiers(); // from the keyboard state of the message being handled
 
-// A key that runs a command: the key with Ctrl, with Alt or with neither, and without Shift
-// unless AnyShift says Shift may be held too.
+// Whether a key runs its command with Shift held.
+enum class ShiftKey : uint8_t { Up, Either, Held };
+
+// A key that runs a command: the key with Ctrl, with Alt or with neither, and with Shift as
+// ShiftKey says.
 struct KeyChord {
     UINT Key = 0; // a virtual-key code; 0: no key
     bool Ctrl = false;
     bool Alt = false;
-    bool AnyShift = false;
+    ShiftKey Shift = ShiftKey::Up;
     const wchar_t* Name = nullptr; // as the menu names it; the menu shows the first named key
 };
 

@@ -26,6 +26,8 @@ enum ReaderId : int {
     mnuZoomOut,
     mnuZoomReset,
     mnuSearch,
+    mnuNextResult,
+    mnuPreviousResult,
     mnuPrint,
     mnuVertical,
 };

@@ -78,9 +78,11 @@ void VerticalPage::SetOn(bool on) {
     }
 }
 
-void VerticalPage::SetRuns(std::array<PageRun, 4> runs, const std::array<RunLook, 4>& looks) {
+void VerticalPage::SetRuns(std::array<PageRun, 4> runs, const std::array<RunLook, 4>& looks,
+                           PageMarks marks) {
     runs_ = std::move(runs);
     looks_ = looks;
+    marks_ = std::move(marks);
     Forget();
     scrolled_ = 0;
 }
@@ -236,7 +238,7 @@ void VerticalPage::Paint(HDC dc) {
         inks[run] = {looks_[run].SystemColour ? GetSysColor(COLOR_WINDOWTEXT) : looks_[run].Colour,
                      looks_[run].Bold};
     }
-    const CellPainter painter(dc, fonts_, geometry_.Cell, inks);
+    const CellPainter painter(dc, fonts_, geometry_.Cell, inks, marks_.SystemHighlight);
     const long last = std::min<long>(geometry_.ColumnAt(0, client.right, scrolled_),
                                      static_cast<long>(layout.Columns.size()) - 1);
     for (long column = std::max(0L, geometry_.ColumnAt(client.right - 1, client.right, scrolled_));
@@ -247,7 +249,8 @@ void VerticalPage::Paint(HDC dc) {
             const VerticalCell& cell = layout.Cells[i];
             const bool inSelection = static_cast<LONG>(cell.Position) >= selected.cpMin &&
                                      static_cast<LONG>(cell.Position) < selected.cpMax;
-            painter.Draw(layout, cell, left, geometry_.CellTop(cell.Along), inSelection);
+            painter.Draw(layout, cell, left, geometry_.CellTop(cell.Along), inSelection,
+                         IsMarked(marks_.Spans, cell.Index));
         }
     }
 }

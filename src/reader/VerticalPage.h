@@ -34,9 +34,9 @@ public:
     // Shows the vertical page in the box's place, or the box again; the focus goes along.
     void SetOn(bool on);
 
-    // The page's runs as the box got them, and how each looks; the first column comes into view.
-    // The runs' sizes are not followed: the columns keep one cell size.
-    void SetRuns(std::array<PageRun, 4> runs, const std::array<RunLook, 4>& looks);
+    // The page's runs as the box got them, how each looks, and the marks; the first column
+    // comes into view. The runs' sizes are not followed: the columns keep one cell size.
+    void SetRuns(std::array<PageRun, 4> runs, const std::array<RunLook, 4>& looks, PageMarks marks);
     // The text size against the box's own font size, in percent.
     void SetZoomPercent(int percent);
     // Stands where the box stands and lays out again, as after the box moved or took a font.
@@ -76,6 +76,7 @@ private:
     ui::UniqueWindow window_;
     std::array<PageRun, 4> runs_;
     std::array<RunLook, 4> looks_;
+    PageMarks marks_;
     int zoom_ = 100;
     std::optional<VerticalLayout> layout_;
     ColumnGeometry geometry_;

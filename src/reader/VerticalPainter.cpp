@@ -36,23 +36,28 @@ VerticalFonts::VerticalFonts(const wchar_t* face, BYTE charset, int cell)
 
 // The metrics of the plain faces place the bold ones too, so that every run sits on one line.
 CellPainter::CellPainter(HDC dc, const VerticalFonts& fonts, int cell,
-                         const std::array<RunInk, 4>& inks)
-    : dc_(dc), fonts_(fonts), cell_(cell), inks_(inks),
-      upright_(MetricsOf(dc, fonts.Upright(false))),
+                         const std::array<RunInk, 4>& inks, bool systemHighlight)
+    : dc_(dc), fonts_(fonts), cell_(cell), inks_(inks), systemHighlight_(systemHighlight),
+      markBrush_(CreateSolidBrush(MarkColour)), upright_(MetricsOf(dc, fonts.Upright(false))),
       sideways_(MetricsOf(dc, fonts.Sideways(false))), saved_(dc) {
     SetBkMode(dc, TRANSPARENT);
     SetTextAlign(dc, TA_BASELINE);
 }
 
 void CellPainter::Draw(const VerticalLayout& layout, const VerticalCell& cell, int left, int top,
-                       bool selected) const {
+                       bool selected, bool marked) const {
     const int extent = HalfCellsOf(cell.Form.Form) * cell_ / 2;
-    if (selected) {
+    const bool highlighted = selected || (marked && systemHighlight_);
+    if (highlighted || marked) {
         const RECT box{left - 1, top, left + cell_ + 1, top + extent};
-        FillRect(dc_, &box, GetSysColorBrush(COLOR_HIGHLIGHT));
+        if (highlighted) {
+            FillRect(dc_, &box, GetSysColorBrush(COLOR_HIGHLIGHT));
+        } else {
+            FillRect(dc_, &box, markBrush_.get());
+        }
     }
     const RunInk& ink = inks_[cell.Run];
-    SetTextColor(dc_, selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : ink.Colour);
+    SetTextColor(dc_, highlighted ? GetSysColor(COLOR_HIGHLIGHTTEXT) : ink.Colour);
     bold_ = ink.Bold;
     const auto* text = reinterpret_cast<const wchar_t*>(layout.Text.data() + cell.Index);
     switch (cell.Form.Form) {

@@ -35,14 +35,17 @@ struct RunInk {
 // Draws the cells of a vertical page with the system's glyphs, one character at a time.
 class CellPainter {
 public:
-    CellPainter(HDC dc, const VerticalFonts& fonts, int cell, const std::array<RunInk, 4>& inks);
+    // Marks are drawn in the system's highlight colours, as a selection is, when
+    // `systemHighlight`; otherwise on the mark colour in their run's ink.
+    CellPainter(HDC dc, const VerticalFonts& fonts, int cell, const std::array<RunInk, 4>& inks,
+                bool systemHighlight);
     CellPainter(const CellPainter&) = delete;
     CellPainter& operator=(const CellPainter&) = delete;
 
     // Draws `cell` of `layout` with its top left corner at (`left`, `top`), in its run's ink
-    // or, selected, in the colours of a selection.
+    // or, selected, in the colours of a selection, and marked or not.
     void Draw(const VerticalLayout& layout, const VerticalCell& cell, int left, int top,
-              bool selected) const;
+              bool selected, bool marked) const;
 
 private:
     void Upright(const wchar_t* text, int length, int left, int top) const;
@@ -54,6 +57,8 @@ private:
     const VerticalFonts& fonts_;
     int cell_;
     std::array<RunInk, 4> inks_;
+    bool systemHighlight_;
+    ui::UniqueBrush markBrush_;
     mutable bool bold_ = false; // of the cell being drawn, like the font selected into dc_
     TEXTMETRICW upright_{};
     TEXTMETRICW sideways_{};

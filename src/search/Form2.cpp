@@ -9,8 +9,9 @@
 #include "SearchAccessibility.h"
 #include "TangSearch.h"
 
-Form2::Form2(Module1& shared, OpenPoem openPoem)
-    : ui::Form(SearchLayout()), module_(shared), openPoem_(std::move(openPoem)) {}
+Form2::Form2(Module1& shared, OpenPoem openPoem, std::function<void()> searched)
+    : ui::Form(SearchLayout()), module_(shared), openPoem_(std::move(openPoem)),
+      searched_(std::move(searched)) {}
 
 void Form2::Load() {
     owner_.Create();
@@ -30,7 +31,7 @@ void Form2::cmdSearch_Click() {
     const SearchCriteria criteria{Authors().Text(), Rhymes().Text(),
                                   ui::WindowText(Control(txtTitle)),
                                   ui::WindowText(Control(txtContent))};
-    const std::vector<int16_t> found = SearchTangs(module_.Tangs, criteria);
+    std::vector<int16_t> found = SearchTangs(module_.Tangs, criteria);
 
     const ui::ListBox results = Results();
     size_t listed = 0;
@@ -51,10 +52,21 @@ void Form2::cmdSearch_Click() {
             }
         }
     }
-    if (listed < found.size()) {
-        ui::ShowInformation(Handle(), ResultListFullMessage(listed, found.size()),
+    const size_t foundCount = found.size();
+    found.resize(listed); // a poem beyond a full list is no result the reader can step to
+    results_ = SearchResults(criteria, std::move(found));
+    if (searched_) {
+        searched_();
+    }
+    if (listed < foundCount) {
+        ui::ShowInformation(Handle(), ResultListFullMessage(listed, foundCount),
                             texts::ProgramName);
     }
+}
+
+void Form2::OpenResult(size_t position) {
+    Results().SetListIndex(static_cast<int>(position));
+    lstTang_DblClick();
 }
 
 void Form2::lstTang_DblClick() {

@@ -7,6 +7,7 @@
 #include "Module1.h"
 #include "PickLists.h"
 #include "SearchLayout.h"
+#include "SearchResults.h"
 
 #include <cstdint>
 #include <functional>
@@ -18,7 +19,8 @@ public:
     // Shows the poem of table index `Index` in the reader and brings the reader to the front.
     using OpenPoem = std::function<void(int16_t Index)>;
 
-    Form2(Module1& shared, OpenPoem openPoem);
+    // `searched` runs after every search, once the result list holds its results.
+    Form2(Module1& shared, OpenPoem openPoem, std::function<void()> searched);
 
     // Creates the window hidden, with "不限定" in both pick lists.
     void Load();
@@ -31,6 +33,10 @@ public:
     ui::ListBox Results() const { return ui::ListBox(Control(lstTang)); }
     // The author and metrical-form lists, which the loader fills.
     PickLists& Lists() { return pickLists_; }
+    // The last search and the poems its result list holds.
+    const SearchResults& LastResults() const { return results_; }
+    // Selects the result list's entry at `position` and opens it as a double-click would.
+    void OpenResult(size_t position);
 
     void cmdSearch_Click();
     void cmdCancel_Click() { Unload(); }
@@ -43,6 +49,8 @@ private:
 
     Module1& module_;
     OpenPoem openPoem_;
+    std::function<void()> searched_;
+    SearchResults results_;
     ui::HiddenOwner owner_;
     PickLists pickLists_;
     ui::AccessibleNames accessibleNames_;

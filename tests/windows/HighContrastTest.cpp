@@ -116,4 +116,17 @@ TEST_F(HighContrast, TheModeOnAtStartAndEverySwitchRepaintBothWindows) {
     EXPECT_TRUE(AnyHue(Painted(vertical).Colours())) << "the runs' own colours";
     Switch(true);
     EXPECT_FALSE(AnyHue(Painted(vertical).Colours()));
+
+    // A search's hits take the system's highlight colours, as a selection does.
+    OpenSearch();
+    SetWindowTextW(SearchControl(txtTitle), L"一");
+    Click(SearchControl(cmdSearch));
+    const std::set<COLORREF> marked = Painted(vertical).Colours();
+    EXPECT_TRUE(marked.contains(GetSysColor(COLOR_HIGHLIGHT)));
+    EXPECT_FALSE(marked.contains(MarkColour));
+    const PageFormat hit = PageFormatAt(0);
+    EXPECT_EQ(std::pair(hit.Back, hit.Colour),
+              std::pair(GetSysColor(COLOR_HIGHLIGHT), GetSysColor(COLOR_HIGHLIGHTTEXT)));
+    Switch(false);
+    EXPECT_EQ(PageFormatAt(0).Back, MarkColour);
 }
