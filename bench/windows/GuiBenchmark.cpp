@@ -1,13 +1,16 @@
 // Times the reader's whole start-up, the searches on the largest anthology the program accepts,
-// and how long a page with one long notes line takes to show, with the real windows, and prints
-// the medians. The floor of the search that lists every poem is a plain list box of the same
-// size given the same entries and values, with its redrawing off, as fast as the system fills
-// a list.
+// a step to the next poem and to the next of every poem as results, how long a page with one
+// long notes line takes to show, and the longest page with and without a search's marks, with
+// the real windows, and prints the medians. The floor of the search that lists every poem is a
+// plain list box of the same size given the same entries and values, with its redrawing off, as
+// fast as the system fills a list.
 #include "AnthologyGenerator.h"
 #include "Form1.h"
 #include "Form2.h"
 #include "MessageLoop.h"
 #include "Module1.h"
+#include "PoemsAtEveryLimit.h"
+#include "ReaderIds.h"
 #include "TangLoader.h"
 #include "TangSearch.h"
 #include "Timing.h"
@@ -115,6 +118,74 @@ std::vector<std::vector<double>> TimeLongNotes(const fs::path& folder) {
     return times;
 }
 
+// Seconds one step by the command `id` takes in the reader in front, from the poem halfway
+// through the table until the page is painted, averaged over StepsTimed steps.
+constexpr int StepsTimed = 20;
+double StepSeconds(Form1& reader, Module1& shared, int id) {
+    reader.Show();
+    shared.CurrentIndex = static_cast<int16_t>(shared.Tangs.size() / 2);
+    reader.ShowTang(shared.CurrentIndex);
+    ui::DispatchPendingMessages();
+    const int16_t from = shared.CurrentIndex;
+    const double seconds = Seconds([&] {
+        for (int i = 0; i < StepsTimed; ++i) {
+            reader.RunCommand(id);
+            UpdateWindow(reader.Control(RichText1));
+        }
+    });
+    if (shared.CurrentIndex != from + StepsTimed) {
+        std::printf("a timed step did not reach the next poem\n");
+        std::exit(1);
+    }
+    return seconds / StepsTimed;
+}
+
+// Seconds from ShowTang until the longest page the loader allows is painted, without and with
+// a search's marks on it: the verse piece 明月 stands every 50 characters of its verses.
+struct MarkedPageTimes {
+    std::vector<double> Unmarked, Marked;
+    size_t Marks = 0;
+};
+MarkedPageTimes TimeMarkedPage(const fs::path& folder) {
+    std::u16string verses(MaxTextLineLength, u'静');
+    for (size_t i = 0; i < verses.size(); ++i) {
+        verses[i] = i % 50 == 10   ? u'明'
+                    : i % 50 == 11 ? u'月'
+                                   : static_cast<char16_t>(u'\u4E00' + i * 7919 % 0x4000);
+    }
+    WritePoemsAtEveryLimit(folder / "limits.txt", verses);
+    Module1 shared;
+    Form1 reader(shared, folder / "limits.txt", [] {});
+    reader.Form_Load();
+    reader.Show();
+    ui::DispatchPendingMessages();
+    const auto showLongest = [&] {
+        reader.ShowTang(0);
+        ui::DispatchPendingMessages();
+        return Seconds([&] {
+            reader.ShowTang(1);
+            UpdateWindow(reader.Control(RichText1));
+        });
+    };
+    MarkedPageTimes times;
+    for (int round = 0; round < Rounds; ++round) {
+        times.Unmarked.push_back(showLongest());
+    }
+    Form2& search = reader.SearchWindow();
+    SetWindowTextW(search.Control(txtContent), L"明月");
+    search.cmdSearch_Click();
+    times.Marks =
+        search.LastResults().MarksOn(1, shared.Tangs[1], PageRuns(shared.Tangs[1])).size();
+    if (times.Marks < 100) {
+        std::printf("the longest page is not marked\n");
+        std::exit(1);
+    }
+    for (int round = 0; round < Rounds; ++round) {
+        times.Marked.push_back(showLongest());
+    }
+    return times;
+}
+
 } // namespace
 
 int main() {
@@ -125,7 +196,8 @@ int main() {
     shape.Poems = MaxTangs;
     std::ofstream(folder / "ts.txt", std::ios::binary) << GenerateAnthology(shape);
 
-    std::vector<double> loads, startups, searches, verseSearches, titleSearches, plainLists;
+    std::vector<double> loads, startups, searches, verseSearches, titleSearches, plainLists,
+        nextPoems, nextResults, nextHiddenResults;
     for (int round = 0; round < Rounds; ++round) {
         std::vector<TangRecord> tangs;
         NoSink sink;
@@ -158,8 +230,13 @@ int main() {
         }
         plainLists.push_back(FillPlainList(reader.SearchWindow().Handle(), entries));
         ui::DispatchPendingMessages();
+        nextPoems.push_back(StepSeconds(reader, shared, cmdMoveNext));
+        nextResults.push_back(StepSeconds(reader, shared, mnuNextResult));
+        reader.SearchWindow().Hide();
+        nextHiddenResults.push_back(StepSeconds(reader, shared, mnuNextResult));
     }
     const auto notes = TimeLongNotes(folder);
+    const MarkedPageTimes page = TimeMarkedPage(folder);
     fs::remove_all(folder);
 
     std::printf("GUI benchmarks on %d poems, median of %d rounds:\n", MaxTangs, Rounds);
@@ -172,6 +249,15 @@ int main() {
                 Median(plainLists) * 1000);
     std::printf("  SearchTangs, 2 characters of a verse %8.3f ms\n", Median(verseSearches) * 1000);
     std::printf("  SearchTangs, 2 characters of a title %8.3f ms\n", Median(titleSearches) * 1000);
+    std::printf("  > to the next poem                   %8.2f ms\n", Median(nextPoems) * 1000);
+    std::printf("  F3 to the next of 32767 results      %8.2f ms   goal: no longer than >\n",
+                Median(nextResults) * 1000);
+    std::printf("  the same, the search window hidden   %8.2f ms   goal: no longer than >\n",
+                Median(nextHiddenResults) * 1000);
+    std::printf("The longest page, from ShowTang until painted:\n");
+    std::printf("  without marks                        %8.1f ms\n", Median(page.Unmarked) * 1000);
+    std::printf("  with %zu marks of a search           %8.1f ms   goal: 10 %% more at most\n",
+                page.Marks, Median(page.Marked) * 1000);
     std::printf("Page with one notes line, from ShowTang until painted, median of %d rounds:\n",
                 Rounds);
     for (size_t i = 0; i < std::size(NoteLengths); ++i) {

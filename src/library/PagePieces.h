@@ -18,25 +18,12 @@ inline constexpr size_t PagePieceLength = 200;
 // as one line break. Empty for an empty text.
 std::vector<size_t> PieceLengths(std::u16string_view text, size_t longest = PagePieceLength);
 
-// A stretch of the page, in UTF-16 units of its four runs one after another.
+// A stretch of the page, in positions where a line break counts one, as the page box counts.
 struct MarkedSpan {
     uint32_t Start;
     uint32_t End;
     bool operator==(const MarkedSpan&) const = default;
 };
 
-// Whether the unit at `at` lies in one of `spans`, which are in order and apart.
+// Whether the position `at` lies in one of `spans`, which are in order and apart.
 bool IsMarked(std::span<const MarkedSpan> spans, uint32_t at);
-
-struct PagePiece {
-    size_t Length;
-    bool Marked;
-    bool operator==(const PagePiece&) const = default;
-};
-
-// The pieces of a run `text` that starts at `start` on the page: cut as PieceLengths cuts, and
-// also where one of `marks` (in order and apart) starts or ends, but never inside a character
-// or a CR LF, which go with the piece before.
-std::vector<PagePiece> MarkedPieces(std::u16string_view text, uint32_t start,
-                                    std::span<const MarkedSpan> marks,
-                                    size_t longest = PagePieceLength);

@@ -26,6 +26,23 @@ void MarkOccurrences(std::vector<MarkedSpan>& spans, std::u16string_view field,
     }
 }
 
+// The spans, found in units of `page`, in its positions, where a CR LF counts one.
+void InPositions(std::vector<MarkedSpan>& spans, const std::array<PageRun, 4>& page) {
+    const std::u16string text = page[0].Text + page[1].Text + page[2].Text + page[3].Text;
+    uint32_t unit = 0;
+    uint32_t pairs = 0; // the CR LFs before `unit`
+    const auto position = [&](uint32_t target) {
+        for (; unit < target; ++unit) {
+            pairs += unit > 0 && text[unit] == u'\n' && text[unit - 1] == u'\r' ? 1 : 0;
+        }
+        return target - pairs;
+    };
+    for (MarkedSpan& span : spans) {
+        span.Start = position(span.Start);
+        span.End = position(span.End);
+    }
+}
+
 std::u16string Decimal(size_t number) {
     const std::string digits = std::to_string(number);
     return {digits.begin(), digits.end()};
@@ -74,6 +91,9 @@ std::vector<MarkedSpan> SearchResults::MarksOn(int16_t index, const TangRecord& 
         spans.push_back({authorStart, static_cast<uint32_t>(authorStart + record.Author.size())});
     }
     MarkOccurrences(spans, record.Content, criteria_.Content, versesStart);
+    if (!spans.empty()) {
+        InPositions(spans, page);
+    }
     return spans;
 }
 

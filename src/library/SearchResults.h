@@ -31,8 +31,8 @@ public:
 
     // Where the search's pieces stand on `page`, the runs of the poem at `index`: every occurrence
     // of the title piece in the title and of the verse piece in the verses, overlapping and
-    // touching ones joined, and the whole author when an author was asked for. Nothing for a
-    // poem that is not a result.
+    // touching ones joined, and the whole author when an author was asked for; in positions
+    // where a line break counts one. Nothing for a poem that is not a result.
     std::vector<MarkedSpan> MarksOn(int16_t index, const TangRecord& record,
                                     const std::array<PageRun, 4>& page) const;
 

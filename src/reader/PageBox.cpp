@@ -95,7 +95,16 @@ LRESULT PageBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_PAINT:
         LayOutIfDue();
+        if (!marks_.Spans.empty()) {
+            PaintMarked();
+            return 0;
+        }
         break;
+    case WM_PRINTCLIENT: {
+        const LRESULT result = DefSubclassProc(box_, message, wParam, lParam);
+        DrawMarks(reinterpret_cast<HDC>(wParam));
+        return result;
+    }
     case WM_COPY:
         CopyPageSelection(box_);
         return 0;

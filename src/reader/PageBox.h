@@ -51,11 +51,12 @@ public:
     // The size of the box's text, in 1/20 point.
     int TextSizeTwips() const { return sizeTwips_; }
 
-    // Shows the runs from the top, each in its look drawn at the zoom, with the marks. Returns
+    // Shows the runs from the top, each in its look drawn at the zoom, with the marks (drawn in
+    // place of the characters' background and ink, not as formats of the text). Returns
     // false when the box did not take the whole text, as when memory ran out; it keeps what it
     // took.
     bool ShowRuns(const std::array<PageRun, 4>& runs, const std::array<RunLook, 4>& looks,
-                  const PageMarks& marks);
+                  PageMarks marks);
     // Draws the text at `percent` of its looks' sizes, keeping the line at the top. The box is
     // laid out when it is next painted, so that zoom steps queued faster than it can follow
     // make one layout, and a box hidden behind another view is laid out only when shown again.
@@ -66,10 +67,13 @@ private:
                                       UINT_PTR, DWORD_PTR self);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void ApplySize() const;
-    bool InsertInPieces(const std::u16string& text, const RunLook& look, const PageMarks& marks);
+    bool InsertInPieces(const std::u16string& text, const RunLook& look);
     // Gives every run its look at the zoom asked for, when the sizes drawn are not those.
     void LayOutIfDue();
     void FormatRuns();
+    // Paints the box through a memory bitmap with the marks drawn over it.
+    void PaintMarked();
+    void DrawMarks(HDC dc) const;
 
     HWND box_;
     PageBoxEvents events_;
@@ -79,6 +83,6 @@ private:
     int percent_ = 100;               // the zoom asked for
     int laidOutPercent_ = 100;        // the zoom the runs are drawn at; 0 while they are not
     int piecesInserted_ = 0;
-    uint32_t unitsInserted_ = 0; // of the page, while it is being inserted
+    PageMarks marks_;
     ui::Subclass subclass_;
 };

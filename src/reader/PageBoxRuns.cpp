@@ -29,20 +29,13 @@ void SetSelAlignment(HWND box, ParagraphAlignment alignment) {
     SendMessageW(box, EM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&format));
 }
 
-// The look of a piece inserted into the box, marked or not. The zoom changes only the size.
-CHARFORMAT2W FormatOf(const RunLook& look, const PageMarks& marks, bool marked) {
+// The look a piece is inserted in; the zoom changes only its size.
+CHARFORMAT2W FormatOf(const RunLook& look) {
     CHARFORMAT2W format{};
     format.cbSize = sizeof format;
-    format.dwMask = CFM_COLOR | CFM_BOLD | CFM_SIZE | CFM_BACKCOLOR;
-    format.dwEffects = (look.Bold ? CFE_BOLD : 0) | (marked ? 0 : CFE_AUTOBACKCOLOR);
+    format.dwMask = CFM_COLOR | CFM_BOLD | CFM_SIZE;
+    format.dwEffects = (look.SystemColour ? CFE_AUTOCOLOR : 0) | (look.Bold ? CFE_BOLD : 0);
     format.crTextColor = look.Colour;
-    if (marked && marks.SystemHighlight) {
-        format.crTextColor = GetSysColor(COLOR_HIGHLIGHTTEXT);
-        format.crBackColor = GetSysColor(COLOR_HIGHLIGHT);
-    } else {
-        format.dwEffects |= look.SystemColour ? CFE_AUTOCOLOR : 0;
-        format.crBackColor = MarkColour;
-    }
     format.yHeight = InsertionTwips;
     return format;
 }
@@ -87,19 +80,19 @@ void ScrollToTop(HWND box, LONG character) {
 } // namespace
 
 bool PageBox::ShowRuns(const std::array<PageRun, 4>& runs, const std::array<RunLook, 4>& looks,
-                       const PageMarks& marks) {
+                       PageMarks marks) {
     std::optional<ui::RedrawPaused> paused;
     if (Shown(box_)) {
         paused.emplace(box_);
     }
     looks_ = looks;
+    marks_ = std::move(marks);
     laidOutPercent_ = 0;
-    unitsInserted_ = 0;
     bool whole = SetText(u"");
     for (size_t number = 0; number < runs.size(); ++number) {
         runStarts_[number] = PageSelection(box_).cpMax;
         SetSelAlignment(box_, runs[number].Alignment);
-        whole = InsertInPieces(runs[number].Text, looks[number], marks) && whole;
+        whole = InsertInPieces(runs[number].Text, looks[number]) && whole;
     }
     runStarts_.back() = PageSelection(box_).cpMax;
     SendMessageW(box_, EM_SETSEL, 0, 0);
@@ -110,20 +103,16 @@ bool PageBox::ShowRuns(const std::array<PageRun, 4>& runs, const std::array<RunL
     return whole;
 }
 
-bool PageBox::InsertInPieces(const std::u16string& text, const RunLook& look,
-                             const PageMarks& marks) {
+bool PageBox::InsertInPieces(const std::u16string& text, const RunLook& look) {
     bool whole = true;
     size_t at = 0;
-    const CHARFORMAT2W plain = FormatOf(look, marks, false);
-    const CHARFORMAT2W marked = FormatOf(look, marks, true);
-    for (const PagePiece piece : MarkedPieces(text, unitsInserted_, marks.Spans)) {
+    const CHARFORMAT2W format = FormatOf(look);
+    for (const size_t length : PieceLengths(text)) {
         const bool odd = (piecesInserted_++ % 2) != 0;
-        whole = InsertPiece(box_, std::u16string_view(text).substr(at, piece.Length),
-                            piece.Marked ? marked : plain, odd) &&
-                whole;
-        at += piece.Length;
+        whole =
+            InsertPiece(box_, std::u16string_view(text).substr(at, length), format, odd) && whole;
+        at += length;
     }
-    unitsInserted_ += static_cast<uint32_t>(text.size());
     return whole;
 }
 

@@ -250,7 +250,7 @@ void VerticalPage::Paint(HDC dc) {
             const bool inSelection = static_cast<LONG>(cell.Position) >= selected.cpMin &&
                                      static_cast<LONG>(cell.Position) < selected.cpMax;
             painter.Draw(layout, cell, left, geometry_.CellTop(cell.Along), inSelection,
-                         IsMarked(marks_.Spans, cell.Index));
+                         IsMarked(marks_.Spans, cell.Position));
         }
     }
 }

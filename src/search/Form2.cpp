@@ -5,9 +5,12 @@
 #include "ListedText.h"
 #include "MessageBox.h"
 #include "PageText.h"
+#include "RedrawPaused.h"
 #include "ProgramTexts.h"
 #include "SearchAccessibility.h"
 #include "TangSearch.h"
+
+#include <optional>
 
 Form2::Form2(Module1& shared, OpenPoem openPoem, std::function<void()> searched)
     : ui::Form(SearchLayout()), module_(shared), openPoem_(std::move(openPoem)),
@@ -64,8 +67,15 @@ void Form2::cmdSearch_Click() {
     }
 }
 
+// The reader's page is drawn first, and the list's moved selection once the reader is idle.
 void Form2::OpenResult(size_t position) {
-    Results().SetListIndex(static_cast<int>(position));
+    {
+        std::optional<ui::RedrawPaused> paused;
+        if (IsWindowVisible(Results().Handle())) {
+            paused.emplace(Results().Handle());
+        }
+        Results().SetListIndex(static_cast<int>(position));
+    }
     lstTang_DblClick();
 }
 

@@ -29,9 +29,15 @@ void Form::Load(HWND owner) {
     ApplyDpi(DpiOf(Handle()));
 }
 
+// A window already shown in front is left as it is: asking again costs a round trip to the
+// window system on some systems, at every poem a search result opens.
 void Form::Show() {
-    ShowWindow(Handle(), SW_SHOW);
-    SetForegroundWindow(Handle());
+    if (!IsWindowVisible(Handle())) {
+        ShowWindow(Handle(), SW_SHOW);
+    }
+    if (GetForegroundWindow() != Handle()) {
+        SetForegroundWindow(Handle());
+    }
     if (!shownOnce_) {
         shownOnce_ = true;
         SetFocus(Control(FirstFocus()));

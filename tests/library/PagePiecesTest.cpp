@@ -45,18 +45,12 @@ TEST(PagePieces, KeepsSurrogatePairsAndLineBreaksWhole) {
     EXPECT_EQ(Pieces(ancient, 1), std::vector<std::u16string>{ancient}) << "at least a character";
 }
 
-// A run starting at unit 10 of the page, with marks before, across, inside and beyond it.
-TEST(PagePieces, CutsAlsoWhereMarksStartAndEndButKeepsCharactersWhole) {
-    const std::u16string run = u"明月光\r\n床前明月光";
-    const MarkedSpan marks[] = {{2, 11}, {12, 13}, {15, 19}, {30, 40}};
-    EXPECT_EQ(MarkedPieces(run, 10, marks, 3),
-              (std::vector<PagePiece>{
-                  {1, true}, {1, false}, {1, true}, {2, false}, {3, true}, {1, true}, {1, false}}));
-    const MarkedSpan splitBreak[] = {{3, 4}};
-    EXPECT_EQ(MarkedPieces(run, 0, splitBreak),
-              (std::vector<PagePiece>{{3, false}, {2, true}, {5, false}}))
-        << "a mark ending inside a CR LF takes all of it";
+TEST(PagePieces, IsMarkedWithinSpansOnly) {
+    const MarkedSpan marks[] = {{2, 11}, {12, 13}, {30, 40}};
     EXPECT_TRUE(IsMarked(marks, 12));
+    EXPECT_TRUE(IsMarked(marks, 2));
+    EXPECT_FALSE(IsMarked(marks, 11));
     EXPECT_FALSE(IsMarked(marks, 13));
     EXPECT_FALSE(IsMarked(marks, 1));
+    EXPECT_FALSE(IsMarked(marks, 40));
 }

@@ -7,11 +7,16 @@
 
 namespace {
 
-// The text of each span on the page of `record`.
+// The text of each span on the page of `record`, where a line break is one position.
 std::vector<std::u16string> MarkedTexts(const SearchResults& results, int16_t index,
                                         const TangRecord& record) {
     const std::array<PageRun, 4> runs = PageRuns(record);
-    const std::u16string page = runs[0].Text + runs[1].Text + runs[2].Text + runs[3].Text;
+    std::u16string page;
+    for (const PageRun& run : runs) {
+        for (const char16_t unit : run.Text) {
+            page.append(unit == u'\n' ? 0 : 1, unit);
+        }
+    }
     std::vector<std::u16string> texts;
     for (const MarkedSpan& span : results.MarksOn(index, record, runs)) {
         texts.push_back(page.substr(span.Start, span.End - span.Start));
@@ -20,7 +25,8 @@ std::vector<std::u16string> MarkedTexts(const SearchResults& results, int16_t in
 }
 
 // Rhyme, title, author, verses, notes.
-const TangRecord Moon{u"五言绝句", u"明明月", u"李白", u"床前明月光，明月明月明月\r\n", u"明月"};
+const TangRecord Moon{u"五言绝句", u"明明月", u"李白", u"床前明月光，\r\n明月明月明月\r\n",
+                      u"明月"};
 
 } // namespace
 

@@ -121,12 +121,20 @@ TEST_F(HighContrast, TheModeOnAtStartAndEverySwitchRepaintBothWindows) {
     OpenSearch();
     SetWindowTextW(SearchControl(txtTitle), L"一");
     Click(SearchControl(cmdSearch));
-    const std::set<COLORREF> marked = Painted(vertical).Colours();
-    EXPECT_TRUE(marked.contains(GetSysColor(COLOR_HIGHLIGHT)));
-    EXPECT_FALSE(marked.contains(MarkColour));
-    const PageFormat hit = PageFormatAt(0);
-    EXPECT_EQ(std::pair(hit.Back, hit.Colour),
-              std::pair(GetSysColor(COLOR_HIGHLIGHT), GetSysColor(COLOR_HIGHLIGHTTEXT)));
+    const auto expectHighlighted = [](HWND view) {
+        const Painted painted(view);
+        const std::set<COLORREF> colours = painted.Colours();
+        EXPECT_TRUE(colours.contains(GetSysColor(COLOR_HIGHLIGHT)));
+        EXPECT_FALSE(colours.contains(MarkColour));
+        const RECT mark = painted.Bounds(
+            painted.Client(), [](COLORREF c) { return c == GetSysColor(COLOR_HIGHLIGHT); });
+        EXPECT_TRUE(painted.Bounds(mark, [](COLORREF c) { return c == RGB(0, 0, 0); }).right <=
+                    mark.left)
+            << "the ink on the highlight is the highlight's text colour";
+    };
+    expectHighlighted(vertical);
+    PressKey(VK_F8);
+    expectHighlighted(ReaderControl(RichText1));
     Switch(false);
-    EXPECT_EQ(PageFormatAt(0).Back, MarkColour);
+    EXPECT_TRUE(Painted(ReaderControl(RichText1)).Colours().contains(MarkColour));
 }

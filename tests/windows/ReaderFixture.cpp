@@ -83,12 +83,8 @@ ReaderFixture::PageFormat ReaderFixture::PageFormatAt(long position) const {
     paragraph.cbSize = sizeof paragraph;
     SendMessageW(page, EM_GETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&paragraph));
     SendMessageW(page, EM_SETSEL, 0, 0);
-    return {(character.dwEffects & CFE_AUTOCOLOR) != 0,
-            character.crTextColor,
-            (character.dwEffects & CFE_BOLD) != 0,
-            character.yHeight,
-            paragraph.wAlignment,
-            (character.dwEffects & CFE_AUTOBACKCOLOR) != 0 ? CLR_NONE : character.crBackColor};
+    return {(character.dwEffects & CFE_AUTOCOLOR) != 0, character.crTextColor,
+            (character.dwEffects & CFE_BOLD) != 0, character.yHeight, paragraph.wAlignment};
 }
 
 int ReaderFixture::PageZoom() const {

@@ -51,7 +51,6 @@ protected:
         bool Bold;
         LONG Size;      // in twips
         WORD Alignment; // of the paragraph
-        COLORREF Back;  // CLR_NONE for the box's own background
     };
     // The look of the page's character at `position`, where a line break counts one.
     PageFormat PageFormatAt(long position) const;
