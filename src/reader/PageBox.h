@@ -58,6 +58,9 @@ public:
     // laid out when it is next painted, so that zoom steps queued faster than it can follow
     // make one layout, and a box hidden behind another view is laid out only when shown again.
     void ZoomTo(int percent);
+    // Gives every run its look at the zoom asked for, when the sizes drawn are not those: done
+    // when the box is next painted, and at once by what needs the layout before that.
+    void LayOutIfDue();
 
 private:
     static LRESULT CALLBACK Procedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
@@ -65,8 +68,6 @@ private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void ApplySize() const;
     bool InsertInPieces(const std::u16string& text, const RunLook& look);
-    // Gives every run its look at the zoom asked for, when the sizes drawn are not those.
-    void LayOutIfDue();
     void FormatRuns();
 
     HWND box_;
