@@ -21,6 +21,9 @@ inline constexpr char16_t FileTooLargeReason[] = u"文件太大（超过 2 GB）
 inline constexpr char16_t MemoryShortMessage[] =
     u"内存不足，刚才的操作没能完成。可以关闭其他程序后再试。";
 
+// When the page is longer than a picture on the clipboard may be.
+inline constexpr char16_t PictureCutMessage[] = u"这首唐诗的页面太长，图片只含它的前一部分。";
+
 inline constexpr char16_t AboutText[] = u"鹭溪青简雅韵集\r\n"
                                         u"\r\n"
                                         u"luxi@example.org\r\n"

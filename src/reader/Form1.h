@@ -57,6 +57,7 @@ public:
     void Command3_Click() { Unload(); }
     void mnuCopy_Click();
     void mnuSelectAll_Click();
+    void mnuCopyPicture_Click();
     void mnuRandom_Click();
     void mnuPoemOfTheDay_Click();
     void mnuZoomIn_Click() { zoom_->ZoomBy(1); }

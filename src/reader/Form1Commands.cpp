@@ -3,7 +3,9 @@
 #include "Form1.h"
 
 #include "ContextMenu.h"
+#include "Clipboard.h"
 #include "Form2.h"
+#include "PagePicture.h"
 #include "PagePrinting.h"
 #include "PageSelection.h"
 #include "PoemOfTheDay.h"
@@ -171,6 +173,16 @@ void Form1::mnuCopy_Click() {
 void Form1::mnuSelectAll_Click() {
     SelectWholePage(page_->Handle());
     vertical_->Repaint();
+}
+
+// The page as it is shown, but whole; a page too long for one picture gives its first part.
+void Form1::mnuCopyPicture_Click() {
+    const PagePicture picture =
+        vertical_->IsOn() ? PictureOfVerticalPage(*vertical_) : PictureOfBox(*page_);
+    if (picture.Bitmap && ui::PutPictureOnClipboard(Handle(), picture.Bitmap.get()) &&
+        picture.Cut) {
+        Inform(texts::PictureCutMessage);
+    }
 }
 
 void Form1::mnuRandom_Click() {

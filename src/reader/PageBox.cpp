@@ -100,6 +100,9 @@ LRESULT PageBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         break;
+    case EM_HIDESELECTION:
+        selectionHidden_ = wParam != 0;
+        break;
     case WM_PRINTCLIENT: {
         const LRESULT result = DefSubclassProc(box_, message, wParam, lParam);
         DrawMarks(reinterpret_cast<HDC>(wParam));

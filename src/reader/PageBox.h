@@ -61,6 +61,9 @@ public:
     // laid out when it is next painted, so that zoom steps queued faster than it can follow
     // make one layout, and a box hidden behind another view is laid out only when shown again.
     void ZoomTo(int percent);
+    // Gives every run its look at the zoom asked for, when the sizes drawn are not those: done
+    // when the box is next painted, and at once by what needs the layout before that.
+    void LayOutIfDue();
 
 private:
     static LRESULT CALLBACK Procedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
@@ -68,8 +71,6 @@ private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void ApplySize() const;
     bool InsertInPieces(const std::u16string& text, const RunLook& look);
-    // Gives every run its look at the zoom asked for, when the sizes drawn are not those.
-    void LayOutIfDue();
     void FormatRuns();
     // Paints the box through a memory bitmap with the marks drawn over it.
     void PaintMarked();
@@ -84,5 +85,6 @@ private:
     int laidOutPercent_ = 100;        // the zoom the runs are drawn at; 0 while they are not
     int piecesInserted_ = 0;
     PageMarks marks_;
+    bool selectionHidden_ = false; // as when the page is pictured
     ui::Subclass subclass_;
 };

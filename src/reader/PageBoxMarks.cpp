@@ -87,20 +87,23 @@ void PageBox::PaintMarked() {
     const ui::UniqueBitmap bitmap(CreateCompatibleBitmap(
         target.Get(), std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1)));
     const ui::Selected selected(buffer.Get(), bitmap.get());
+    FillRect(buffer.Get(), &client, GetSysColorBrush(COLOR_WINDOW)); // the box leaves its margins
     DefSubclassProc(box_, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(buffer.Get()),
                     PRF_CLIENT | PRF_ERASEBKGND);
     DrawMarks(buffer.Get());
     BitBlt(target.Get(), 0, 0, client.right, client.bottom, buffer.Get(), 0, 0, SRCCOPY);
 }
 
-// Only the marks in view are drawn, each line's stretch of a mark at once; the selection keeps
-// the colours the box gives it.
+// Only the marks in view are drawn, each line's stretch of a mark at once; the selection, unless
+// hidden, keeps the colours the box gives it.
 void PageBox::DrawMarks(HDC dc) const {
     if (marks_.Spans.empty()) {
         return;
     }
     RECT client{};
     GetClientRect(box_, &client);
+    RECT text{};
+    SendMessageW(box_, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
     const LONG first = CharacterAt(box_, 0, 0);
     const LONG last = CharacterAt(box_, client.right - 1, client.bottom - 1) + 1;
     const CHARRANGE selection = PageSelection(box_);
@@ -120,13 +123,14 @@ void PageBox::DrawMarks(HDC dc) const {
         const int em = MulDiv(ZoomedTwips(look.SizeTwips, percent_), dpi, 1440);
         RECT stretch{};
         const auto flush = [&] {
+            IntersectRect(&stretch, &stretch, &text); // the box draws nothing in its margins
             RecolourArea(dc, stretch, back, ink, newBack, newInk);
             stretch = {};
         };
         const LONG end = std::min(static_cast<LONG>(span->End), last);
         for (LONG character = std::max(static_cast<LONG>(span->Start), first); character < end;
              ++character) {
-            if (character >= selection.cpMin && character < selection.cpMax) {
+            if (!selectionHidden_ && character >= selection.cpMin && character < selection.cpMax) {
                 flush();
                 continue;
             }

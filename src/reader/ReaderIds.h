@@ -20,6 +20,7 @@ enum ReaderId : int {
     // The page's menu and the reader's keys.
     mnuCopy,
     mnuSelectAll,
+    mnuCopyPicture,
     mnuRandom,
     mnuPoemOfTheDay,
     mnuZoomIn,

@@ -226,25 +226,43 @@ void VerticalPage::PaintWindow() {
 }
 
 void VerticalPage::Paint(HDC dc) {
+    Layout(); // first: it may bring or take the scroll bar, and clamps the scroll
+    PaintArea(dc, Client(), scrolled_, true);
+}
+
+SIZE VerticalPage::WholeSize() {
     const VerticalLayout& layout = Layout();
     const RECT client = Client();
+    return {std::max<LONG>(client.right, geometry_.ContentWidth(layout.Columns.size())),
+            client.bottom};
+}
+
+void VerticalPage::PaintWhole(HDC dc, int width) {
+    Layout();
+    PaintArea(dc, RECT{0, 0, width, Client().bottom}, 0, false);
+}
+
+// Paints the columns that fall within `client`, a page as wide as `client` scrolled by
+// `scrolled` pixels.
+void VerticalPage::PaintArea(HDC dc, RECT client, int scrolled, bool withSelection) {
+    const VerticalLayout& layout = Layout();
     FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));
     if (layout.Columns.empty()) {
         return;
     }
-    const CHARRANGE selected = PageSelection(box_);
+    const CHARRANGE selected = withSelection ? PageSelection(box_) : CHARRANGE{};
     std::array<RunInk, 4> inks;
     for (size_t run = 0; run < inks.size(); ++run) {
         inks[run] = {looks_[run].SystemColour ? GetSysColor(COLOR_WINDOWTEXT) : looks_[run].Colour,
                      looks_[run].Bold};
     }
     const CellPainter painter(dc, fonts_, geometry_.Cell, inks, marks_.SystemHighlight);
-    const long last = std::min<long>(geometry_.ColumnAt(0, client.right, scrolled_),
+    const long last = std::min<long>(geometry_.ColumnAt(0, client.right, scrolled),
                                      static_cast<long>(layout.Columns.size()) - 1);
-    for (long column = std::max(0L, geometry_.ColumnAt(client.right - 1, client.right, scrolled_));
+    for (long column = std::max(0L, geometry_.ColumnAt(client.right - 1, client.right, scrolled));
          column <= last; ++column) {
         const VerticalColumn& cells = layout.Columns[static_cast<size_t>(column)];
-        const int left = geometry_.ColumnLeft(static_cast<size_t>(column), client.right, scrolled_);
+        const int left = geometry_.ColumnLeft(static_cast<size_t>(column), client.right, scrolled);
         for (uint32_t i = cells.FirstCell; i < cells.FirstCell + cells.CellCount; ++i) {
             const VerticalCell& cell = layout.Cells[i];
             const bool inSelection = static_cast<LONG>(cell.Position) >= selected.cpMin &&

@@ -43,6 +43,12 @@ public:
     void FollowBox();
     void Repaint() const;
 
+    // The size of the whole page, every column of it, but never narrower than the window.
+    SIZE WholeSize();
+    // Paints the page from its first column on into `dc`, `width` pixels wide and as high as
+    // the window, the first column at the right; without the selection, as in a picture.
+    void PaintWhole(HDC dc, int width);
+
     // Where the character starting at `position` (counted as the box counts) is drawn, in
     // client coordinates; nothing when no character starts there.
     std::optional<RECT> CellRect(uint32_t position);
@@ -64,6 +70,7 @@ private:
     RECT Client() const;
     void PaintWindow();
     void Paint(HDC dc);
+    void PaintArea(HDC dc, RECT client, int scrolled, bool withSelection);
     void ScrollTo(int scrolled);
     void ScrollByColumns(int columns);
     int MaxScroll();
