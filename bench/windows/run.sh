@@ -114,9 +114,9 @@ floor, empty, bundled, full = (med(ms[f]) for f in ('floor', 'empty', 'bundled',
 load, form_load, search, list_floor = (gui_ms(label) for label in (
     'library load alone (LoadTangsFile)', 'reader start-up (Form_Load)', 'search listing every poem',
     'plain list box, same entries'))
-next_poem, next_result, next_hidden, unmarked, marked = (gui_ms(label) for label in (
-    '> to the next poem', 'F3 to the next of 32767 results', 'the same, the search window hidden',
-    'without marks', 'marks of a search'))
+next_poem, next_result, next_hidden_poem, next_hidden, unmarked, marked = (gui_ms(label) for label in (
+    '> to the next poem', 'F3 to the next of 32767 results', '> to the next poem, hidden',
+    'F3 to the next result, hidden', 'without marks', 'marks of a search'))
 peak_floor = med(kb['empty'])
 def ratio_to_text(folder, text):
     return (med(kb[folder]) - peak_floor) * 1024 / text
@@ -135,11 +135,12 @@ rows = [
     ('`Form_Load` on 32767 poems, in-process', f'{form_load:.0f} ms', '', '≤ 476 ms (the figure before)', verdict(form_load <= 476, 'Form_Load')),
     ('A plain list box given the 32767 result entries (the floor of the search)', f'{list_floor:.0f} ms', '1', '', ''),
     ('The search listing every poem (32767 results)', f'{search:.0f} ms', f'{search / list_floor:.2f}', '≤ 300 ms', verdict(search <= 300, 'search')),
-    ('> to the next poem, among 32767 (the floor of F3)', f'{next_poem:.1f} ms', '1', '', ''),
+    ('> to the next poem, among 32767, the search window beside the reader (the floor of F3)', f'{next_poem:.1f} ms', '1', '', ''),
     ('F3 to the next of 32767 results, the search window beside the reader', f'{next_result:.1f} ms', f'{next_result / next_poem:.2f}',
      '≤ > (within the figure\'s noise of 10 %)', verdict(next_result <= 1.1 * next_poem, 'F3 beside the search window')),
-    ('The same, the search window hidden', f'{next_hidden:.1f} ms', f'{next_hidden / next_poem:.2f}', '≤ >',
-     verdict(next_hidden <= next_poem, 'F3, search window hidden')),
+    ('> to the next poem, the search window hidden (the floor)', f'{next_hidden_poem:.1f} ms', '1', '', ''),
+    ('F3 to the next result, the search window hidden', f'{next_hidden:.1f} ms', f'{next_hidden / next_hidden_poem:.2f}', '≤ > (within 10 %)',
+     verdict(next_hidden <= 1.1 * next_hidden_poem, 'F3, search window hidden')),
     ('The longest page, from ShowTang until painted (the floor of the marks)', f'{unmarked:.0f} ms', '1', '', ''),
     ('The same page with 320 marks of a search', f'{marked:.0f} ms', f'{marked / unmarked:.2f}', '≤ 1.1 ×',
      verdict(marked <= 1.1 * unmarked, 'marked page')),
