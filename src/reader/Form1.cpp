@@ -38,15 +38,16 @@ ui::ComboBox PoemList(const ui::Form& form) {
 
 Form1::Form1(Module1& shared, std::filesystem::path anthology, std::function<void()> programEnds)
     : ui::Form(ReaderLayout()), module_(shared), anthology_(std::move(anthology)),
-      programEnds_(std::move(programEnds)), form2_(std::make_unique<Form2>(
-                                                shared,
-                                                [this](int16_t Index) {
-                                                    GoingOnFromTheShownPoem([this, Index] {
-                                                        ShowTang(Index);
-                                                        Show();
-                                                    });
-                                                },
-                                                [this] { MarkAfterSearch(); })) {}
+      programEnds_(std::move(programEnds)) {
+    // A poem opened from the search window is shown, and the reader brought forward.
+    auto openPoem = [this](int16_t Index) {
+        GoingOnFromTheShownPoem([this, Index] {
+            ShowTang(Index);
+            Show();
+        });
+    };
+    form2_ = std::make_unique<Form2>(shared, openPoem, [this] { MarkAfterSearch(); });
+}
 
 Form1::~Form1() {
     ui::FilterKeysOf(Handle(), {});
@@ -134,8 +135,7 @@ void Form1::ShowTang(int16_t Index) {
     for (size_t number = 0; number < runs.size(); ++number) {
         looks[number] = LookOfRun(number, runs[number], HighContrast(), page_->TextSizeTwips());
     }
-    PageMarks marks{form2_->LastResults().MarksOn(Index, record, runs), HighContrast()};
-    shownIsResult_ = form2_->LastResults().PositionOf(Index).has_value();
+    PageMarks marks = MarksOf(Index, runs);
     if (!page_->ShowRuns(runs, looks, marks)) {
         Inform(PageNotWholeMessage); // the box is left with what it took, and the program goes on
     }
@@ -158,10 +158,21 @@ std::u16string Form1::ShownPoemName() const {
     return name;
 }
 
+PageMarks Form1::MarksOf(int16_t index, const std::array<PageRun, 4>& runs) const {
+    const TangRecord& record = module_.Tangs[static_cast<size_t>(index)];
+    return {form2_->LastResults().MarksOn(index, record, runs), HighContrast()};
+}
+
+// The page keeps its text and where it is scrolled to; only its marks and its name change.
 void Form1::MarkAfterSearch() {
-    if (shownIsResult_ || form2_->LastResults().PositionOf(shown_)) {
-        GoingOnFromTheShownPoem([this] { ShowTang(shown_); });
+    if (shown_ < 0 || shown_ > HighestIndex(module_.Tangs)) {
+        return;
     }
+    PageMarks marks = MarksOf(shown_, PageRuns(module_.Tangs[static_cast<size_t>(shown_)]));
+    page_->SetMarks(marks);
+    vertical_->SetMarks(std::move(marks));
+    ui::AnnounceNameChange(Control(RichText1));
+    ui::AnnounceNameChange(vertical_->Handle());
 }
 
 void Form1::AddAuthor(const std::u16string& strAuthor) {

@@ -74,7 +74,9 @@ private:
     void FillPoemList();
     void Step(Move move);
     void StepThroughResults(bool forward);
-    // Shows the poem on the page again when a new search changes its marks.
+    // The marks of the last search on the page of the poem at `index`, whose runs are `runs`.
+    PageMarks MarksOf(int16_t index, const std::array<PageRun, 4>& runs) const;
+    // Marks the page anew after a search, which may have changed which results it shows.
     void MarkAfterSearch();
     void Inform(const char16_t* text);
     bool CanRun(const ReaderCommand& command) const;
@@ -105,6 +107,5 @@ private:
     std::future<ReadAnthology> reading_; // the file, read while the windows are made
     std::u16string loadMessage_;
     int16_t shown_ = -1; // the poem on the page
-    bool shownIsResult_ = false;
     ui::AccessibleNames accessibleNames_;
 };

@@ -61,6 +61,8 @@ public:
     // laid out when it is next painted, so that zoom steps queued faster than it can follow
     // make one layout, and a box hidden behind another view is laid out only when shown again.
     void ZoomTo(int percent);
+    // Marks the runs shown anew, as after another search; the text and its layout stay.
+    void SetMarks(PageMarks marks);
     // Gives every run its look at the zoom asked for, when the sizes drawn are not those: done
     // when the box is next painted, and at once by what needs the layout before that.
     void LayOutIfDue();

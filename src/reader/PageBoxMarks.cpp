@@ -79,6 +79,11 @@ RECT CharacterRect(HWND box, LONG character, int em) {
 
 } // namespace
 
+void PageBox::SetMarks(PageMarks marks) {
+    marks_ = std::move(marks);
+    InvalidateRect(box_, nullptr, FALSE);
+}
+
 void PageBox::PaintMarked() {
     const ui::PaintDc target(box_);
     RECT client{};

@@ -128,6 +128,11 @@ void VerticalPage::FollowBox() {
     Place();
 }
 
+void VerticalPage::SetMarks(PageMarks marks) {
+    marks_ = std::move(marks);
+    Repaint();
+}
+
 void VerticalPage::Repaint() const {
     if (Handle() != nullptr) {
         InvalidateRect(Handle(), nullptr, FALSE);

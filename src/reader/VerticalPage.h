@@ -42,6 +42,8 @@ public:
     // Stands where the box stands and lays out again, as after the box moved or took a font.
     void FollowBox();
     void Repaint() const;
+    // Marks the runs shown anew, as after another search.
+    void SetMarks(PageMarks marks);
 
     // The size of the whole page, every column of it, but never narrower than the window.
     SIZE WholeSize();
