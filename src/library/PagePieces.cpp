@@ -22,8 +22,3 @@ std::vector<size_t> PieceLengths(std::u16string_view text, size_t longest) {
     }
     return lengths;
 }
-
-bool IsMarked(std::span<const MarkedSpan> spans, uint32_t at) {
-    const auto after = std::ranges::upper_bound(spans, at, {}, &MarkedSpan::Start);
-    return after != spans.begin() && at < std::prev(after)->End;
-}

@@ -1,8 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
-#include <span>
 #include <string_view>
 #include <vector>
 
@@ -17,13 +15,3 @@ inline constexpr size_t PagePieceLength = 200;
 // least 2), cut only between whole characters and never inside a CR LF, which the box takes
 // as one line break. Empty for an empty text.
 std::vector<size_t> PieceLengths(std::u16string_view text, size_t longest = PagePieceLength);
-
-// A stretch of the page, in positions where a line break counts one, as the page box counts.
-struct MarkedSpan {
-    uint32_t Start;
-    uint32_t End;
-    bool operator==(const MarkedSpan&) const = default;
-};
-
-// Whether the position `at` lies in one of `spans`, which are in order and apart.
-bool IsMarked(std::span<const MarkedSpan> spans, uint32_t at);

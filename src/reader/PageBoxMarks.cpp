@@ -44,9 +44,10 @@ void RecolourArea(HDC dc, RECT area, COLORREF back, COLORREF ink, COLORREF newBa
     BitBlt(memory.Get(), 0, 0, width, height, dc, area.left, area.top, SRCCOPY);
     GdiFlush();
     auto* pixels = static_cast<uint32_t*>(bits);
+    const uint32_t from = AsPixel(back), fromInk = AsPixel(ink);
+    const uint32_t to = AsPixel(newBack), toInk = AsPixel(newInk);
     for (int i = 0; i < width * height; ++i) {
-        pixels[i] =
-            Recoloured(pixels[i], AsPixel(back), AsPixel(ink), AsPixel(newBack), AsPixel(newInk));
+        pixels[i] = Recoloured(pixels[i], from, fromInk, to, toInk);
     }
     BitBlt(dc, area.left, area.top, width, height, memory.Get(), 0, 0, SRCCOPY);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "PagePieces.h"
 #include "PageText.h"
+#include "SearchResults.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -44,13 +44,3 @@ TEST(PagePieces, KeepsSurrogatePairsAndLineBreaksWhole) {
         << "a lone carriage return is a character of its own";
     EXPECT_EQ(Pieces(ancient, 1), std::vector<std::u16string>{ancient}) << "at least a character";
 }
-
-TEST(PagePieces, IsMarkedWithinSpansOnly) {
-    const MarkedSpan marks[] = {{2, 11}, {12, 13}, {30, 40}};
-    EXPECT_TRUE(IsMarked(marks, 12));
-    EXPECT_TRUE(IsMarked(marks, 2));
-    EXPECT_FALSE(IsMarked(marks, 11));
-    EXPECT_FALSE(IsMarked(marks, 13));
-    EXPECT_FALSE(IsMarked(marks, 1));
-    EXPECT_FALSE(IsMarked(marks, 40));
-}

@@ -1,4 +1,5 @@
 // 复制为图片: the page on the clipboard as a picture, whole, as it is shown, in either view.
+#include "Painted.h"
 #include "ReaderFixture.h"
 
 #include "DeviceContext.h"
@@ -54,40 +55,6 @@ private:
     std::vector<uint8_t> bytes_;
 };
 
-// A window's client area as the screen shows it, margins and all, read pixel by pixel; the
-// rich edit prints only its text's rectangle on WM_PRINTCLIENT.
-class OnScreen {
-public:
-    explicit OnScreen(HWND window) {
-        UpdateWindow(window);
-        GetClientRect(window, &client_);
-        BITMAPINFO format{};
-        format.bmiHeader.biSize = sizeof format.bmiHeader;
-        format.bmiHeader.biWidth = client_.right;
-        format.bmiHeader.biHeight = -client_.bottom; // top row first
-        format.bmiHeader.biPlanes = 1;
-        format.bmiHeader.biBitCount = 32;
-        const ui::MemoryDc memory(nullptr);
-        void* bits = nullptr;
-        bitmap_.reset(CreateDIBSection(memory.Get(), &format, DIB_RGB_COLORS, &bits, nullptr, 0));
-        bits_ = static_cast<const uint32_t*>(bits);
-        const ui::Selected drawnInto(memory.Get(), bitmap_.get());
-        const ui::WindowDc screen(window);
-        BitBlt(memory.Get(), 0, 0, client_.right, client_.bottom, screen.Get(), 0, 0, SRCCOPY);
-        GdiFlush();
-    }
-    RECT Client() const { return client_; }
-    COLORREF At(LONG x, LONG y) const {
-        const uint32_t pixel = bits_[static_cast<size_t>(y) * client_.right + x]; // 0x00RRGGBB
-        return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
-    }
-
-private:
-    RECT client_{};
-    ui::UniqueBitmap bitmap_;
-    const uint32_t* bits_ = nullptr;
-};
-
 void EmptyTheClipboard() {
     ASSERT_TRUE(OpenClipboard(nullptr));
     EmptyClipboard();
@@ -97,7 +64,7 @@ void EmptyTheClipboard() {
 // The pixels of `shown` within `area` that the picture does not hold, the picture's (`left`,
 // `top`) standing for the window's top left corner. Exact: the picture is painted by the same
 // code, in the same font smoothing, as the screen.
-long Differences(const ClipboardPicture& picture, const OnScreen& shown, RECT area, LONG left,
+long Differences(const ClipboardPicture& picture, const Painted& shown, RECT area, LONG left,
                  LONG top) {
     long differ = 0;
     for (LONG y = area.top; y < area.bottom; ++y) {
@@ -151,7 +118,7 @@ TEST_F(PagePicturing, AHorizontalPageIsPicturedFromItsTopToItsEnd) {
     ASSERT_EQ(PageZoom(), 110);
     SendMessageW(Box(), WM_VSCROLL, SB_BOTTOM, 0);
     const LONG end = BoxScroll().y;
-    const OnScreen shown(Box());
+    const Painted shown = Painted::AsShown(Box());
     ASSERT_EQ(picture.Width(), shown.Client().right);
     ASSERT_GT(end, shown.Client().bottom);
     EXPECT_EQ(picture.Height(), end + shown.Client().bottom);
@@ -161,9 +128,9 @@ TEST_F(PagePicturing, AHorizontalPageIsPicturedFromItsTopToItsEnd) {
     EXPECT_EQ(Differences(picture, shown, text, 0, end), 0);
     POINT middle{0, end / 2}; // where two boxfuls of the picture meet
     SendMessageW(Box(), EM_SETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&middle));
-    EXPECT_EQ(Differences(picture, OnScreen(Box()), text, 0, BoxScroll().y), 0);
+    EXPECT_EQ(Differences(picture, Painted::AsShown(Box()), text, 0, BoxScroll().y), 0);
     SendMessageW(Box(), WM_VSCROLL, SB_TOP, 0);
-    const OnScreen top(Box());
+    const Painted top = Painted::AsShown(Box());
     EXPECT_EQ(Differences(picture, top, top.Client(), 0, 0), 0);
     long marked = 0;
     for (LONG y = 0; y < picture.Height(); ++y) {
@@ -185,12 +152,12 @@ TEST_F(PagePicturing, AVerticalPageIsPicturedFromItsFirstColumnToItsLast) {
 
     SendMessageW(Box(), EM_SETSEL, 0, 0);
     PressKey(VK_HOME);
-    const OnScreen first(Page());
+    const Painted first = Painted::AsShown(Page());
     ASSERT_EQ(picture.Height(), first.Client().bottom);
     ASSERT_GT(picture.Width(), 2 * first.Client().right);
     EXPECT_EQ(
         Differences(picture, first, first.Client(), picture.Width() - first.Client().right, 0), 0);
     PressKey(VK_END);
-    const OnScreen last(Page());
+    const Painted last = Painted::AsShown(Page());
     EXPECT_EQ(Differences(picture, last, last.Client(), 0, 0), 0);
 }

@@ -4,7 +4,27 @@
 
 #include <algorithm>
 
-Painted::Painted(HWND window, LPARAM flags) {
+Painted::Painted(HWND window, LPARAM flags)
+    : Painted(window, [&](HDC dc) {
+          const auto into = reinterpret_cast<WPARAM>(dc);
+          if ((GetWindowLongW(window, GWL_STYLE) & WS_CHILD) == 0) {
+              SendMessageW(window, WM_ERASEBKGND, into, 0);
+          } else {
+              SendMessageW(window, WM_PRINTCLIENT, into, flags);
+          }
+      }) {}
+
+Painted Painted::AsShown(HWND window) {
+    UpdateWindow(window);
+    return Painted(window, [&](HDC dc) {
+        RECT client{};
+        GetClientRect(window, &client);
+        const ui::WindowDc screen(window);
+        BitBlt(dc, 0, 0, client.right, client.bottom, screen.Get(), 0, 0, SRCCOPY);
+    });
+}
+
+Painted::Painted(HWND window, const std::function<void(HDC)>& draw) {
     GetClientRect(window, &client_);
     BITMAPINFO format{};
     format.bmiHeader.biSize = sizeof format.bmiHeader;
@@ -17,12 +37,7 @@ Painted::Painted(HWND window, LPARAM flags) {
     bitmap_.reset(CreateDIBSection(memory.Get(), &format, DIB_RGB_COLORS, &bits, nullptr, 0));
     bits_ = static_cast<const uint32_t*>(bits);
     const ui::Selected drawnInto(memory.Get(), bitmap_.get());
-    const auto dc = reinterpret_cast<WPARAM>(memory.Get());
-    if ((GetWindowLongW(window, GWL_STYLE) & WS_CHILD) == 0) {
-        SendMessageW(window, WM_ERASEBKGND, dc, 0);
-    } else {
-        SendMessageW(window, WM_PRINTCLIENT, dc, flags);
-    }
+    draw(memory.Get());
     GdiFlush(); // before the bits are read
 }
 

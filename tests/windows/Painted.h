@@ -14,6 +14,9 @@ class Painted {
 public:
     // A form paints its background on WM_ERASEBKGND; a control, on WM_PRINTCLIENT with `flags`.
     explicit Painted(HWND window, LPARAM flags = PRF_CLIENT | PRF_ERASEBKGND);
+    // The window's client area as the screen shows it once it has painted, margins and all,
+    // where a rich edit prints only its text's rectangle on WM_PRINTCLIENT.
+    static Painted AsShown(HWND window);
 
     RECT Client() const { return client_; }
     COLORREF At(LONG x, LONG y) const; // within Client()
@@ -23,6 +26,8 @@ public:
     RECT Bounds(RECT area, const std::function<bool(COLORREF)>& match) const;
 
 private:
+    Painted(HWND window, const std::function<void(HDC)>& draw);
+
     RECT client_{};
     ui::UniqueBitmap bitmap_;
     const uint32_t* bits_ = nullptr;
