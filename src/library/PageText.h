@@ -30,6 +30,8 @@ inline constexpr uint32_t NotesColour = Rgb(0, 174, 0);
 // Behind the places a search found: a pale yellow, as a highlighter's, light enough that each
 // run's own colour stays about as readable as on white.
 inline constexpr uint32_t MarkColour = Rgb(255, 240, 140);
+// Behind the line being read aloud: a pale blue, as light, and unlike the hits' yellow.
+inline constexpr uint32_t ReadingColour = Rgb(214, 238, 255);
 
 // The longest page the loader's caps allow, in UTF-16 units: a title and an author of one cut
 // line each, verses and notes at their field's cap followed by the ellipsis line, and the line

@@ -24,6 +24,14 @@ inline constexpr char16_t MemoryShortMessage[] =
 // When the page is longer than a picture on the clipboard may be.
 inline constexpr char16_t PictureCutMessage[] = u"这首唐诗的页面太长，图片只含它的前一部分。";
 
+// When the page cannot be read aloud: what is missing, and where Windows adds it.
+inline constexpr char16_t NoChineseVoiceMessage[] =
+    u"这台电脑上没有会说中文的语音，无法朗读。\r\n"
+    u"可以在 设置 → 时间和语言 → 语音 中添加中文（简体）语音包，然后再试。";
+inline constexpr char16_t SpeechFailedMessage[] =
+    u"系统的语音没能朗读这首唐诗。\r\n"
+    u"可以在 设置 → 时间和语言 → 语音 中检查或重新添加中文（简体）语音包，然后再试。";
+
 inline constexpr char16_t AboutText[] = u"鹭溪青简雅韵集\r\n"
                                         u"\r\n"
                                         u"luxi@example.org\r\n"

@@ -101,8 +101,3 @@ std::vector<MarkedSpan> SearchResults::MarksOn(int16_t index, const TangRecord& 
 std::u16string ResultOfCount(size_t position, size_t count) {
     return u"第 " + Decimal(position + 1) + u" 个结果，共 " + Decimal(count) + u" 个";
 }
-
-bool IsMarked(std::span<const MarkedSpan> spans, uint32_t at) {
-    const auto after = std::ranges::upper_bound(spans, at, {}, &MarkedSpan::Start);
-    return after != spans.begin() && at < std::prev(after)->End;
-}

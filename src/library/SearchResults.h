@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MarkedSpans.h"
 #include "PageText.h"
 #include "TangRecord.h"
 #include "TangSearch.h"
@@ -10,16 +11,6 @@
 #include <span>
 #include <string>
 #include <vector>
-
-// A stretch of the page, in positions where a line break counts one, as the page box counts.
-struct MarkedSpan {
-    uint32_t Start;
-    uint32_t End;
-    bool operator==(const MarkedSpan&) const = default;
-};
-
-// Whether the position `at` lies in one of `spans`, which are in order and apart.
-bool IsMarked(std::span<const MarkedSpan> spans, uint32_t at);
 
 // The last search: its criteria and the poems its result list holds, in the list's order,
 // which is the table's.

@@ -38,10 +38,15 @@ ui::ComboBox PoemList(const ui::Form& form) {
 
 Form1::Form1(Module1& shared, std::filesystem::path anthology, std::function<void()> programEnds)
     : ui::Form(ReaderLayout()), module_(shared), anthology_(std::move(anthology)),
-      programEnds_(std::move(programEnds)) {
+      programEnds_(std::move(programEnds)),
+      aloud_({[this](std::optional<MarkedSpan> line) { MarkLineRead(line); },
+              [this](const char16_t* text) {
+                  Inform(text);
+              }}) {
     // A poem opened from the search window is shown, and the reader brought forward.
     auto openPoem = [this](int16_t Index) {
         GoingOnFromTheShownPoem([this, Index] {
+            StopReadingAloud();
             ShowTang(Index);
             Show();
         });
@@ -128,6 +133,9 @@ void Form1::ShowTang(int16_t Index) {
     // The one large copy, made before anything shows the new poem: when memory runs out here,
     // the page still shows the poem it showed.
     std::array<PageRun, 4> runs = PageRuns(record);
+    if (Index != shown_) {
+        StopReadingAloud();
+    }
     shown_ = Index;
     SetLabelCaption(lblInfo, PageCaption(Index));
     SelectListEntry(Index);
@@ -160,17 +168,25 @@ std::u16string Form1::ShownPoemName() const {
 
 PageMarks Form1::MarksOf(int16_t index, const std::array<PageRun, 4>& runs) const {
     const TangRecord& record = module_.Tangs[static_cast<size_t>(index)];
-    return {form2_->LastResults().MarksOn(index, record, runs), HighContrast()};
+    std::vector<MarkedSpan> hits = form2_->LastResults().MarksOn(index, record, runs);
+    if (lineRead_) {
+        hits = WithLineRead(hits, *lineRead_);
+    }
+    return {std::move(hits), HighContrast()};
 }
 
-// The page keeps its text and where it is scrolled to; only its marks and its name change.
-void Form1::MarkAfterSearch() {
+void Form1::Remark() {
     if (shown_ < 0 || shown_ > HighestIndex(module_.Tangs)) {
         return;
     }
     PageMarks marks = MarksOf(shown_, PageRuns(module_.Tangs[static_cast<size_t>(shown_)]));
     page_->SetMarks(marks);
     vertical_->SetMarks(std::move(marks));
+}
+
+// The page keeps its text and where it is scrolled to; only its marks and its name change.
+void Form1::MarkAfterSearch() {
+    Remark();
     ui::AnnounceNameChange(Control(RichText1));
     ui::AnnounceNameChange(vertical_->Handle());
 }
@@ -203,6 +219,7 @@ void Form1::Inform(const char16_t* text) {
 
 void Form1::Form_Unload(bool& /*cancel*/) {
     module_.IsClosing = true;
+    StopReadingAloud();
     form2_->Unload();
 }
 

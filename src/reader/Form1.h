@@ -6,6 +6,7 @@
 #include "Navigation.h"
 #include "PageBox.h"
 #include "PageZoom.h"
+#include "ReadingAloud.h"
 #include "TangLoader.h"
 #include "VerticalPage.h"
 
@@ -42,6 +43,8 @@ public:
     // The date the poem of the day is chosen for, as a DayNumber: the computer's local date
     // unless `today` is given.
     void SetClock(std::function<int64_t()> today) { today_ = std::move(today); }
+    // The voice the page is read aloud with: the system's unless another is given.
+    void UseVoice(ReadingAloud::VoiceMaker maker) { aloud_.UseVoice(std::move(maker)); }
 
     // Runs the command of `id`, whichever button, key or menu item gave it, when it can run.
     void RunCommand(int id);
@@ -68,18 +71,31 @@ public:
     void mnuPreviousResult_Click() { StepThroughResults(false); }
     void mnuPrint_Click();
     void mnuVertical_Click();
+    void mnuReadAloud_Click() { ReadAloud(ReadAloudPart::Poem); }
+    void mnuReadNotes_Click() { ReadAloud(ReadAloudPart::Notes); }
+    void mnuStopReading_Click() { aloud_.Stop(); }
 
 private:
     void LoadTangs();
     void FillPoemList();
     void Step(Move move);
     void StepThroughResults(bool forward);
-    // The marks of the last search on the page of the poem at `index`, whose runs are `runs`.
+    // Starts reading `part` of the page aloud, or stops when it is being read.
+    void ReadAloud(ReadAloudPart part);
+    // Marks the line the voice has reached, or unmarks it.
+    void MarkLineRead(std::optional<MarkedSpan> line);
+    // Silences the voice before the page shows another poem, whose marks are made anew anyway.
+    void StopReadingAloud();
+    // The marks of the last search on the page of the poem at `index`, whose runs are `runs`,
+    // and of the line being read aloud.
     PageMarks MarksOf(int16_t index, const std::array<PageRun, 4>& runs) const;
+    // Marks the page shown anew, keeping its text and where it is scrolled to.
+    void Remark();
     // Marks the page anew after a search, which may have changed which results it shows.
     void MarkAfterSearch();
     void Inform(const char16_t* text);
     bool CanRun(const ReaderCommand& command) const;
+    bool IsChecked(const ReaderCommand& command) const;
     // Runs `handler`; when memory runs out in it, the reader goes on from the poem on the page.
     void GoingOnFromTheShownPoem(const std::function<void()>& handler);
     void SelectListEntry(int16_t index);
@@ -108,4 +124,6 @@ private:
     std::u16string loadMessage_;
     int16_t shown_ = -1; // the poem on the page
     ui::AccessibleNames accessibleNames_;
+    ReadingAloud aloud_;
+    std::optional<MarkedSpan> lineRead_; // on the page shown
 };

@@ -59,8 +59,23 @@ bool Form1::CanRun(const ReaderCommand& command) const {
         const CHARRANGE selected = PageSelection(page_->Handle());
         return selected.cpMax > selected.cpMin;
     }
+    case CommandNeeds::Reading:
+        return aloud_.Part().has_value();
     }
     return false;
+}
+
+bool Form1::IsChecked(const ReaderCommand& command) const {
+    switch (command.Id) {
+    case mnuVertical:
+        return vertical_->IsOn();
+    case mnuReadAloud:
+        return aloud_.Part() == ReadAloudPart::Poem;
+    case mnuReadNotes:
+        return aloud_.Part() == ReadAloudPart::Notes;
+    default:
+        return false;
+    }
 }
 
 // A command that ran out of memory on its way to another poem leaves the page on the poem it
@@ -115,8 +130,8 @@ bool Form1::OnKey(const MSG& message) {
     }
     const bool onThePage = message.hwnd == box || message.hwnd == vertical_->Handle();
     const ReaderCommand* command = CommandForKey(key, held, onThePage);
-    if (command == nullptr) {
-        return false;
+    if (command == nullptr || (command->Needs == CommandNeeds::Reading && !CanRun(*command))) {
+        return false; // Escape is the page's own unless it stops the reading
     }
     RunCommand(command->Id);
     return true;
@@ -133,9 +148,8 @@ void Form1::ShowPageMenu(POINT at) {
             continue;
         }
         texts.push_back(MenuItemText(*command));
-        const bool checked = command->Id == mnuVertical && vertical_->IsOn();
-        choices.push_back(
-            {static_cast<UINT>(command->Id), texts.back().c_str(), CanRun(*command), checked});
+        choices.push_back({static_cast<UINT>(command->Id), texts.back().c_str(), CanRun(*command),
+                           IsChecked(*command)});
     }
     RunCommand(static_cast<int>(ui::ChooseFromMenu(page_->Handle(), at, choices)));
 }
@@ -235,4 +249,35 @@ void Form1::mnuVertical_Click() {
 void Form1::mnuPrint_Click() {
     PrintPage(Handle(), module_.Tangs.at(static_cast<size_t>(module_.CurrentIndex)),
               module_.CurrentIndex);
+}
+
+// The same command again stops the reading; the other one reads its part instead.
+void Form1::ReadAloud(ReadAloudPart part) {
+    if (aloud_.Part() == part) {
+        aloud_.Stop();
+        return;
+    }
+    if (shown_ >= 0 && shown_ <= HighestIndex(module_.Tangs)) {
+        aloud_.Start(PageRuns(module_.Tangs[static_cast<size_t>(shown_)]), part);
+    }
+}
+
+void Form1::MarkLineRead(std::optional<MarkedSpan> line) {
+    if (line == lineRead_) {
+        return;
+    }
+    lineRead_ = line;
+    Remark();
+    if (line) { // a long poem scrolls along as it is read
+        if (vertical_->IsOn()) {
+            vertical_->BringIntoView(line->Start);
+        } else {
+            page_->BringIntoView(line->Start);
+        }
+    }
+}
+
+void Form1::StopReadingAloud() {
+    lineRead_.reset();
+    aloud_.Stop();
 }

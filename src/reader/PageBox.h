@@ -63,6 +63,8 @@ public:
     void ZoomTo(int percent);
     // Marks the runs shown anew, as after another search; the text and its layout stay.
     void SetMarks(PageMarks marks);
+    // Scrolls the line holding `position` to the top when it is out of view.
+    void BringIntoView(uint32_t position);
     // Gives every run its look at the zoom asked for, when the sizes drawn are not those: done
     // when the box is next painted, and at once by what needs the layout before that.
     void LayOutIfDue();

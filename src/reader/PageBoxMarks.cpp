@@ -1,7 +1,7 @@
-// The search's marks on the page box. They are drawn over what the box paints, in place of the
-// marked characters' background and ink, rather than given to the box as formats of its text:
-// some systems' rich edit lays a whole paragraph out again for every run of another look, and
-// a long line with hundreds of marks took seconds to show.
+// The marks on the page box: the search's hits and the line read aloud. They are drawn over what
+// the box paints, in place of the marked characters' background and ink, rather than given to the
+// box as formats of its text: some systems' rich edit lays a whole paragraph out again for every
+// run of another look, and a long line with hundreds of marks took seconds to show.
 #include "PageBox.h"
 
 #include "DeviceContext.h"
@@ -85,6 +85,19 @@ void PageBox::SetMarks(PageMarks marks) {
     InvalidateRect(box_, nullptr, FALSE);
 }
 
+void PageBox::BringIntoView(uint32_t position) {
+    LayOutIfDue();
+    RECT client{};
+    GetClientRect(box_, &client);
+    const auto line = SendMessageW(box_, EM_EXLINEFROMCHAR, 0, static_cast<LPARAM>(position));
+    const auto first = SendMessageW(box_, EM_GETFIRSTVISIBLELINE, 0, 0);
+    const auto last = SendMessageW(box_, EM_EXLINEFROMCHAR, 0,
+                                   CharacterAt(box_, client.right - 1, client.bottom - 1));
+    if (line < first || line >= last) { // the last line in view may be cut off
+        SendMessageW(box_, EM_LINESCROLL, 0, line - first);
+    }
+}
+
 void PageBox::PaintMarked() {
     const ui::PaintDc target(box_);
     RECT client{};
@@ -124,7 +137,9 @@ void PageBox::DrawMarks(HDC dc) const {
                                 runStarts_.begin() - 1);
         const RunLook& look = looks_[std::min<size_t>(run, looks_.size() - 1)];
         const COLORREF ink = look.SystemColour ? GetSysColor(COLOR_WINDOWTEXT) : look.Colour;
-        const COLORREF newBack = marks_.SystemHighlight ? GetSysColor(COLOR_HIGHLIGHT) : MarkColour;
+        const COLORREF newBack = marks_.SystemHighlight            ? GetSysColor(COLOR_HIGHLIGHT)
+                                 : span->Kind == MarkKind::Reading ? ReadingColour
+                                                                   : MarkColour;
         const COLORREF newInk = marks_.SystemHighlight ? GetSysColor(COLOR_HIGHLIGHTTEXT) : ink;
         const int em = MulDiv(ZoomedTwips(look.SizeTwips, percent_), dpi, 1440);
         RECT stretch{};

@@ -40,7 +40,7 @@ enum class KeysWork {
 
 // What a command needs to run. Without it the menu greys the command, its keys do nothing and
 // its button does nothing.
-enum class CommandNeeds { Nothing, APoem, ASelection };
+enum class CommandNeeds { Nothing, APoem, ASelection, Reading };
 
 // One command of the reader: every way of reaching it, and the handler that runs it.
 struct ReaderCommand {

@@ -31,4 +31,7 @@ enum ReaderId : int {
     mnuPreviousResult,
     mnuPrint,
     mnuVertical,
+    mnuReadAloud,
+    mnuReadNotes,
+    mnuStopReading,
 };

@@ -133,6 +133,19 @@ void VerticalPage::SetMarks(PageMarks marks) {
     Repaint();
 }
 
+void VerticalPage::BringIntoView(uint32_t position) {
+    const std::optional<RECT> cell = IsOn() ? CellRect(position) : std::nullopt;
+    if (!cell) {
+        return;
+    }
+    const int width = Client().right;
+    if (cell->left < 0) {
+        ScrollTo(scrolled_ - cell->left + geometry_.Margin);
+    } else if (cell->right > width) {
+        ScrollTo(scrolled_ - (cell->right - width) - geometry_.Margin);
+    }
+}
+
 void VerticalPage::Repaint() const {
     if (Handle() != nullptr) {
         InvalidateRect(Handle(), nullptr, FALSE);
@@ -273,7 +286,7 @@ void VerticalPage::PaintArea(HDC dc, RECT client, int scrolled, bool withSelecti
             const bool inSelection = static_cast<LONG>(cell.Position) >= selected.cpMin &&
                                      static_cast<LONG>(cell.Position) < selected.cpMax;
             painter.Draw(layout, cell, left, geometry_.CellTop(cell.Along), inSelection,
-                         IsMarked(marks_.Spans, cell.Position));
+                         MarkAt(marks_.Spans, cell.Position));
         }
     }
 }

@@ -44,6 +44,8 @@ public:
     void Repaint() const;
     // Marks the runs shown anew, as after another search.
     void SetMarks(PageMarks marks);
+    // Scrolls the column holding `position` into view when it is not, if the page is on.
+    void BringIntoView(uint32_t position);
 
     // The size of the whole page, every column of it, but never narrower than the window.
     SIZE WholeSize();

@@ -38,22 +38,24 @@ VerticalFonts::VerticalFonts(const wchar_t* face, BYTE charset, int cell)
 CellPainter::CellPainter(HDC dc, const VerticalFonts& fonts, int cell,
                          const std::array<RunInk, 4>& inks, bool systemHighlight)
     : dc_(dc), fonts_(fonts), cell_(cell), inks_(inks), systemHighlight_(systemHighlight),
-      markBrush_(CreateSolidBrush(MarkColour)), upright_(MetricsOf(dc, fonts.Upright(false))),
+      markBrush_(CreateSolidBrush(MarkColour)), readingBrush_(CreateSolidBrush(ReadingColour)),
+      upright_(MetricsOf(dc, fonts.Upright(false))),
       sideways_(MetricsOf(dc, fonts.Sideways(false))), saved_(dc) {
     SetBkMode(dc, TRANSPARENT);
     SetTextAlign(dc, TA_BASELINE);
 }
 
 void CellPainter::Draw(const VerticalLayout& layout, const VerticalCell& cell, int left, int top,
-                       bool selected, bool marked) const {
+                       bool selected, MarkKind mark) const {
     const int extent = HalfCellsOf(cell.Form.Form) * cell_ / 2;
+    const bool marked = mark != MarkKind::None;
     const bool highlighted = selected || (marked && systemHighlight_);
     if (highlighted || marked) {
         const RECT box{left - 1, top, left + cell_ + 1, top + extent};
         if (highlighted) {
             FillRect(dc_, &box, GetSysColorBrush(COLOR_HIGHLIGHT));
         } else {
-            FillRect(dc_, &box, markBrush_.get());
+            FillRect(dc_, &box, (mark == MarkKind::Reading ? readingBrush_ : markBrush_).get());
         }
     }
     const RunInk& ink = inks_[cell.Run];

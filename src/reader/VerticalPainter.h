@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DeviceContext.h"
+#include "MarkedSpans.h"
 #include "UniqueHandle.h"
 #include "VerticalLayout.h"
 
@@ -43,9 +44,9 @@ public:
     CellPainter& operator=(const CellPainter&) = delete;
 
     // Draws `cell` of `layout` with its top left corner at (`left`, `top`), in its run's ink
-    // or, selected, in the colours of a selection, and marked or not.
+    // or, selected, in the colours of a selection, and marked as `mark` says.
     void Draw(const VerticalLayout& layout, const VerticalCell& cell, int left, int top,
-              bool selected, bool marked) const;
+              bool selected, MarkKind mark) const;
 
 private:
     void Upright(const wchar_t* text, int length, int left, int top) const;
@@ -59,6 +60,7 @@ private:
     std::array<RunInk, 4> inks_;
     bool systemHighlight_;
     ui::UniqueBrush markBrush_;
+    ui::UniqueBrush readingBrush_;
     mutable bool bold_ = false; // of the cell being drawn, like the font selected into dc_
     TEXTMETRICW upright_{};
     TEXTMETRICW sideways_{};

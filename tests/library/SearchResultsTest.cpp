@@ -58,13 +58,3 @@ TEST(SearchResults, MarksEveryOccurrenceInItsOwnFieldAndTheAuthorAskedFor) {
     EXPECT_EQ(MarkedTexts(twice, 0, Moon), std::vector<std::u16string>{u"月明月明月"});
     EXPECT_TRUE(MarkedTexts(SearchResults({u"不限定", u"不限定", u"", u""}, {0}), 0, Moon).empty());
 }
-
-TEST(SearchResults, IsMarkedWithinSpansOnly) {
-    const MarkedSpan marks[] = {{2, 11}, {12, 13}, {30, 40}};
-    EXPECT_TRUE(IsMarked(marks, 12));
-    EXPECT_TRUE(IsMarked(marks, 2));
-    EXPECT_FALSE(IsMarked(marks, 11));
-    EXPECT_FALSE(IsMarked(marks, 13));
-    EXPECT_FALSE(IsMarked(marks, 1));
-    EXPECT_FALSE(IsMarked(marks, 40));
-}

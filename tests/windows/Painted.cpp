@@ -3,6 +3,7 @@
 #include "DeviceContext.h"
 
 #include <algorithm>
+#include <richedit.h>
 
 Painted::Painted(HWND window, LPARAM flags)
     : Painted(window, [&](HDC dc) {
@@ -76,4 +77,20 @@ ColourAnswer AnswerColourMessage(HWND form, UINT message, HWND control) {
     LOGBRUSH colour{};
     GetObjectW(brush, sizeof colour, &colour);
     return {colour.lbColor, GetBkColor(memory.Get())};
+}
+
+std::vector<long> CharactersOn(HWND box, std::initializer_list<long> positions,
+                               COLORREF background) {
+    const Painted painted(box);
+    std::vector<long> found;
+    for (const long position : positions) {
+        POINTL at{}, next{};
+        SendMessageW(box, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&at), position);
+        SendMessageW(box, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&next), position + 1);
+        const RECT cell{at.x, at.y, next.y == at.y ? next.x : at.x + 8, at.y + 8};
+        if (painted.Bounds(cell, [&](COLORREF c) { return c == background; }).right > cell.left) {
+            found.push_back(position);
+        }
+    }
+    return found;
 }

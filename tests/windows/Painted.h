@@ -4,7 +4,9 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <set>
+#include <vector>
 #include <windows.h>
 
 // A window's client area as it paints it, pixel by pixel. It paints into memory of 32 bits a
@@ -32,6 +34,10 @@ private:
     ui::UniqueBitmap bitmap_;
     const uint32_t* bits_ = nullptr;
 };
+
+// Of the characters of the rich-edit `box` at `positions`, those it paints on `background`.
+std::vector<long> CharactersOn(HWND box, std::initializer_list<long> positions,
+                               COLORREF background);
 
 // What `form` answers a colour message such as WM_CTLCOLOREDIT about `control` with: the colour
 // of the brush it returns and the background colour it sets for the text.

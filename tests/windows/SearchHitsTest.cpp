@@ -27,22 +27,8 @@ protected:
         SetWindowTextW(SearchControl(txtContent), reinterpret_cast<const wchar_t*>(verses.c_str()));
         Click(SearchControl(cmdSearch));
     }
-    // Of the characters at `positions`, those the page box paints on the mark's colour.
     std::vector<long> MarkedAt(std::initializer_list<long> positions) const {
-        HWND box = ReaderControl(RichText1);
-        const Painted painted(box);
-        std::vector<long> marked;
-        for (const long position : positions) {
-            POINTL at{}, next{};
-            SendMessageW(box, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&at), position);
-            SendMessageW(box, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&next), position + 1);
-            const RECT cell{at.x, at.y, next.y == at.y ? next.x : at.x + 8, at.y + 8};
-            if (painted.Bounds(cell, [](COLORREF c) { return c == MarkColour; }).right >
-                cell.left) {
-                marked.push_back(position);
-            }
-        }
-        return marked;
+        return CharactersOn(ReaderControl(RichText1), positions, MarkColour);
     }
     std::u16string PageName() const { return AskWindow(ReaderControl(RichText1))->Name.value(); }
 };

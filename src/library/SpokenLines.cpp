@@ -1,0 +1,94 @@
+#include "SpokenLines.h"
+
+#include "Unicode.h"
+
+namespace {
+
+bool IsSaid(char16_t unit) {
+    return (unit >= u'0' && unit <= u'9') || (unit >= u'A' && unit <= u'Z') ||
+           (unit >= u'a' && unit <= u'z') || unit == u'〇' ||
+           (unit >= 0x3400 && unit <= 0x4DBF) || // CJK extension A
+           (unit >= 0x4E00 && unit <= 0x9FFF) || // CJK unified ideographs
+           (unit >= 0xF900 && unit <= 0xFAFF) || // CJK compatibility ideographs
+           (unit >= 0xFF10 && unit <= 0xFF19) || // fullwidth digits and letters
+           (unit >= 0xFF21 && unit <= 0xFF3A) || (unit >= 0xFF41 && unit <= 0xFF5A);
+}
+
+bool EndsASentence(char16_t unit) {
+    return std::u16string_view(u"。？！.?!").find(unit) != std::u16string_view::npos;
+}
+
+bool PausesASentence(char16_t unit) {
+    return std::u16string_view(u"，、；：,;:…—").find(unit) != std::u16string_view::npos;
+}
+
+bool IsLatin(char16_t unit) {
+    return unit < 0x80 || (unit >= 0xFF10 && unit <= 0xFF5A);
+}
+
+bool IsLineBreak(char16_t unit) {
+    return unit == u'\r' || unit == u'\n';
+}
+
+} // namespace
+
+std::u16string SpokenText(std::u16string_view line) {
+    std::u16string spoken;
+    char16_t pause = 0; // the strongest pause in the stretch since the last word
+    bool gap = false;   // whether anything stands between this word and the last
+    for (const char16_t unit : line) {
+        if (!IsSaid(unit)) {
+            if (EndsASentence(unit)) {
+                pause = u'。';
+            } else if (PausesASentence(unit) && pause == 0) {
+                pause = u'，';
+            }
+            gap = true;
+            continue;
+        }
+        if (!spoken.empty() && pause != 0) {
+            spoken += pause;
+        } else if (!spoken.empty() && gap && IsLatin(unit) && IsLatin(spoken.back())) {
+            spoken += u' '; // keeps two Latin words apart
+        }
+        spoken += unit;
+        pause = 0;
+        gap = false;
+    }
+    if (!spoken.empty() && pause != 0) {
+        spoken += pause;
+    }
+    return spoken;
+}
+
+std::vector<SpokenLine> SpokenLines(const std::array<PageRun, 4>& page, ReadAloudPart part) {
+    std::vector<SpokenLine> lines;
+    const size_t first = part == ReadAloudPart::Poem ? 0 : 3;
+    const size_t last = part == ReadAloudPart::Poem ? 2 : 3;
+    uint32_t position = 0; // on the page, where a CR LF counts one
+    for (size_t run = 0; run < page.size(); ++run) {
+        const std::u16string_view text = page[run].Text;
+        size_t start = 0;
+        while (start <= text.size()) {
+            size_t end = start;
+            while (end < text.size() && !IsLineBreak(text[end])) {
+                ++end;
+            }
+            if (run >= first && run <= last && end > start) {
+                std::u16string spoken = SpokenText(text.substr(start, end - start));
+                if (!spoken.empty()) {
+                    const auto from = position, to = static_cast<uint32_t>(position + end - start);
+                    lines.push_back({std::move(spoken), {from, to, MarkKind::Reading}});
+                }
+            }
+            position += static_cast<uint32_t>(end - start);
+            if (end == text.size()) {
+                break;
+            }
+            const size_t breakLength = text.substr(end).starts_with(u"\r\n") ? 2 : 1;
+            position += 1;
+            start = end + breakLength;
+        }
+    }
+    return lines;
+}
