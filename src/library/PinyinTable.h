@@ -31,8 +31,8 @@ extern const char PinyinSparseReadings[];
 extern const size_t PinyinSparseCount;
 
 // The phrases of `Units` characters (all in the Basic Multilingual Plane) in which some
-// character is not read as it usually is, in the order of their UTF-16 units, one after
-// another; Readings holds a reading for each of their characters.
+// character is not read as it usually is, and those of the corrections for verse, in the order
+// of their UTF-16 units, one after another; Readings holds a reading for each character.
 struct PinyinPhraseList {
     uint8_t Units;
     uint32_t Count;
