@@ -67,8 +67,8 @@ LINE = 96  # characters of data on a line of the table
 SYLLABLE = re.compile("[a-zàáèéìíòóùúüāēěīōūǎǐǒǔǖǘǚǜḿńňǹ]+")
 
 
-def fetch(spec, folder, command):
-    name, file, digest = spec
+def fetch(package, folder, command):
+    name, file, digest = package
     path = folder / file
     if not path.exists():
         subprocess.run(command + [name], cwd=folder, check=True, stdout=subprocess.DEVNULL)
@@ -249,9 +249,9 @@ def main():
     args = parser.parse_args()
     with tempfile.TemporaryDirectory() as temporary:
         folder = Path(temporary)
-        for spec, given in [(PINYIN_PRO, args.pinyin_pro), (UNICODE_DATA, args.unicode_data)]:
+        for package, given in [(PINYIN_PRO, args.pinyin_pro), (UNICODE_DATA, args.unicode_data)]:
             if given:
-                (folder / spec[1]).symlink_to(given.resolve())
+                (folder / package[1]).symlink_to(given.resolve())
         tgz = fetch(PINYIN_PRO, folder, ["npm", "pack", "--silent"])
         deb = fetch(UNICODE_DATA, folder, ["apt-get", "download", "-q"])
         readings, phrases, license_text = read_pinyin_pro(tgz)
