@@ -4,6 +4,7 @@
 #include "AnthologyText.h"
 #include "PickListSink.h"
 #include "Module1.h"
+#include "Pinyin.h"
 #include "TangLoader.h"
 #include "TangSearch.h"
 
@@ -11,6 +12,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -127,6 +129,32 @@ void Search(benchmark::State& state, size_t kind) {
     state.counters["found"] = static_cast<double>(found);
 }
 
+// The readings of a verse text of `state.range(0)` characters as one line, as long as a line
+// of a page may be (20,000) and as long as the longest page (60,000): the verses of 长恨歌's
+// opening over and over, with their punctuation.
+void BM_ReadingsOf(benchmark::State& state) {
+    const std::u16string_view verses =
+        u"汉皇重色思倾国，御宇多年求不得。杨家有女初长成，养在深闺人未识。"
+        u"天生丽质难自弃，一朝选在君王侧。回眸一笑百媚生，六宫粉黛无颜色。";
+    const auto length = static_cast<size_t>(state.range(0));
+    std::u16string line;
+    while (line.size() < length) {
+        line += verses.substr(0, std::min(verses.size(), length - line.size()));
+    }
+    size_t readings = 0;
+    for (auto _ : state) {
+        const std::vector<CharacterReading> read = ReadingsOf(line);
+        readings = read.size();
+        benchmark::DoNotOptimize(read.data());
+    }
+    if (readings != static_cast<size_t>(std::count_if(line.begin(), line.end(), [](char16_t c) {
+            return c != u'，' && c != u'。';
+        }))) {
+        state.SkipWithError("not every character of the verses was read");
+    }
+    state.counters["characters"] = static_cast<double>(line.size());
+}
+
 // Medians of several runs, in milliseconds, so that one disturbed run on a shared machine does
 // not decide.
 [[maybe_unused]] const bool Registered = [] {
@@ -138,6 +166,7 @@ void Search(benchmark::State& state, size_t kind) {
     for (size_t kind = 0; kind < std::size(Searches); ++kind) {
         families.push_back(RegisterBenchmark(Searches[kind], Search, kind));
     }
+    families.push_back(RegisterBenchmark("BM_ReadingsOf", BM_ReadingsOf)->Arg(20000)->Arg(60000));
     for (benchmark::internal::Benchmark* family : families) {
         family->Unit(benchmark::kMillisecond)->Repetitions(7)->ReportAggregatesOnly(true);
     }

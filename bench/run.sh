@@ -76,6 +76,9 @@ for name in BM_SearchAll BM_SearchVerse BM_SearchAuthor BM_SearchFormAndTitle; d
     check "$time" 3
     printf '%-31s %-32s %-11s %s\n' "$name" "$(ms "$time")" "<= 3 ms" "$v"
 done
+for name in BM_ReadingsOf/20000 BM_ReadingsOf/60000; do
+    printf '%-31s %-32s %-11s %s\n' "$name" "$(ms "$(median "$name")")" "-" "-"
+done
 
 # --- Peak memory of a whole load --------------------------------------------------------------
 "$build/tools/generator/generate-anthology" 32767 >"$work/full.txt"

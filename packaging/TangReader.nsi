@@ -75,6 +75,7 @@ Section
     File "${STAGE}\README.txt"
     File "${STAGE}\LICENSE.txt"
     File "${STAGE}\LICENSE-chinese-poetry.txt"
+    File "${STAGE}\LICENSE-pinyin.txt"
 
     ; The anthology is the user's once changed: it is replaced only when it is one we shipped.
     StrCpy $R2 1
@@ -117,6 +118,7 @@ Section Uninstall
     Delete "$INSTDIR\README.txt"
     Delete "$INSTDIR\LICENSE.txt"
     Delete "$INSTDIR\LICENSE-chinese-poetry.txt"
+    Delete "$INSTDIR\LICENSE-pinyin.txt"
     ${If} ${FileExists} "$INSTDIR\ts.txt"
         StrCpy $R0 "$INSTDIR\ts.txt"
         Call un.IsShippedTs

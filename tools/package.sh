@@ -68,6 +68,7 @@ cp -- "$root/data/ts.txt" "$files/ts.txt"
 windows_text "$root/packaging/README.txt" "$files/README.txt" 1
 windows_text "$root/LICENSE" "$files/LICENSE.txt" 1
 windows_text "$root/data/LICENSE-chinese-poetry.txt" "$files/LICENSE-chinese-poetry.txt" 0
+windows_text "$root/data/LICENSE-pinyin.txt" "$files/LICENSE-pinyin.txt" 1
 chmod 0644 "$files"/*
 touch -h -d "@$SOURCE_DATE_EPOCH" "$files"/* "$files"
 

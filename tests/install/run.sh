@@ -71,7 +71,7 @@ shows_page() { # FOLDER TITLE AUTHOR: the program there starts without a message
 probe_runs=0
 
 listing() { (cd "$1" && find . -mindepth 1 | sort | tr '\n' ' '); }
-installed_files='./LICENSE-chinese-poetry.txt ./LICENSE.txt ./README.txt ./TangReader.exe ./ts.txt ./uninstall.exe '
+installed_files='./LICENSE-chinese-poetry.txt ./LICENSE-pinyin.txt ./LICENSE.txt ./README.txt ./TangReader.exe ./ts.txt ./uninstall.exe '
 
 uninstall_key() { # prints the key's values as NAME=VALUE lines, or fails when there is none
     local file=$work/key-$((++exports)).reg
