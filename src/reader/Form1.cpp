@@ -67,15 +67,22 @@ void Form1::Form_Load() {
     page_.emplace(Control(RichText1), PageBoxEvents{[this](POINT at) { ShowPageMenu(at); },
                                                     [this](int delta) { zoom_->Wheel(delta); },
                                                     [this] {
-                                                        if (vertical_) {
+                                                        if (vertical_ && pinyin_) {
                                                             vertical_->FollowBox();
+                                                            pinyin_->FollowBox();
                                                         }
                                                     }});
     vertical_.emplace(*page_, *this);
+    pinyin_.emplace(*page_, *this);
     zoom_.emplace(*page_);
-    zoom_->WhenChanged([this](int percent) { vertical_->SetZoomPercent(percent); });
-    NameReaderControls(
-        accessibleNames_, *this, [this] { return ShownPoemName(); }, vertical_->Handle());
+    zoom_->WhenChanged([this](int percent) {
+        vertical_->SetZoomPercent(percent);
+        pinyin_->SetZoomPercent(percent);
+    });
+    NameReaderControls(accessibleNames_, *this, [this] { return ShownPoemName(); },
+                       {vertical_->Handle(), pinyin_->Handle(), [this] {
+                            return pinyin_->WholeText();
+                        }});
     ui::FilterKeysOf(Handle(), [this](const MSG& message) { return OnKey(message); });
     form2_->Load();
     module_.CurrentIndex = 0;
@@ -147,9 +154,11 @@ void Form1::ShowTang(int16_t Index) {
     if (!page_->ShowRuns(runs, looks, marks)) {
         Inform(PageNotWholeMessage); // the box is left with what it took, and the program goes on
     }
+    pinyin_->SetRuns(runs, looks, marks);
     vertical_->SetRuns(std::move(runs), looks, std::move(marks)); // the box has its text by now
     ui::AnnounceNameChange(Control(RichText1));
     ui::AnnounceNameChange(vertical_->Handle());
+    ui::AnnounceNameChange(pinyin_->Handle());
 }
 
 std::u16string Form1::ShownPoemName() const {
@@ -181,6 +190,7 @@ void Form1::Remark() {
     }
     PageMarks marks = MarksOf(shown_, PageRuns(module_.Tangs[static_cast<size_t>(shown_)]));
     page_->SetMarks(marks);
+    pinyin_->SetMarks(marks);
     vertical_->SetMarks(std::move(marks));
 }
 
@@ -189,6 +199,7 @@ void Form1::MarkAfterSearch() {
     Remark();
     ui::AnnounceNameChange(Control(RichText1));
     ui::AnnounceNameChange(vertical_->Handle());
+    ui::AnnounceNameChange(pinyin_->Handle());
 }
 
 void Form1::AddAuthor(const std::u16string& strAuthor) {

@@ -6,6 +6,7 @@
 #include "Navigation.h"
 #include "PageBox.h"
 #include "PageZoom.h"
+#include "PinyinPage.h"
 #include "ReadingAloud.h"
 #include "TangLoader.h"
 #include "VerticalPage.h"
@@ -71,6 +72,7 @@ public:
     void mnuPreviousResult_Click() { StepThroughResults(false); }
     void mnuPrint_Click();
     void mnuVertical_Click();
+    void mnuPinyin_Click();
     void mnuReadAloud_Click() { ReadAloud(ReadAloudPart::Poem); }
     void mnuReadNotes_Click() { ReadAloud(ReadAloudPart::Notes); }
     void mnuStopReading_Click() { aloud_.Stop(); }
@@ -117,6 +119,7 @@ private:
     std::unique_ptr<Form2> form2_;
     std::optional<PageBox> page_;
     std::optional<VerticalPage> vertical_; // the page set in columns, in the box's place
+    std::optional<PinyinPage> pinyin_;     // the page with its readings, in the same place
     std::optional<PageZoom> zoom_;
     std::optional<std::mt19937> random_; // seeded at the first poem by chance
     std::function<int64_t()> today_;     // the date of the poem of the day, as a DayNumber

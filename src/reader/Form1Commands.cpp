@@ -69,6 +69,8 @@ bool Form1::IsChecked(const ReaderCommand& command) const {
     switch (command.Id) {
     case mnuVertical:
         return vertical_->IsOn();
+    case mnuPinyin:
+        return pinyin_->IsOn();
     case mnuReadAloud:
         return aloud_.Part() == ReadAloudPart::Poem;
     case mnuReadNotes:
@@ -108,7 +110,8 @@ bool Form1::OnKey(const MSG& message) {
         // the focus.
         const POINT at{GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)};
         HWND under = WindowFromPoint(at);
-        const bool overThePage = under == box || under == vertical_->Handle();
+        const bool overThePage =
+            under == box || under == vertical_->Handle() || under == pinyin_->Handle();
         if ((GET_KEYSTATE_WPARAM(message.wParam) & MK_CONTROL) != 0 && overThePage &&
             message.hwnd != box) {
             SendMessageW(box, WM_MOUSEWHEEL, message.wParam, message.lParam);
@@ -128,7 +131,8 @@ bool Form1::OnKey(const MSG& message) {
     if (message.message == WM_KEYUP) {
         return false;
     }
-    const bool onThePage = message.hwnd == box || message.hwnd == vertical_->Handle();
+    const bool onThePage = message.hwnd == box || message.hwnd == vertical_->Handle() ||
+                           message.hwnd == pinyin_->Handle();
     const ReaderCommand* command = CommandForKey(key, held, onThePage);
     if (command == nullptr || (command->Needs == CommandNeeds::Reading && !CanRun(*command))) {
         return false; // Escape is the page's own unless it stops the reading
@@ -181,18 +185,24 @@ void Form1::Command2_Click() {
 }
 
 void Form1::mnuCopy_Click() {
-    CopyPageSelection(page_->Handle());
+    if (pinyin_->IsOn()) {
+        pinyin_->Copy(); // with the readings the view shows
+    } else {
+        CopyPageSelection(page_->Handle());
+    }
 }
 
 void Form1::mnuSelectAll_Click() {
     SelectWholePage(page_->Handle());
     vertical_->Repaint();
+    pinyin_->Repaint();
 }
 
 // The page as it is shown, but whole; a page too long for one picture gives its first part.
 void Form1::mnuCopyPicture_Click() {
-    const PagePicture picture =
-        vertical_->IsOn() ? PictureOfVerticalPage(*vertical_) : PictureOfBox(*page_);
+    const PagePicture picture = vertical_->IsOn() ? PictureOfVerticalPage(*vertical_)
+                                : pinyin_->IsOn() ? PictureOfPinyinPage(*pinyin_)
+                                                  : PictureOfBox(*page_);
     if (picture.Bitmap && ui::PutPictureOnClipboard(Handle(), picture.Bitmap.get()) &&
         picture.Cut) {
         Inform(texts::PictureCutMessage);
@@ -242,8 +252,21 @@ void Form1::mnuSearch_Click() {
     form2_->ShowWithFocusOnAuthor();
 }
 
+// The page shows one view at a time: turning one on turns the other off.
 void Form1::mnuVertical_Click() {
-    vertical_->SetOn(!vertical_->IsOn());
+    const bool on = !vertical_->IsOn();
+    if (on) {
+        pinyin_->SetOn(false);
+    }
+    vertical_->SetOn(on);
+}
+
+void Form1::mnuPinyin_Click() {
+    const bool on = !pinyin_->IsOn();
+    if (on) {
+        vertical_->SetOn(false);
+    }
+    pinyin_->SetOn(on);
 }
 
 void Form1::mnuPrint_Click() {
@@ -271,6 +294,8 @@ void Form1::MarkLineRead(std::optional<MarkedSpan> line) {
     if (line) { // a long poem scrolls along as it is read
         if (vertical_->IsOn()) {
             vertical_->BringIntoView(line->Start);
+        } else if (pinyin_->IsOn()) {
+            pinyin_->BringIntoView(line->Start);
         } else {
             page_->BringIntoView(line->Start);
         }

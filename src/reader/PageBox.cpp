@@ -19,6 +19,19 @@ int DefaultSizeTwips(HWND box) {
 
 } // namespace
 
+CHARFORMAT2W BoxFontOf(HWND box) {
+    CHARFORMAT2W format{};
+    format.cbSize = sizeof format;
+    SendMessageW(box, EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
+    if (format.szFaceName[0] == L'\0') {
+        wcscpy(format.szFaceName, L"宋体");
+    }
+    if (format.yHeight <= 0) {
+        format.yHeight = 240;
+    }
+    return format;
+}
+
 const wchar_t* PageBox::WindowClass() {
     static ui::UniqueModule library;
     static const wchar_t* className = [] {

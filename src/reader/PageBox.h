@@ -10,6 +10,11 @@
 #include <string>
 #include <windows.h>
 
+#include <richedit.h>
+
+// The box's own font, whose face the page's other views draw the runs in.
+CHARFORMAT2W BoxFontOf(HWND box);
+
 // What the page box tells the reader.
 struct PageBoxEvents {
     std::function<void(POINT screen)> MenuWanted; // a right click, Shift+F10 or the menu key

@@ -134,3 +134,17 @@ PagePicture PictureOfVerticalPage(VerticalPage& page) {
     page.PaintWhole(dc.Get(), width);
     return picture;
 }
+
+PagePicture PictureOfPinyinPage(PinyinPage& page) {
+    const SIZE size = page.WholeSize();
+    if (size.cx <= 0 || size.cy <= 0) {
+        return {};
+    }
+    PagePicture picture;
+    const LONG height = WithinBound(size.cx, size.cy, picture.Cut);
+    picture.Bitmap = NewPicture(size.cx, height);
+    const ui::MemoryDc dc(nullptr);
+    const ui::Selected selected(dc.Get(), picture.Bitmap.get());
+    page.PaintWhole(dc.Get(), height);
+    return picture;
+}

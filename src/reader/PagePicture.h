@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PageBox.h"
+#include "PinyinPage.h"
 #include "UniqueHandle.h"
 #include "VerticalPage.h"
 
@@ -22,3 +23,6 @@ PagePicture PictureOfBox(PageBox& page);
 
 // The vertical page, every column of it, as high as the window shows it.
 PagePicture PictureOfVerticalPage(VerticalPage& page);
+
+// The page with its readings, from its top to its end, as wide as the window shows it.
+PagePicture PictureOfPinyinPage(PinyinPage& page);

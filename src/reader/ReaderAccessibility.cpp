@@ -8,7 +8,7 @@
 #include <vector>
 
 void NameReaderControls(ui::AccessibleNames& given, const ui::Form& reader,
-                        const std::function<std::u16string()>& pageName, HWND verticalPage) {
+                        const std::function<std::u16string()>& pageName, PageViews views) {
     // The buttons are named by what they do, in their commands' words, which their tooltips
     // show, rather than by the pictures and arrows they show.
     std::vector<ui::ControlName> names;
@@ -24,12 +24,16 @@ void NameReaderControls(ui::AccessibleNames& given, const ui::Form& reader,
     names.push_back({lblInfo, ROLE_SYSTEM_STATICTEXT});
     ui::GiveNames(given, reader, names);
     HWND page = reader.Control(RichText1);
-    for (HWND view : {page, verticalPage}) {
+    for (HWND view : {page, views.Vertical}) {
         given.Give(view,
                    {pageName, ROLE_SYSTEM_DOCUMENT,
                     [page]() -> std::optional<std::u16string> { return ui::WindowText(page); },
                     u""});
     }
+    given.Give(views.Pinyin,
+               {pageName, ROLE_SYSTEM_DOCUMENT,
+                [text = views.PinyinText]() -> std::optional<std::u16string> { return text(); },
+                u""});
     // The proverb stands in two columns, read downwards; its rows would read as nonsense.
     HWND proverb = reader.Control(Label2);
     given.Give(proverb, {[proverb] { return ReadInColumns(ui::WindowText(proverb)); },

@@ -34,4 +34,5 @@ enum ReaderId : int {
     mnuReadAloud,
     mnuReadNotes,
     mnuStopReading,
+    mnuPinyin,
 };

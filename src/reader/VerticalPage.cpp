@@ -9,24 +9,6 @@
 #include <commctrl.h>
 #include <richedit.h>
 
-namespace {
-
-// The box's own font, whose face the page's runs are drawn in.
-CHARFORMAT2W BoxFont(HWND box) {
-    CHARFORMAT2W format{};
-    format.cbSize = sizeof format;
-    SendMessageW(box, EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
-    if (format.szFaceName[0] == L'\0') {
-        wcscpy(format.szFaceName, L"宋体");
-    }
-    if (format.yHeight <= 0) {
-        format.yHeight = 240;
-    }
-    return format;
-}
-
-} // namespace
-
 VerticalPage::VerticalPage(const PageBox& box, const ui::Form& form)
     : page_(box), box_(box.Handle()), form_(form) {
     static const ATOM windowClass = [] {
@@ -180,7 +162,7 @@ const VerticalLayout& VerticalPage::Layout() {
     if (layout_) {
         return *layout_;
     }
-    const CHARFORMAT2W font = BoxFont(box_);
+    const CHARFORMAT2W font = BoxFontOf(box_);
     const int cell = MulDiv(MulDiv(page_.TextSizeTwips(), form_.Dpi(), 1440), zoom_, 100);
     const RECT client = Client();
     geometry_ = MeasureColumns(cell, client.bottom);
