@@ -3,7 +3,6 @@
 #include "Clipboard.h"
 #include "DeviceContext.h"
 #include "Form.h"
-#include "MemoryShortage.h"
 #include "PageSelection.h"
 #include "PinyinText.h"
 #include "TextZoom.h"
@@ -40,112 +39,11 @@ int WidthOf(HDC dc, std::u16string_view text) {
 } // namespace
 
 PinyinPage::PinyinPage(const PageBox& box, const ui::Form& form)
-    : page_(box), box_(box.Handle()), form_(form) {
-    static const ATOM windowClass = [] {
-        WNDCLASSEXW description{};
-        description.cbSize = sizeof description;
-        description.style = CS_DBLCLKS;
-        description.lpfnWndProc = &PinyinPage::Procedure;
-        description.hInstance = GetModuleHandleW(nullptr);
-        description.hCursor = LoadCursorW(nullptr, IDC_IBEAM);
-        description.lpszClassName = ClassName;
-        return RegisterClassExW(&description);
-    }();
-    (void)windowClass;
-    window_.reset(CreateWindowExW(WS_EX_CLIENTEDGE, ClassName, L"",
-                                  WS_CHILD | WS_TABSTOP | WS_VSCROLL, 0, 0, 0, 0, GetParent(box_),
-                                  nullptr, GetModuleHandleW(nullptr), nullptr));
-    SetWindowLongPtrW(Handle(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    Place();
-}
-
-PinyinPage::~PinyinPage() {
-    if (Handle() != nullptr) {
-        SetWindowLongPtrW(Handle(), GWLP_USERDATA, 0);
-    }
-}
+    : PageView(box, form, ClassName, WS_VSCROLL) {}
 
 PinyinPage* PinyinPage::FromWindow(HWND window) {
-    return reinterpret_cast<PinyinPage*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-}
-
-LRESULT CALLBACK PinyinPage::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    PinyinPage* page = FromWindow(window);
-    if (page == nullptr) {
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    if (message == WM_NCDESTROY) { // destroyed with the reader window
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        page->window_.release();
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    return ui::SurvivingMemoryShortage(
-        window, [&] { return page->HandleMessage(message, wParam, lParam); });
-}
-
-bool PinyinPage::IsOn() const {
-    return (GetWindowLongW(Handle(), GWL_STYLE) & WS_VISIBLE) != 0;
-}
-
-void PinyinPage::SetOn(bool on) {
-    if (on == IsOn() || Handle() == nullptr) {
-        return;
-    }
-    HWND shown = on ? Handle() : box_;
-    HWND hidden = on ? box_ : Handle();
-    const bool focused = GetFocus() == hidden;
-    Forget();
-    scrolled_ = 0;
-    Place();
-    ShowWindow(shown, SW_SHOW);
-    ShowWindow(hidden, SW_HIDE);
-    if (focused) {
-        SetFocus(shown);
-    }
-    if (!on) {
-        Forget(); // the horizontal page needs none of it
-    }
-}
-
-void PinyinPage::SetRuns(std::array<PageRun, 4> runs, const std::array<RunLook, 4>& looks,
-                         PageMarks marks) {
-    runs_ = std::move(runs);
-    looks_ = looks;
-    marks_ = std::move(marks);
-    Forget();
-    scrolled_ = 0;
-}
-
-void PinyinPage::SetZoomPercent(int percent) {
-    zoom_ = std::clamp(percent, 10, 1000);
-    Forget();
-}
-
-void PinyinPage::FollowBox() {
-    Forget();
-    Place();
-}
-
-void PinyinPage::SetMarks(PageMarks marks) {
-    marks_ = std::move(marks);
-    Repaint();
-}
-
-void PinyinPage::Repaint() const {
-    if (Handle() != nullptr) {
-        InvalidateRect(Handle(), nullptr, FALSE);
-    }
-}
-
-void PinyinPage::Place() {
-    if (Handle() == nullptr) {
-        return;
-    }
-    RECT rect{};
-    GetWindowRect(box_, &rect);
-    MapWindowPoints(nullptr, GetParent(box_), reinterpret_cast<POINT*>(&rect), 2);
-    SetWindowPos(Handle(), box_, rect.left, rect.top, rect.right - rect.left,
-                 rect.bottom - rect.top, SWP_NOACTIVATE);
+    return static_cast<PinyinPage*>(
+        reinterpret_cast<PageView*>(GetWindowLongPtrW(window, GWLP_USERDATA)));
 }
 
 void PinyinPage::Forget() {
@@ -153,12 +51,6 @@ void PinyinPage::Forget() {
     widths_.clear();
     readingWidths_.clear();
     Repaint();
-}
-
-RECT PinyinPage::Client() const {
-    RECT client{};
-    GetClientRect(Handle(), &client);
-    return client;
 }
 
 const PinyinLayout& PinyinPage::Layout() {
@@ -244,10 +136,6 @@ void PinyinPage::ScrollTo(int scrolled) {
         UpdateScrollBar();
         Repaint();
     }
-}
-
-int PinyinPage::LineStep() const {
-    return lineStep_;
 }
 
 std::optional<RECT> PinyinPage::CellRect(uint32_t position) {

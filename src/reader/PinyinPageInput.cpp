@@ -1,4 +1,4 @@
-// How the 拼音 view paints, and answers the keyboard, the mouse, the scroll bar and the menu key.
+// How the 拼音 view paints, and answers the keyboard, the scroll bar, the wheel and a drag.
 #include "PinyinPage.h"
 
 #include "DeviceContext.h"
@@ -22,78 +22,18 @@ void Draw(HDC dc, int x, int baseline, std::u16string_view text) {
 
 } // namespace
 
-LRESULT PinyinPage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_PAINT:
-        PaintWindow();
-        return 0;
-    case WM_PRINTCLIENT:
-        Layout();
-        Paint(reinterpret_cast<HDC>(wParam), Client(), scrolled_, true);
-        return 0;
-    case WM_ERASEBKGND:
-        return 1; // painted whole in WM_PAINT
-    case WM_SIZE:
-        Forget();
-        return 0;
-    case WM_GETDLGCODE:
-        return DLGC_WANTARROWS | DLGC_WANTCHARS;
-    case WM_KEYDOWN:
-        if (HandleKey(wParam)) {
-            return 0;
-        }
-        // Everything else is the box's: selecting, the page's commands.
-        SendMessageW(box_, message, wParam, lParam);
-        Repaint();
-        return 0;
-    case WM_CHAR:
-        SendMessageW(box_, message, wParam, lParam);
-        return 0;
-    case WM_COPY:
-        Copy();
-        return 0;
-    case WM_VSCROLL:
-        HandleScrollBar(LOWORD(wParam));
-        return 0;
-    case WM_MOUSEWHEEL:
-        if ((GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL) != 0) {
-            SendMessageW(box_, message, wParam, lParam); // sizes the page, as over the box
-            return 0;
-        }
-        wheel_ += GET_WHEEL_DELTA_WPARAM(wParam);
-        if (const int notches = wheel_ / WHEEL_DELTA; notches != 0) {
-            wheel_ -= notches * WHEEL_DELTA;
-            ScrollTo(scrolled_ - notches * WheelRows * LineStep());
-        }
-        return 0;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONUP:
-    case WM_CAPTURECHANGED:
-        HandleMouse(message, lParam);
-        return 0;
-    case WM_CONTEXTMENU:
-        ShowMenu(lParam);
-        return 0;
-    default:
-        break;
-    }
-    return DefWindowProcW(Handle(), message, wParam, lParam);
-}
-
 bool PinyinPage::HandleKey(WPARAM key) {
     if (CtrlIsDown()) {
         return false;
     }
     Layout();
-    const int page = std::max(LineStep(), static_cast<int>(Client().bottom) - LineStep());
+    const int page = std::max(lineStep_, static_cast<int>(Client().bottom) - lineStep_);
     switch (key) {
     case VK_DOWN:
-        ScrollTo(scrolled_ + LineStep());
+        ScrollTo(scrolled_ + lineStep_);
         return true;
     case VK_UP:
-        ScrollTo(scrolled_ - LineStep());
+        ScrollTo(scrolled_ - lineStep_);
         return true;
     case VK_NEXT:
         ScrollTo(scrolled_ + page);
@@ -117,10 +57,10 @@ void PinyinPage::HandleScrollBar(int request) {
     const int page = Client().bottom;
     switch (request) {
     case SB_LINEDOWN:
-        ScrollTo(scrolled_ + LineStep());
+        ScrollTo(scrolled_ + lineStep_);
         break;
     case SB_LINEUP:
-        ScrollTo(scrolled_ - LineStep());
+        ScrollTo(scrolled_ - lineStep_);
         break;
     case SB_PAGEDOWN:
         ScrollTo(scrolled_ + page);
@@ -148,74 +88,11 @@ void PinyinPage::HandleScrollBar(int request) {
     }
 }
 
-// Pressing and dragging selects in the box, from where the button went down.
-void PinyinPage::HandleMouse(UINT message, LPARAM lParam) {
-    const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    switch (message) {
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-        SetFocus(Handle());
-        anchor_ = PositionAtPoint(point);
-        SetCapture(Handle());
-        SendMessageW(box_, EM_SETSEL, *anchor_, *anchor_);
-        break;
-    case WM_MOUSEMOVE:
-        if (anchor_) {
-            if (point.y < 0 || point.y >= Client().bottom) { // dragged beyond an edge
-                ScrollTo(scrolled_ + (point.y < 0 ? -LineStep() : LineStep()));
-            }
-            SendMessageW(box_, EM_SETSEL, *anchor_, PositionAtPoint(point));
-        }
-        break;
-    case WM_LBUTTONUP:
-        if (anchor_) {
-            ReleaseCapture(); // ends the drag through WM_CAPTURECHANGED
-        }
-        break;
-    case WM_CAPTURECHANGED:
-        anchor_.reset();
-        break;
-    default:
-        break;
-    }
-    Repaint();
-}
-
-// The box's menu, at the pointer or, from the keyboard, at the start of the selection.
-void PinyinPage::ShowMenu(LPARAM lParam) {
-    if (lParam == -1) {
-        const RECT client = Client();
-        POINT at{client.right / 2, client.bottom / 2};
-        const CHARRANGE selection = PageSelection(box_);
-        if (const std::optional<RECT> cell = CellRect(static_cast<uint32_t>(selection.cpMin));
-            cell && cell->top >= 0 && cell->bottom <= client.bottom) {
-            at = {cell->left, cell->bottom};
-        }
-        ClientToScreen(Handle(), &at);
-        lParam = MAKELPARAM(at.x, at.y);
-    }
-    SendMessageW(box_, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(box_), lParam);
-    Repaint();
-}
-
-// Paints into a memory bitmap first, so that a scroll shows no flicker.
-void PinyinPage::PaintWindow() {
-    const ui::PaintDc target(Handle());
-    Layout(); // first: it may bring or take the scroll bar
-    const RECT client = Client();
-    const ui::MemoryDc buffer(target.Get());
-    const ui::UniqueBitmap bitmap(CreateCompatibleBitmap(
-        target.Get(), std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1)));
-    const ui::Selected selected(buffer.Get(), bitmap.get());
-    Paint(buffer.Get(), client, scrolled_, true);
-    BitBlt(target.Get(), 0, 0, client.right, client.bottom, buffer.Get(), 0, 0, SRCCOPY);
-}
-
 // Paints the rows that fall within `client`, the page scrolled by `scrolled` pixels: each
 // cell's background, as marked or selected, its reading centred above and its character below.
 void PinyinPage::Paint(HDC dc, RECT client, int scrolled, bool withSelection) {
     FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));
-    const PinyinLayout& layout = *layout_;
+    const PinyinLayout& layout = Layout();
     if (layout.Rows.empty()) {
         return;
     }
@@ -260,5 +137,25 @@ void PinyinPage::Paint(HDC dc, RECT client, int scrolled, bool withSelection) {
             Draw(dc, left + (cell.Width - width) / 2, charactersTop + fonts_.Ascent[row.Run],
                  character);
         }
+    }
+}
+
+// The wheel turned towards the user reads on, downwards.
+void PinyinPage::HandleWheel(int delta, bool tilted) {
+    if (tilted) {
+        return; // the rows are as wide as the view
+    }
+    wheel_ += delta;
+    if (const int notches = wheel_ / WHEEL_DELTA; notches != 0) {
+        wheel_ -= notches * WHEEL_DELTA;
+        ScrollTo(scrolled_ - notches * WheelRows * lineStep_);
+    }
+}
+
+void PinyinPage::ScrollTowards(POINT outside) {
+    if (outside.y < 0) {
+        ScrollTo(scrolled_ - lineStep_);
+    } else if (outside.y >= Client().bottom) {
+        ScrollTo(scrolled_ + lineStep_);
     }
 }

@@ -10,69 +10,7 @@
 #include <richedit.h>
 
 VerticalPage::VerticalPage(const PageBox& box, const ui::Form& form)
-    : page_(box), box_(box.Handle()), form_(form) {
-    static const ATOM windowClass = [] {
-        WNDCLASSEXW description{};
-        description.cbSize = sizeof description;
-        description.style = CS_DBLCLKS;
-        description.lpfnWndProc = &VerticalPage::Procedure;
-        description.hInstance = GetModuleHandleW(nullptr);
-        description.hCursor = LoadCursorW(nullptr, IDC_IBEAM);
-        description.lpszClassName = ClassName;
-        return RegisterClassExW(&description);
-    }();
-    (void)windowClass;
-    // Right after the box in Tab order, with the box's border.
-    window_.reset(CreateWindowExW(WS_EX_CLIENTEDGE, ClassName, L"",
-                                  WS_CHILD | WS_TABSTOP | WS_HSCROLL, 0, 0, 0, 0, GetParent(box_),
-                                  nullptr, GetModuleHandleW(nullptr), nullptr));
-    SetWindowLongPtrW(Handle(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    Place();
-}
-
-VerticalPage::~VerticalPage() {
-    if (Handle() != nullptr) {
-        SetWindowLongPtrW(Handle(), GWLP_USERDATA, 0);
-    }
-}
-
-bool VerticalPage::IsOn() const {
-    return (GetWindowLongW(Handle(), GWL_STYLE) & WS_VISIBLE) != 0;
-}
-
-void VerticalPage::SetOn(bool on) {
-    if (on == IsOn() || Handle() == nullptr) {
-        return;
-    }
-    HWND shown = on ? Handle() : box_;
-    HWND hidden = on ? box_ : Handle();
-    const bool focused = GetFocus() == hidden;
-    Forget();
-    scrolled_ = 0;
-    Place();
-    ShowWindow(shown, SW_SHOW);
-    ShowWindow(hidden, SW_HIDE);
-    if (focused) {
-        SetFocus(shown);
-    }
-    if (!on) {
-        layout_.reset(); // the horizontal page needs none of it
-    }
-}
-
-void VerticalPage::SetRuns(std::array<PageRun, 4> runs, const std::array<RunLook, 4>& looks,
-                           PageMarks marks) {
-    runs_ = std::move(runs);
-    looks_ = looks;
-    marks_ = std::move(marks);
-    Forget();
-    scrolled_ = 0;
-}
-
-void VerticalPage::SetZoomPercent(int percent) {
-    zoom_ = std::clamp(percent, 10, 1000);
-    Forget();
-}
+    : PageView(box, form, ClassName, WS_HSCROLL) {}
 
 std::optional<RECT> VerticalPage::CellRect(uint32_t position) {
     const VerticalLayout& layout = Layout();
@@ -88,31 +26,8 @@ std::optional<RECT> VerticalPage::CellRect(uint32_t position) {
 }
 
 VerticalPage* VerticalPage::FromWindow(HWND window) {
-    return reinterpret_cast<VerticalPage*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-}
-
-LRESULT CALLBACK VerticalPage::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    VerticalPage* page = FromWindow(window);
-    if (page == nullptr) {
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    if (message == WM_NCDESTROY) { // destroyed with the reader window
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        page->window_.release();
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    return ui::SurvivingMemoryShortage(
-        window, [&] { return page->HandleMessage(message, wParam, lParam); });
-}
-
-void VerticalPage::FollowBox() {
-    Forget();
-    Place();
-}
-
-void VerticalPage::SetMarks(PageMarks marks) {
-    marks_ = std::move(marks);
-    Repaint();
+    return static_cast<VerticalPage*>(
+        reinterpret_cast<PageView*>(GetWindowLongPtrW(window, GWLP_USERDATA)));
 }
 
 void VerticalPage::BringIntoView(uint32_t position) {
@@ -128,34 +43,9 @@ void VerticalPage::BringIntoView(uint32_t position) {
     }
 }
 
-void VerticalPage::Repaint() const {
-    if (Handle() != nullptr) {
-        InvalidateRect(Handle(), nullptr, FALSE);
-    }
-}
-
-void VerticalPage::Place() {
-    if (Handle() == nullptr) {
-        return;
-    }
-    RECT rect{};
-    GetWindowRect(box_, &rect);
-    MapWindowPoints(nullptr, GetParent(box_), reinterpret_cast<POINT*>(&rect), 2);
-    SetWindowPos(Handle(), box_, rect.left, rect.top, rect.right - rect.left,
-                 rect.bottom - rect.top, SWP_NOACTIVATE);
-}
-
 void VerticalPage::Forget() {
     layout_.reset();
-    if (Handle() != nullptr) {
-        InvalidateRect(Handle(), nullptr, FALSE);
-    }
-}
-
-RECT VerticalPage::Client() const {
-    RECT client{};
-    GetClientRect(Handle(), &client);
-    return client;
+    Repaint();
 }
 
 const VerticalLayout& VerticalPage::Layout() {
@@ -211,21 +101,7 @@ void VerticalPage::ScrollByColumns(int columns) {
     ScrollTo(scrolled_ + columns * geometry_.Pitch);
 }
 
-// Paints into a memory bitmap first, so that a scroll shows no flicker.
-void VerticalPage::PaintWindow() {
-    const ui::PaintDc target(Handle());
-    const RECT client = Client();
-    const ui::MemoryDc buffer(target.Get());
-    const ui::UniqueBitmap bitmap(CreateCompatibleBitmap(
-        target.Get(), std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1)));
-    {
-        const ui::Selected selected(buffer.Get(), bitmap.get());
-        Paint(buffer.Get());
-        BitBlt(target.Get(), 0, 0, client.right, client.bottom, buffer.Get(), 0, 0, SRCCOPY);
-    }
-}
-
-void VerticalPage::Paint(HDC dc) {
+void VerticalPage::PaintView(HDC dc) {
     Layout(); // first: it may bring or take the scroll bar, and clamps the scroll
     PaintArea(dc, Client(), scrolled_, true);
 }

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "PageBox.h"
+#include "PageLook.h"
+#include "PageText.h"
+#include "UniqueHandle.h"
+
+#include <array>
+#include <optional>
+#include <windows.h>
+
+namespace ui {
+class Form;
+}
+
+// A view of the page that draws the box's runs itself, in the box's place, with its background
+// and border: the page set vertically, or with its readings. The box stays the page's model: it
+// keeps the text, the selection and the context menu, and the view shows them and forwards what
+// the user does. Off, a view is hidden and costs nothing.
+class PageView {
+public:
+    PageView(const PageView&) = delete;
+    PageView& operator=(const PageView&) = delete;
+
+    HWND Handle() const { return window_.get(); }
+    bool IsOn() const;
+    // Shows the view in the box's place, or the box again; the focus goes along.
+    void SetOn(bool on);
+
+    // The page's runs as the box got them, how each looks, and the marks; the page's start
+    // comes into view.
+    void SetRuns(std::array<PageRun, 4> runs, const std::array<RunLook, 4>& looks, PageMarks marks);
+    // The text size against the box's own font size, in percent.
+    void SetZoomPercent(int percent);
+    // Stands where the box stands and lays out again, as after the box moved or took a font.
+    void FollowBox();
+    void Repaint() const;
+    // Marks the runs shown anew, as after another search or a line read aloud.
+    void SetMarks(PageMarks marks);
+
+    // Where the character starting at `position` (counted as the box counts) is drawn, in
+    // client coordinates; nothing when no character starts there.
+    virtual std::optional<RECT> CellRect(uint32_t position) = 0;
+
+protected:
+    // A hidden view of `className` over `box`, a child of `form`, whose DPI it follows, with the
+    // scroll bar `scrollBar` (WS_HSCROLL or WS_VSCROLL).
+    PageView(const PageBox& box, const ui::Form& form, const wchar_t* className, DWORD scrollBar);
+    virtual ~PageView();
+
+    RECT Client() const;
+
+    // What each view does in its own way.
+    virtual void Forget() = 0;                     // drops the layout, to be made anew
+    virtual void LayOut() = 0;                     // makes it, if it is not made
+    virtual void PaintView(HDC dc) = 0;            // the client area, as scrolled
+    virtual bool HandleKey(WPARAM key) = 0;        // true: the view's own key
+    virtual void HandleScrollBar(int request) = 0; // the bar's request
+    virtual void HandleWheel(int delta, bool tilted) = 0;
+    virtual uint32_t PositionAtPoint(POINT point) = 0; // for a click
+    virtual void ScrollTowards(POINT outside) = 0;     // a drag went beyond the client area
+    virtual void Copy() const;                         // the selection onto the clipboard
+
+    const PageBox& page_;
+    HWND box_;
+    const ui::Form& form_;
+    std::array<PageRun, 4> runs_;
+    std::array<RunLook, 4> looks_;
+    PageMarks marks_;
+    int zoom_ = 100;
+    int scrolled_ = 0; // pixels from the page's start
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void HandleMouse(UINT message, LPARAM lParam);
+    void ShowMenu(LPARAM lParam);
+    void PaintWindow();
+    void Place();
+
+    ui::UniqueWindow window_;
+    std::optional<uint32_t> anchor_; // where a selection with the mouse began
+};
