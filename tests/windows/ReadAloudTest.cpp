@@ -4,6 +4,7 @@
 
 #include "MessageLoop.h"
 #include "PageText.h"
+#include "PinyinPage.h"
 #include "ProgramTexts.h"
 #include "ReaderIds.h"
 #include "SearchLayout.h"
@@ -94,8 +95,8 @@ protected:
 } // namespace
 
 // The voice is given the title, the author and each verse without their punctuation's signs,
-// and the line it has reached is marked in both views until it has read the last.
-TEST_F(ReadAloud, TheVoiceGetsThePoemLineByLineAndItsLineIsMarkedInBothViews) {
+// and the line it has reached is marked in every view until it has read the last.
+TEST_F(ReadAloud, TheVoiceGetsThePoemLineByLineAndItsLineIsMarkedInEveryView) {
     EXPECT_FALSE(ReadingChecked());
     PressChord('U', true, true);
     ASSERT_EQ(voice.Asked.size(), 1u);
@@ -109,21 +110,27 @@ TEST_F(ReadAloud, TheVoiceGetsThePoemLineByLineAndItsLineIsMarkedInBothViews) {
     Reach(2);
     EXPECT_EQ(ReadAt({0, 7, 8, 13, 15}), (std::vector<long>{8, 13}));
 
+    // In the views that draw the page themselves, the cell at `position` on the line's colour.
+    const auto readIn = [](PageView& view, uint32_t position) {
+        const Painted painted(view.Handle());
+        const RECT cell = view.CellRect(position).value();
+        return painted.Bounds(cell, [](COLORREF c) { return c == ReadingColour; }).right >
+               cell.left;
+    };
     reader->RunCommand(mnuVertical);
     VerticalPage& vertical = *VerticalPage::FromWindow(
         FindWindowExW(reader->Handle(), nullptr, VerticalPage::ClassName, nullptr));
-    const auto readCell = [&](uint32_t position) {
-        const Painted columns(vertical.Handle());
-        const RECT cell = vertical.CellRect(position).value();
-        return columns.Bounds(cell, [](COLORREF c) { return c == ReadingColour; }).right >
-               cell.left;
-    };
-    EXPECT_TRUE(readCell(10));
-    EXPECT_FALSE(readCell(16));
+    EXPECT_TRUE(readIn(vertical, 10));
+    EXPECT_FALSE(readIn(vertical, 16));
     Reach(3);
-    EXPECT_FALSE(readCell(10)) << "the mark follows the voice";
-    EXPECT_TRUE(readCell(16));
-    reader->RunCommand(mnuVertical);
+    EXPECT_FALSE(readIn(vertical, 10)) << "the mark follows the voice";
+    EXPECT_TRUE(readIn(vertical, 16));
+    reader->RunCommand(mnuPinyin);
+    PinyinPage& pinyin = *PinyinPage::FromWindow(
+        FindWindowExW(reader->Handle(), nullptr, PinyinPage::ClassName, nullptr));
+    EXPECT_TRUE(readIn(pinyin, 16));
+    EXPECT_FALSE(readIn(pinyin, 10));
+    reader->RunCommand(mnuPinyin);
     EXPECT_EQ(ReadAt({8, 15, 20}), (std::vector<long>{15, 20}));
 
     voice.Told.Finished();
