@@ -61,6 +61,9 @@ bool Form1::CanRun(const ReaderCommand& command) const {
     }
     case CommandNeeds::Reading:
         return aloud_.Part().has_value();
+    case CommandNeeds::NotesToSay:
+        return shown_ >= 0 && shown_ <= HighestIndex(module_.Tangs) &&
+               !SpokenText(module_.Tangs[static_cast<size_t>(shown_)].Notes).empty();
     }
     return false;
 }

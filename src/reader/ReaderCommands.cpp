@@ -162,7 +162,7 @@ constexpr ReaderCommand Commands[] = {
      nullptr,
      APoem,
      &Form1::mnuReadAloud_Click},
-    {mnuReadNotes, L"朗读注释", 5, {}, Anywhere, nullptr, APoem, &Form1::mnuReadNotes_Click},
+    {mnuReadNotes, L"朗读注释", 5, {}, Anywhere, nullptr, NotesToSay, &Form1::mnuReadNotes_Click},
     {mnuStopReading,
      nullptr,
      0,

@@ -40,7 +40,13 @@ enum class KeysWork {
 
 // What a command needs to run. Without it the menu greys the command, its keys do nothing and
 // its button does nothing.
-enum class CommandNeeds { Nothing, APoem, ASelection, Reading };
+enum class CommandNeeds {
+    Nothing,
+    APoem,
+    ASelection,
+    Reading,    // the page being read aloud
+    NotesToSay, // a poem whose notes have words to read aloud
+};
 
 // One command of the reader: every way of reaching it, and the handler that runs it.
 struct ReaderCommand {

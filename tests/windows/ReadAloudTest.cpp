@@ -21,7 +21,7 @@ namespace {
 const std::u8string Anthology =
     std::u8string(u8"<静夜思>\r\n(李白)\r\n床前明月光，\r\n疑是地上霜。\r\n"
                   u8"//注：床，井栏。//\r\n") +
-    u8"<春晓>\r\n(孟浩然)\r\n春眠不觉晓，\r\n//N//\r\n"
+    u8"<春晓>\r\n(孟浩然)\r\n春眠不觉晓，\r\n//（）//\r\n"
     u8"<长>\r\n(某)\r\n" +
     Repeated(u8"一二三四五六七，\r\n", 300) + u8"//N//\r\n";
 // On the long poem's page, verse `k` starts at 5 + 9 k.
@@ -189,6 +189,10 @@ TEST_F(ReadAloud, EveryWayOfStoppingSilencesTheVoice) {
     PressChord(VK_NEXT, true);
     ExpectShowing(1);
     ExpectStoppedBy("the next poem", stops);
+    const MenuSeen menu = RightClickMenu(Box());
+    const auto notes = std::ranges::find(menu.Items, u"朗读注释");
+    ASSERT_NE(notes, menu.Items.end());
+    EXPECT_TRUE(menu.Greyed[notes - menu.Items.begin()]) << "notes with nothing to say";
 
     Click(ReaderControl(cmdMovePrev));
     OpenSearch();
