@@ -100,9 +100,12 @@ std::vector<CharacterReading> ReadingsOf(std::u16string_view line) {
     return readings;
 }
 
-std::u16string ReadingsLine(std::u16string_view line) {
+std::u16string ReadingsLine(std::u16string_view line, size_t from, size_t to) {
     std::u16string text;
     for (const CharacterReading& reading : ReadingsOf(line)) {
+        if (reading.Index < from || reading.Index >= to) {
+            continue;
+        }
         if (!text.empty()) {
             text += u' ';
         }

@@ -28,5 +28,7 @@ bool IsChineseCharacter(char32_t character);
 std::vector<CharacterReading> ReadingsOf(std::u16string_view line);
 
 // The readings of the line's Chinese characters in order, separated by single spaces, "?" for
-// a character the table does not know; empty when the line has no Chinese character.
-std::u16string ReadingsLine(std::u16string_view line);
+// a character the table does not know; empty when the line has no Chinese character. With
+// `from` and `to`, those of the characters starting within those units, read in the whole line.
+std::u16string ReadingsLine(std::u16string_view line, size_t from = 0,
+                            size_t to = std::u16string_view::npos);

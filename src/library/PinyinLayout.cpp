@@ -1,15 +1,12 @@
 #include "PinyinLayout.h"
 
+#include "PageLines.h"
 #include "Pinyin.h"
 #include "Unicode.h"
 
 #include <algorithm>
 
 namespace {
-
-bool IsLineBreak(char16_t unit) {
-    return unit == u'\r' || unit == u'\n';
-}
 
 class RowSetter {
 public:
@@ -104,29 +101,9 @@ PinyinLayout LayOutWithReadings(const std::array<PageRun, 4>& runs,
         layout.Text += run.Text;
     }
     RowSetter setter(layout, measures);
-    uint32_t index = 0, position = 0;
-    for (size_t run = 0; run < runs.size(); ++run) {
-        const std::u16string_view text = runs[run].Text;
-        size_t start = 0;
-        // A run's last line break ends its last line; what follows starts the next run.
-        while (start < text.size()) {
-            size_t end = start;
-            while (end < text.size() && !IsLineBreak(text[end])) {
-                ++end;
-            }
-            setter.SetLine(run, index + static_cast<uint32_t>(start), position,
-                           text.substr(start, end - start), runs[run].Alignment);
-            position += static_cast<uint32_t>(end - start);
-            if (end == text.size()) {
-                start = end;
-                break;
-            }
-            const size_t breakLength = text.substr(end).starts_with(u"\r\n") ? 2 : 1;
-            position += 1;
-            start = end + breakLength;
-        }
-        index += static_cast<uint32_t>(text.size());
-    }
+    ForEachPageLine(runs, [&](const PageLine& line) {
+        setter.SetLine(line.Run, line.Index, line.Position, line.Text, runs[line.Run].Alignment);
+    });
     return layout;
 }
 

@@ -1,6 +1,6 @@
 #include "SpokenLines.h"
 
-#include "Unicode.h"
+#include "PageLines.h"
 
 namespace {
 
@@ -24,10 +24,6 @@ bool PausesASentence(char16_t unit) {
 
 bool IsLatin(char16_t unit) {
     return unit < 0x80 || (unit >= 0xFF10 && unit <= 0xFF5A);
-}
-
-bool IsLineBreak(char16_t unit) {
-    return unit == u'\r' || unit == u'\n';
 }
 
 } // namespace
@@ -65,30 +61,15 @@ std::vector<SpokenLine> SpokenLines(const std::array<PageRun, 4>& page, ReadAlou
     std::vector<SpokenLine> lines;
     const size_t first = part == ReadAloudPart::Poem ? 0 : 3;
     const size_t last = part == ReadAloudPart::Poem ? 2 : 3;
-    uint32_t position = 0; // on the page, where a CR LF counts one
-    for (size_t run = 0; run < page.size(); ++run) {
-        const std::u16string_view text = page[run].Text;
-        size_t start = 0;
-        while (start <= text.size()) {
-            size_t end = start;
-            while (end < text.size() && !IsLineBreak(text[end])) {
-                ++end;
-            }
-            if (run >= first && run <= last && end > start) {
-                std::u16string spoken = SpokenText(text.substr(start, end - start));
-                if (!spoken.empty()) {
-                    const auto from = position, to = static_cast<uint32_t>(position + end - start);
-                    lines.push_back({std::move(spoken), {from, to, MarkKind::Reading}});
-                }
-            }
-            position += static_cast<uint32_t>(end - start);
-            if (end == text.size()) {
-                break;
-            }
-            const size_t breakLength = text.substr(end).starts_with(u"\r\n") ? 2 : 1;
-            position += 1;
-            start = end + breakLength;
+    ForEachPageLine(page, [&](const PageLine& line) {
+        if (line.Run < first || line.Run > last) {
+            return;
         }
-    }
+        std::u16string spoken = SpokenText(line.Text);
+        if (!spoken.empty()) {
+            const auto end = static_cast<uint32_t>(line.Position + line.Text.size());
+            lines.push_back({std::move(spoken), {line.Position, end, MarkKind::Reading}});
+        }
+    });
     return lines;
 }
