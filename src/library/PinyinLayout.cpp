@@ -8,6 +8,12 @@
 
 namespace {
 
+// Signs that may not start a row: they take the character before them along.
+bool ClosesPhrase(char16_t unit) {
+    return std::u16string_view(u"，。、；：？！）］｝」』”’》〉…—,.;:?!)]}").find(unit) !=
+           std::u16string_view::npos;
+}
+
 class RowSetter {
 public:
     RowSetter(PinyinLayout& layout, const PinyinMeasures& measures)
@@ -41,8 +47,7 @@ public:
             const int width =
                 syllable.empty() ? measures_.CharacterWidth(run, line.substr(at, units)) : pitch;
             if (row_.CellCount > 0 && rowWidth_ + width > measures_.Width) {
-                Close(alignment);
-                Open(run, position + at);
+                Wrap(run, position + at, alignment, ClosesPhrase(line[at]));
             }
             layout_.Cells.push_back({index + at, position + at, units, static_cast<uint8_t>(run),
                                      rowWidth_, width, syllable});
@@ -57,6 +62,27 @@ public:
     }
 
 private:
+    // Ends the row and opens the next at `position`; `carry`: with the row's last character, if
+    // it has a reading and the row keeps another cell.
+    void Wrap(size_t run, uint32_t position, ParagraphAlignment alignment, bool carry) {
+        std::optional<PinyinCell> carried;
+        if (carry && row_.CellCount > 1 && !layout_.Cells.back().Reading.empty()) {
+            carried = layout_.Cells.back();
+            layout_.Cells.pop_back();
+            --row_.CellCount;
+            rowWidth_ -= carried->Width;
+        }
+        Close(alignment);
+        Open(run, carried ? carried->Position : position);
+        if (carried) {
+            carried->Left = 0;
+            layout_.Cells.push_back(*carried);
+            row_.CellCount = 1;
+            row_.WithReadings = true;
+            rowWidth_ = carried->Width;
+        }
+    }
+
     void Open(size_t run, uint32_t position) {
         row_ = {static_cast<uint32_t>(layout_.Cells.size()),
                 0,

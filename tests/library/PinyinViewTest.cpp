@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <numeric>
 
 namespace {
@@ -84,6 +85,15 @@ TEST(PinyinLayout, ReadingsStayWithTheirCharactersWhereverARowWraps) {
     EXPECT_EQ(PinyinRowAt(layout, -5), 0u);
     EXPECT_EQ(PinyinPositionAt(layout, 4, 0), 11u);
     EXPECT_EQ(PinyinPositionAt(layout, 4, 59), 14u);
+
+    // Where a comma would start a row, the character before it goes along.
+    const PinyinLayout comma =
+        LayOutWithReadings(PageRuns({u"", u"", u"", u"床前明，月\r\n", u""}), Measures());
+    const auto rows = std::ranges::find(comma.Rows, 2, &PinyinRow::Run);
+    ASSERT_LT(rows + 1, comma.Rows.end());
+    EXPECT_EQ(Readings(comma, rows[0]), u"chuáng qián ");
+    EXPECT_EQ(Readings(comma, rows[1]), u"míng - yuè ");
+    EXPECT_EQ(comma.Cells[rows[1].FirstCell].Left, (60 - 20 - 10 - 20) / 2);
 }
 
 // The text copied is the page with a line of readings under each line of Chinese, for the
