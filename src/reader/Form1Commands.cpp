@@ -203,8 +203,8 @@ void Form1::mnuSelectAll_Click() {
 
 // The page as it is shown, but whole; a page too long for one picture gives its first part.
 void Form1::mnuCopyPicture_Click() {
-    const PagePicture picture = vertical_->IsOn() ? PictureOfVerticalPage(*vertical_)
-                                : pinyin_->IsOn() ? PictureOfPinyinPage(*pinyin_)
+    const PagePicture picture = vertical_->IsOn() ? PictureOfView(*vertical_)
+                                : pinyin_->IsOn() ? PictureOfView(*pinyin_)
                                                   : PictureOfBox(*page_);
     if (picture.Bitmap && ui::PutPictureOnClipboard(Handle(), picture.Bitmap.get()) &&
         picture.Cut) {

@@ -1,6 +1,6 @@
 // The page as a picture. The box paints only what it shows: a page taller than the box is
 // pictured a boxful at a time, scrolled while the box does not draw, and the user sees it keep
-// its place. The vertical page paints all its columns itself.
+// its place. The page's other views paint the whole page themselves.
 #include "PagePicture.h"
 
 #include "DeviceContext.h"
@@ -121,30 +121,18 @@ PagePicture PictureOfBox(PageBox& page) {
     return picture;
 }
 
-PagePicture PictureOfVerticalPage(VerticalPage& page) {
-    const SIZE size = page.WholeSize();
+PagePicture PictureOfView(PageView& view) {
+    const SIZE size = view.WholeSize();
     if (size.cx <= 0 || size.cy <= 0) {
         return {};
     }
     PagePicture picture;
-    const LONG width = WithinBound(size.cy, size.cx, picture.Cut);
-    picture.Bitmap = NewPicture(width, size.cy);
+    const bool across = view.ScrollsAcross();
+    const LONG length = across ? WithinBound(size.cy, size.cx, picture.Cut)
+                               : WithinBound(size.cx, size.cy, picture.Cut);
+    picture.Bitmap = across ? NewPicture(length, size.cy) : NewPicture(size.cx, length);
     const ui::MemoryDc dc(nullptr);
     const ui::Selected selected(dc.Get(), picture.Bitmap.get());
-    page.PaintWhole(dc.Get(), width);
-    return picture;
-}
-
-PagePicture PictureOfPinyinPage(PinyinPage& page) {
-    const SIZE size = page.WholeSize();
-    if (size.cx <= 0 || size.cy <= 0) {
-        return {};
-    }
-    PagePicture picture;
-    const LONG height = WithinBound(size.cx, size.cy, picture.Cut);
-    picture.Bitmap = NewPicture(size.cx, height);
-    const ui::MemoryDc dc(nullptr);
-    const ui::Selected selected(dc.Get(), picture.Bitmap.get());
-    page.PaintWhole(dc.Get(), height);
+    view.PaintWhole(dc.Get(), length);
     return picture;
 }

@@ -1,9 +1,8 @@
 #pragma once
 
 #include "PageBox.h"
-#include "PinyinPage.h"
 #include "UniqueHandle.h"
-#include "VerticalPage.h"
+#include "PageView.h"
 
 // The most pixels a picture of the page holds: 8,388,608, which at 24 bits a pixel make 24 MiB
 // on the clipboard. A page that needs more is pictured from its top, or from its first column,
@@ -21,8 +20,6 @@ struct PagePicture {
 // this returns.
 PagePicture PictureOfBox(PageBox& page);
 
-// The vertical page, every column of it, as high as the window shows it.
-PagePicture PictureOfVerticalPage(VerticalPage& page);
-
-// The page with its readings, from its top to its end, as wide as the window shows it.
-PagePicture PictureOfPinyinPage(PinyinPage& page);
+// One of the page's other views, whole: the vertical page, every column of it, as high as the
+// window shows it; the page with its readings, every row, as wide as the window.
+PagePicture PictureOfView(PageView& view);

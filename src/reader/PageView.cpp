@@ -7,9 +7,14 @@
 #include <algorithm>
 #include <windowsx.h>
 
-PageView::PageView(const PageBox& box, const ui::Form& form, const wchar_t* className,
-                   DWORD scrollBar)
-    : page_(box), box_(box.Handle()), form_(form) {
+namespace {
+
+constexpr int WheelLines = 3; // columns or rows a notch of the mouse wheel scrolls
+
+} // namespace
+
+PageView::PageView(const PageBox& box, const ui::Form& form, const wchar_t* className, bool across)
+    : page_(box), box_(box.Handle()), form_(form), across_(across) {
     WNDCLASSEXW description{};
     description.cbSize = sizeof description;
     description.style = CS_DBLCLKS;
@@ -20,8 +25,9 @@ PageView::PageView(const PageBox& box, const ui::Form& form, const wchar_t* clas
     RegisterClassExW(&description); // fails, harmlessly, for the second view of a class
     // Right after the box in Tab order, with the box's border.
     window_.reset(CreateWindowExW(WS_EX_CLIENTEDGE, className, L"",
-                                  WS_CHILD | WS_TABSTOP | scrollBar, 0, 0, 0, 0, GetParent(box_),
-                                  nullptr, GetModuleHandleW(nullptr), nullptr));
+                                  WS_CHILD | WS_TABSTOP | (across ? WS_HSCROLL : WS_VSCROLL), 0, 0,
+                                  0, 0, GetParent(box_), nullptr, GetModuleHandleW(nullptr),
+                                  nullptr));
     Place();
     // Only now: until the view is made, its messages must not reach its layout.
     SetWindowLongPtrW(Handle(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -116,6 +122,122 @@ RECT PageView::Client() const {
     RECT client{};
     GetClientRect(Handle(), &client);
     return client;
+}
+
+int PageView::ClientLength() const {
+    const RECT client = Client();
+    return across_ ? client.right : client.bottom;
+}
+
+int PageView::MaxScroll() {
+    return std::max(0, ContentLength() - ClientLength());
+}
+
+void PageView::UpdateScrollBar() {
+    SCROLLINFO bar{};
+    bar.cbSize = sizeof bar;
+    bar.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    const int page = ClientLength();
+    bar.nMax = MaxScroll() > 0 ? MaxScroll() + page - 1 : 0;
+    bar.nPage = MaxScroll() > 0 ? static_cast<UINT>(page) : 0;
+    // Across, the thumb starts at the right, where the first column is.
+    bar.nPos = across_ ? MaxScroll() - scrolled_ : scrolled_;
+    SetScrollInfo(Handle(), across_ ? SB_HORZ : SB_VERT, &bar, TRUE);
+}
+
+void PageView::ScrollTo(int scrolled) {
+    LayOut();
+    const int clamped = std::clamp(scrolled, 0, MaxScroll());
+    if (clamped != scrolled_) {
+        scrolled_ = clamped;
+        UpdateScrollBar();
+        Repaint();
+    }
+}
+
+// The arrows and paging keys scroll: left, or down, reads on.
+bool PageView::HandleKey(WPARAM key) {
+    if (GetKeyState(VK_CONTROL) < 0) {
+        return false;
+    }
+    LayOut();
+    if (key == (across_ ? VK_LEFT : VK_DOWN)) {
+        ScrollTo(scrolled_ + LineStep());
+    } else if (key == (across_ ? VK_RIGHT : VK_UP)) {
+        ScrollTo(scrolled_ - LineStep());
+    } else if (key == VK_NEXT) {
+        ScrollTo(scrolled_ + KeyPageStep());
+    } else if (key == VK_PRIOR) {
+        ScrollTo(scrolled_ - KeyPageStep());
+    } else if (key == VK_HOME) {
+        ScrollTo(0);
+    } else if (key == VK_END) {
+        ScrollTo(MaxScroll());
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// Across, the bar's right end is the page's start; its requests name the same ends either way
+// (SB_LINELEFT is SB_LINEUP, SB_LEFT is SB_TOP).
+void PageView::HandleScrollBar(int request) {
+    LayOut();
+    const int onwards = across_ ? -1 : 1; // what the bar's down or right means
+    switch (request) {
+    case SB_LINEDOWN:
+        ScrollTo(scrolled_ + onwards * LineStep());
+        break;
+    case SB_LINEUP:
+        ScrollTo(scrolled_ - onwards * LineStep());
+        break;
+    case SB_PAGEDOWN:
+        ScrollTo(scrolled_ + onwards * ClientLength());
+        break;
+    case SB_PAGEUP:
+        ScrollTo(scrolled_ - onwards * ClientLength());
+        break;
+    case SB_TOP:
+        ScrollTo(across_ ? MaxScroll() : 0);
+        break;
+    case SB_BOTTOM:
+        ScrollTo(across_ ? 0 : MaxScroll());
+        break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: {
+        SCROLLINFO bar{};
+        bar.cbSize = sizeof bar;
+        bar.fMask = SIF_TRACKPOS;
+        GetScrollInfo(Handle(), across_ ? SB_HORZ : SB_VERT, &bar);
+        ScrollTo(across_ ? MaxScroll() - bar.nTrackPos : bar.nTrackPos);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+// The wheel turned towards the user reads on; tilted right, a page across goes back.
+void PageView::HandleWheel(int delta, bool tilted) {
+    if (tilted && !across_) {
+        return; // the rows are as wide as the view
+    }
+    LayOut();
+    wheel_ += delta;
+    const int notches = wheel_ / WHEEL_DELTA;
+    wheel_ -= notches * WHEEL_DELTA;
+    ScrollTo(scrolled_ - notches * WheelLines * LineStep());
+}
+
+// Dragged beyond an edge, the selection reads on there.
+void PageView::ScrollTowards(POINT outside) {
+    const LONG at = across_ ? outside.x : outside.y;
+    const int towardsStart = across_ ? 1 : -1; // beyond the left or top edge
+    if (at < 0) {
+        ScrollTo(scrolled_ + towardsStart * LineStep());
+    } else if (at >= ClientLength()) {
+        ScrollTo(scrolled_ - towardsStart * LineStep());
+    }
 }
 
 void PageView::Copy() const {

@@ -42,23 +42,35 @@ public:
     // client coordinates; nothing when no character starts there.
     virtual std::optional<RECT> CellRect(uint32_t position) = 0;
 
+    // The size of the whole page, but never smaller than the window.
+    virtual SIZE WholeSize() = 0;
+    // Paints the page from its start into `dc`, as the window is across and `length` pixels
+    // along the way it scrolls; without the selection, as in a picture.
+    virtual void PaintWhole(HDC dc, int length) = 0;
+    // Whether the page scrolls from right to left, as columns follow each other, or downwards.
+    bool ScrollsAcross() const { return across_; }
+
 protected:
-    // A hidden view of `className` over `box`, a child of `form`, whose DPI it follows, with the
-    // scroll bar `scrollBar` (WS_HSCROLL or WS_VSCROLL).
-    PageView(const PageBox& box, const ui::Form& form, const wchar_t* className, DWORD scrollBar);
+    // A hidden view of `className` over `box`, a child of `form`, whose DPI it follows. It
+    // scrolls from right to left, `across`, or downwards.
+    PageView(const PageBox& box, const ui::Form& form, const wchar_t* className, bool across);
     virtual ~PageView();
 
     RECT Client() const;
+    // The client area's length along the way the page scrolls.
+    int ClientLength() const;
+    void ScrollTo(int scrolled);
+    int MaxScroll();
+    void UpdateScrollBar();
 
     // What each view does in its own way.
-    virtual void Forget() = 0;                     // drops the layout, to be made anew
-    virtual void LayOut() = 0;                     // makes it, if it is not made
-    virtual void PaintView(HDC dc) = 0;            // the client area, as scrolled
-    virtual bool HandleKey(WPARAM key) = 0;        // true: the view's own key
-    virtual void HandleScrollBar(int request) = 0; // the bar's request
-    virtual void HandleWheel(int delta, bool tilted) = 0;
+    virtual void Forget() = 0;                         // drops the layout, to be made anew
+    virtual void LayOut() = 0;                         // makes it, if it is not made
+    virtual void PaintView(HDC dc) = 0;                // the client area, as scrolled
     virtual uint32_t PositionAtPoint(POINT point) = 0; // for a click
-    virtual void ScrollTowards(POINT outside) = 0;     // a drag went beyond the client area
+    virtual int ContentLength() const = 0;             // of the page laid out, as it scrolls
+    virtual int LineStep() const = 0;                  // a column, or a row, in pixels
+    virtual int KeyPageStep() const = 0;               // what PgDn scrolls
     virtual void Copy() const;                         // the selection onto the clipboard
 
     const PageBox& page_;
@@ -73,11 +85,17 @@ protected:
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    bool HandleKey(WPARAM key);
+    void HandleScrollBar(int request);
+    void HandleWheel(int delta, bool tilted);
+    void ScrollTowards(POINT outside);
     void HandleMouse(UINT message, LPARAM lParam);
     void ShowMenu(LPARAM lParam);
     void PaintWindow();
     void Place();
 
+    bool across_;
     ui::UniqueWindow window_;
     std::optional<uint32_t> anchor_; // where a selection with the mouse began
+    int wheel_ = 0;                  // the part of a wheel notch not yet scrolled
 };

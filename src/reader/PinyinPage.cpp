@@ -39,7 +39,7 @@ int WidthOf(HDC dc, std::u16string_view text) {
 } // namespace
 
 PinyinPage::PinyinPage(const PageBox& box, const ui::Form& form)
-    : PageView(box, form, ClassName, WS_VSCROLL) {}
+    : PageView(box, form, ClassName, false) {}
 
 PinyinPage* PinyinPage::FromWindow(HWND window) {
     return static_cast<PinyinPage*>(
@@ -48,8 +48,6 @@ PinyinPage* PinyinPage::FromWindow(HWND window) {
 
 void PinyinPage::Forget() {
     layout_.reset();
-    widths_.clear();
-    readingWidths_.clear();
     Repaint();
 }
 
@@ -70,26 +68,41 @@ const PinyinLayout& PinyinPage::Layout() {
     return *layout_;
 }
 
-// Makes the fonts at the zoom and the DPI, and sets the runs in rows as wide as `width` allows.
-PinyinLayout PinyinPage::Measured(HDC dc, int width) {
+void PinyinPage::MakeFonts(HDC dc) {
     const CHARFORMAT2W face = BoxFontOf(box_);
-    const int dpi = form_.Dpi();
-    PinyinMeasures measures;
+    FontsFor wanted{face.szFaceName, face.bCharSet, form_.Dpi(), zoom_, {}};
     for (size_t run = 0; run < looks_.size(); ++run) {
-        const int pixels = MulDiv(ZoomedTwips(looks_[run].SizeTwips, zoom_), dpi, 1440);
+        wanted.Runs[run] = {looks_[run].SizeTwips, looks_[run].Bold};
+    }
+    if (fonts_.Readings && fonts_.MadeFor == wanted) {
+        return;
+    }
+    widths_.clear();
+    readingWidths_.clear();
+    for (size_t run = 0; run < looks_.size(); ++run) {
+        const int pixels = MulDiv(ZoomedTwips(looks_[run].SizeTwips, zoom_), wanted.Dpi, 1440);
         fonts_.Characters[run] = CreatePageFont(face, pixels, looks_[run].Bold);
         const TEXTMETRICW metrics = MetricsOf(dc, fonts_.Characters[run].get());
         fonts_.Ascent[run] = metrics.tmAscent;
-        measures.LineHeight[run] = metrics.tmHeight + metrics.tmExternalLeading + pixels / 8;
+        fonts_.LineHeight[run] = metrics.tmHeight + metrics.tmExternalLeading + pixels / 8;
     }
-    const int versePixels = MulDiv(ZoomedTwips(looks_[2].SizeTwips, zoom_), dpi, 1440);
-    fonts_.Readings = CreatePageFont(face, MulDiv(versePixels, ReadingPercent, 100), false);
+    fonts_.VersePixels = MulDiv(ZoomedTwips(looks_[2].SizeTwips, zoom_), wanted.Dpi, 1440);
+    fonts_.Readings = CreatePageFont(face, MulDiv(fonts_.VersePixels, ReadingPercent, 100), false);
     const TEXTMETRICW reading = MetricsOf(dc, fonts_.Readings.get());
     fonts_.ReadingAscent = reading.tmAscent;
-    measures.ReadingHeight = reading.tmHeight;
     fonts_.ReadingHeight = reading.tmHeight;
-    measures.ReadingGap = std::max<int>(3, reading.tmAveCharWidth); // a space between readings
-    margin_ = std::max(2, versePixels / 4);
+    fonts_.ReadingGap = std::max<int>(3, reading.tmAveCharWidth); // a space between readings
+    fonts_.MadeFor = std::move(wanted);
+}
+
+// Sets the runs in rows as wide as `width` allows, in the fonts of their looks.
+PinyinLayout PinyinPage::Measured(HDC dc, int width) {
+    MakeFonts(dc);
+    PinyinMeasures measures;
+    measures.LineHeight = fonts_.LineHeight;
+    measures.ReadingHeight = fonts_.ReadingHeight;
+    measures.ReadingGap = fonts_.ReadingGap;
+    margin_ = std::max(2, fonts_.VersePixels / 4);
     measures.Width = std::max(1, width - 2 * margin_);
     lineStep_ = std::max(1, measures.LineHeight[2] + measures.ReadingHeight);
     // Each character and reading is measured once, with its font selected only then.
@@ -112,30 +125,12 @@ PinyinLayout PinyinPage::Measured(HDC dc, int width) {
     return LayOutWithReadings(runs_, measures);
 }
 
-int PinyinPage::MaxScroll() {
-    const int height = layout_ ? layout_->Height + 2 * margin_ : 0;
-    return std::max(0, height - static_cast<int>(Client().bottom));
+int PinyinPage::ContentLength() const {
+    return layout_ ? layout_->Height + 2 * margin_ : 0;
 }
 
-void PinyinPage::UpdateScrollBar() {
-    SCROLLINFO bar{};
-    bar.cbSize = sizeof bar;
-    bar.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-    const int page = Client().bottom;
-    bar.nMax = MaxScroll() > 0 ? MaxScroll() + page - 1 : 0;
-    bar.nPage = MaxScroll() > 0 ? static_cast<UINT>(page) : 0;
-    bar.nPos = scrolled_;
-    SetScrollInfo(Handle(), SB_VERT, &bar, TRUE);
-}
-
-void PinyinPage::ScrollTo(int scrolled) {
-    Layout();
-    const int clamped = std::clamp(scrolled, 0, MaxScroll());
-    if (clamped != scrolled_) {
-        scrolled_ = clamped;
-        UpdateScrollBar();
-        Repaint();
-    }
+int PinyinPage::KeyPageStep() const {
+    return std::max(lineStep_, ClientLength() - lineStep_);
 }
 
 std::optional<RECT> PinyinPage::CellRect(uint32_t position) {

@@ -10,7 +10,7 @@
 #include <richedit.h>
 
 VerticalPage::VerticalPage(const PageBox& box, const ui::Form& form)
-    : PageView(box, form, ClassName, WS_HSCROLL) {}
+    : PageView(box, form, ClassName, true) {}
 
 std::optional<RECT> VerticalPage::CellRect(uint32_t position) {
     const VerticalLayout& layout = Layout();
@@ -69,36 +69,12 @@ const VerticalLayout& VerticalPage::Layout() {
     return *layout_;
 }
 
-int VerticalPage::MaxScroll() {
-    const int width = geometry_.ContentWidth(layout_ ? layout_->Columns.size() : 0);
-    return std::max(0, width - static_cast<int>(Client().right));
+int VerticalPage::ContentLength() const {
+    return geometry_.ContentWidth(layout_ ? layout_->Columns.size() : 0);
 }
 
-void VerticalPage::UpdateScrollBar() {
-    // The bar's thumb starts at the right, where the first column is.
-    SCROLLINFO bar{};
-    bar.cbSize = sizeof bar;
-    bar.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-    const int page = Client().right;
-    bar.nMax = MaxScroll() > 0 ? MaxScroll() + page - 1 : 0;
-    bar.nPage = MaxScroll() > 0 ? static_cast<UINT>(page) : 0;
-    bar.nPos = MaxScroll() - scrolled_;
-    SetScrollInfo(Handle(), SB_HORZ, &bar, TRUE);
-}
-
-void VerticalPage::ScrollTo(int scrolled) {
-    Layout();
-    const int clamped = std::clamp(scrolled, 0, MaxScroll());
-    if (clamped != scrolled_) {
-        scrolled_ = clamped;
-        UpdateScrollBar();
-        InvalidateRect(Handle(), nullptr, FALSE);
-    }
-}
-
-void VerticalPage::ScrollByColumns(int columns) {
-    Layout();
-    ScrollTo(scrolled_ + columns * geometry_.Pitch);
+int VerticalPage::KeyPageStep() const {
+    return std::max(1, geometry_.ColumnsIn(Client().right) - 1) * geometry_.Pitch;
 }
 
 void VerticalPage::PaintView(HDC dc) {

@@ -18,11 +18,10 @@ public:
     // Scrolls the column holding `position` into view when it is not, if the page is on.
     void BringIntoView(uint32_t position);
 
-    // The size of the whole page, every column of it, but never narrower than the window.
-    SIZE WholeSize();
+    SIZE WholeSize() override;
     // Paints the page from its first column on into `dc`, `width` pixels wide and as high as
     // the window, the first column at the right; without the selection, as in a picture.
-    void PaintWhole(HDC dc, int width);
+    void PaintWhole(HDC dc, int width) override;
 
     std::optional<RECT> CellRect(uint32_t position) override;
     static VerticalPage* FromWindow(HWND window);
@@ -31,22 +30,16 @@ private:
     void Forget() override;
     void LayOut() override { Layout(); }
     void PaintView(HDC dc) override;
-    bool HandleKey(WPARAM key) override;
-    void HandleScrollBar(int request) override;
-    void HandleWheel(int delta, bool tilted) override;
     uint32_t PositionAtPoint(POINT point) override;
-    void ScrollTowards(POINT outside) override;
+    int ContentLength() const override;
+    int LineStep() const override { return geometry_.Pitch; }
+    int KeyPageStep() const override;
 
     // Lays the page out when something changed since the last time.
     const VerticalLayout& Layout();
     void PaintArea(HDC dc, RECT client, int scrolled, bool withSelection);
-    void ScrollTo(int scrolled);
-    void ScrollByColumns(int columns);
-    int MaxScroll();
-    void UpdateScrollBar();
 
     std::optional<VerticalLayout> layout_;
     ColumnGeometry geometry_;
     VerticalFonts fonts_;
-    int wheel_ = 0; // the part of a wheel notch not yet scrolled
 };

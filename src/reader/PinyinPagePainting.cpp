@@ -1,19 +1,12 @@
-// How the 拼音 view paints, and answers the keyboard, the scroll bar, the wheel and a drag.
+// How the 拼音 view paints its rows.
 #include "PinyinPage.h"
 
 #include "DeviceContext.h"
 #include "PageSelection.h"
 
 #include <algorithm>
-#include <windowsx.h>
 
 namespace {
-
-constexpr int WheelRows = 3; // rows a notch of the mouse wheel scrolls
-
-bool CtrlIsDown() {
-    return GetKeyState(VK_CONTROL) < 0;
-}
 
 void Draw(HDC dc, int x, int baseline, std::u16string_view text) {
     TextOutW(dc, x, baseline, reinterpret_cast<const wchar_t*>(text.data()),
@@ -21,72 +14,6 @@ void Draw(HDC dc, int x, int baseline, std::u16string_view text) {
 }
 
 } // namespace
-
-bool PinyinPage::HandleKey(WPARAM key) {
-    if (CtrlIsDown()) {
-        return false;
-    }
-    Layout();
-    const int page = std::max(lineStep_, static_cast<int>(Client().bottom) - lineStep_);
-    switch (key) {
-    case VK_DOWN:
-        ScrollTo(scrolled_ + lineStep_);
-        return true;
-    case VK_UP:
-        ScrollTo(scrolled_ - lineStep_);
-        return true;
-    case VK_NEXT:
-        ScrollTo(scrolled_ + page);
-        return true;
-    case VK_PRIOR:
-        ScrollTo(scrolled_ - page);
-        return true;
-    case VK_HOME:
-        ScrollTo(0);
-        return true;
-    case VK_END:
-        ScrollTo(MaxScroll());
-        return true;
-    default:
-        return false;
-    }
-}
-
-void PinyinPage::HandleScrollBar(int request) {
-    Layout();
-    const int page = Client().bottom;
-    switch (request) {
-    case SB_LINEDOWN:
-        ScrollTo(scrolled_ + lineStep_);
-        break;
-    case SB_LINEUP:
-        ScrollTo(scrolled_ - lineStep_);
-        break;
-    case SB_PAGEDOWN:
-        ScrollTo(scrolled_ + page);
-        break;
-    case SB_PAGEUP:
-        ScrollTo(scrolled_ - page);
-        break;
-    case SB_TOP:
-        ScrollTo(0);
-        break;
-    case SB_BOTTOM:
-        ScrollTo(MaxScroll());
-        break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: {
-        SCROLLINFO bar{};
-        bar.cbSize = sizeof bar;
-        bar.fMask = SIF_TRACKPOS;
-        GetScrollInfo(Handle(), SB_VERT, &bar);
-        ScrollTo(bar.nTrackPos);
-        break;
-    }
-    default:
-        break;
-    }
-}
 
 // Paints the rows that fall within `client`, the page scrolled by `scrolled` pixels: each
 // cell's background, as marked or selected, its reading centred above and its character below.
@@ -137,25 +64,5 @@ void PinyinPage::Paint(HDC dc, RECT client, int scrolled, bool withSelection) {
             Draw(dc, left + (cell.Width - width) / 2, charactersTop + fonts_.Ascent[row.Run],
                  character);
         }
-    }
-}
-
-// The wheel turned towards the user reads on, downwards.
-void PinyinPage::HandleWheel(int delta, bool tilted) {
-    if (tilted) {
-        return; // the rows are as wide as the view
-    }
-    wheel_ += delta;
-    if (const int notches = wheel_ / WHEEL_DELTA; notches != 0) {
-        wheel_ -= notches * WHEEL_DELTA;
-        ScrollTo(scrolled_ - notches * WheelRows * lineStep_);
-    }
-}
-
-void PinyinPage::ScrollTowards(POINT outside) {
-    if (outside.y < 0) {
-        ScrollTo(scrolled_ - lineStep_);
-    } else if (outside.y >= Client().bottom) {
-        ScrollTo(scrolled_ + lineStep_);
     }
 }
