@@ -68,16 +68,18 @@ void Form1::Form_Load() {
                                                     [this](int delta) { zoom_->Wheel(delta); },
                                                     [this] {
                                                         if (vertical_ && pinyin_) {
-                                                            vertical_->FollowBox();
-                                                            pinyin_->FollowBox();
+                                                            for (PageView* view : Views()) {
+                                                                view->FollowBox();
+                                                            }
                                                         }
                                                     }});
     vertical_.emplace(*page_, *this);
     pinyin_.emplace(*page_, *this);
     zoom_.emplace(*page_);
     zoom_->WhenChanged([this](int percent) {
-        vertical_->SetZoomPercent(percent);
-        pinyin_->SetZoomPercent(percent);
+        for (PageView* view : Views()) {
+            view->SetZoomPercent(percent);
+        }
     });
     NameReaderControls(accessibleNames_, *this, [this] { return ShownPoemName(); },
                        {vertical_->Handle(), pinyin_->Handle(), [this] {
@@ -154,11 +156,17 @@ void Form1::ShowTang(int16_t Index) {
     if (!page_->ShowRuns(runs, looks, marks)) {
         Inform(PageNotWholeMessage); // the box is left with what it took, and the program goes on
     }
-    pinyin_->SetRuns(runs, looks, marks);
-    vertical_->SetRuns(std::move(runs), looks, std::move(marks)); // the box has its text by now
+    for (PageView* view : Views()) {
+        view->SetRuns(runs, looks, marks); // the box has its text by now
+    }
+    AnnouncePageName();
+}
+
+void Form1::AnnouncePageName() {
     ui::AnnounceNameChange(Control(RichText1));
-    ui::AnnounceNameChange(vertical_->Handle());
-    ui::AnnounceNameChange(pinyin_->Handle());
+    for (const PageView* view : Views()) {
+        ui::AnnounceNameChange(view->Handle());
+    }
 }
 
 std::u16string Form1::ShownPoemName() const {
@@ -190,16 +198,15 @@ void Form1::Remark() {
     }
     PageMarks marks = MarksOf(shown_, PageRuns(module_.Tangs[static_cast<size_t>(shown_)]));
     page_->SetMarks(marks);
-    pinyin_->SetMarks(marks);
-    vertical_->SetMarks(std::move(marks));
+    for (PageView* view : Views()) {
+        view->SetMarks(marks);
+    }
 }
 
 // The page keeps its text and where it is scrolled to; only its marks and its name change.
 void Form1::MarkAfterSearch() {
     Remark();
-    ui::AnnounceNameChange(Control(RichText1));
-    ui::AnnounceNameChange(vertical_->Handle());
-    ui::AnnounceNameChange(pinyin_->Handle());
+    AnnouncePageName();
 }
 
 void Form1::AddAuthor(const std::u16string& strAuthor) {

@@ -71,8 +71,8 @@ public:
     void mnuNextResult_Click() { StepThroughResults(true); }
     void mnuPreviousResult_Click() { StepThroughResults(false); }
     void mnuPrint_Click();
-    void mnuVertical_Click();
-    void mnuPinyin_Click();
+    void mnuVertical_Click() { SwitchView(*vertical_); }
+    void mnuPinyin_Click() { SwitchView(*pinyin_); }
     void mnuReadAloud_Click() { ReadAloud(ReadAloudPart::Poem); }
     void mnuReadNotes_Click() { ReadAloud(ReadAloudPart::Notes); }
     void mnuStopReading_Click() { aloud_.Stop(); }
@@ -106,6 +106,14 @@ private:
     void ShowPageMenu(POINT at);
     // The page's name for screen readers: the poem on it.
     std::u16string ShownPoemName() const;
+    // Tells screen readers that the page, in each of its views, has another name.
+    void AnnouncePageName();
+    // The page's views that draw it themselves in the box's place, and the one shown, if any.
+    std::array<PageView*, 2> Views() { return {&*vertical_, &*pinyin_}; }
+    PageView* ShownView();
+    bool IsPageWindow(HWND window);
+    // Shows `view`, or the box again when it is shown: one view at a time.
+    void SwitchView(PageView& view);
 
     void OnCommand(int id, int notification) override;
     void Form_Unload(bool& cancel) override;

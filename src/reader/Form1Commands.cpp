@@ -13,6 +13,7 @@
 #include "RandomPoem.h"
 #include "ReaderCommands.h"
 
+#include <algorithm>
 #include <new>
 #include <windowsx.h>
 
@@ -113,8 +114,7 @@ bool Form1::OnKey(const MSG& message) {
         // the focus.
         const POINT at{GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)};
         HWND under = WindowFromPoint(at);
-        const bool overThePage =
-            under == box || under == vertical_->Handle() || under == pinyin_->Handle();
+        const bool overThePage = IsPageWindow(under);
         if ((GET_KEYSTATE_WPARAM(message.wParam) & MK_CONTROL) != 0 && overThePage &&
             message.hwnd != box) {
             SendMessageW(box, WM_MOUSEWHEEL, message.wParam, message.lParam);
@@ -134,8 +134,7 @@ bool Form1::OnKey(const MSG& message) {
     if (message.message == WM_KEYUP) {
         return false;
     }
-    const bool onThePage = message.hwnd == box || message.hwnd == vertical_->Handle() ||
-                           message.hwnd == pinyin_->Handle();
+    const bool onThePage = IsPageWindow(message.hwnd);
     const ReaderCommand* command = CommandForKey(key, held, onThePage);
     if (command == nullptr || (command->Needs == CommandNeeds::Reading && !CanRun(*command))) {
         return false; // Escape is the page's own unless it stops the reading
@@ -197,15 +196,15 @@ void Form1::mnuCopy_Click() {
 
 void Form1::mnuSelectAll_Click() {
     SelectWholePage(page_->Handle());
-    vertical_->Repaint();
-    pinyin_->Repaint();
+    for (const PageView* view : Views()) {
+        view->Repaint();
+    }
 }
 
 // The page as it is shown, but whole; a page too long for one picture gives its first part.
 void Form1::mnuCopyPicture_Click() {
-    const PagePicture picture = vertical_->IsOn() ? PictureOfView(*vertical_)
-                                : pinyin_->IsOn() ? PictureOfView(*pinyin_)
-                                                  : PictureOfBox(*page_);
+    PageView* shown = ShownView();
+    const PagePicture picture = shown != nullptr ? PictureOfView(*shown) : PictureOfBox(*page_);
     if (picture.Bitmap && ui::PutPictureOnClipboard(Handle(), picture.Bitmap.get()) &&
         picture.Cut) {
         Inform(texts::PictureCutMessage);
@@ -255,21 +254,30 @@ void Form1::mnuSearch_Click() {
     form2_->ShowWithFocusOnAuthor();
 }
 
-// The page shows one view at a time: turning one on turns the other off.
-void Form1::mnuVertical_Click() {
-    const bool on = !vertical_->IsOn();
-    if (on) {
-        pinyin_->SetOn(false);
+PageView* Form1::ShownView() {
+    for (PageView* view : Views()) {
+        if (view->IsOn()) {
+            return view;
+        }
     }
-    vertical_->SetOn(on);
+    return nullptr;
 }
 
-void Form1::mnuPinyin_Click() {
-    const bool on = !pinyin_->IsOn();
-    if (on) {
-        vertical_->SetOn(false);
+bool Form1::IsPageWindow(HWND window) {
+    return window == page_->Handle() || std::ranges::any_of(Views(), [window](PageView* view) {
+               return view->Handle() == window;
+           });
+}
+
+// The page shows one view at a time: turning one on turns the other off.
+void Form1::SwitchView(PageView& view) {
+    const bool on = !view.IsOn();
+    for (PageView* other : Views()) {
+        if (on && other != &view) {
+            other->SetOn(false);
+        }
     }
-    pinyin_->SetOn(on);
+    view.SetOn(on);
 }
 
 void Form1::mnuPrint_Click() {

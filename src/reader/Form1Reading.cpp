@@ -19,10 +19,8 @@ void Form1::MarkLineRead(std::optional<MarkedSpan> line) {
     lineRead_ = line;
     Remark();
     if (line) { // a long poem scrolls along as it is read
-        if (vertical_->IsOn()) {
-            vertical_->BringIntoView(line->Start);
-        } else if (pinyin_->IsOn()) {
-            pinyin_->BringIntoView(line->Start);
+        if (PageView* shown = ShownView()) {
+            shown->BringIntoView(line->Start);
         } else {
             page_->BringIntoView(line->Start);
         }

@@ -37,6 +37,8 @@ public:
     void Repaint() const;
     // Marks the runs shown anew, as after another search or a line read aloud.
     void SetMarks(PageMarks marks);
+    // Scrolls the character at `position` into view when it is not, if the view is on.
+    virtual void BringIntoView(uint32_t position) = 0;
 
     // Where the character starting at `position` (counted as the box counts) is drawn, in
     // client coordinates; nothing when no character starts there.

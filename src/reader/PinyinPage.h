@@ -17,8 +17,8 @@ public:
 
     PinyinPage(const PageBox& box, const ui::Form& form);
 
-    // Scrolls the row holding `position` into view when it is not, if the view is on.
-    void BringIntoView(uint32_t position);
+    // Scrolls the row holding `position` to the top when it is out of view.
+    void BringIntoView(uint32_t position) override;
 
     // The selection, or the whole page, as the view shows it: each line of Chinese followed
     // by its readings.

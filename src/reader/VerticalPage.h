@@ -15,8 +15,8 @@ public:
 
     VerticalPage(const PageBox& box, const ui::Form& form);
 
-    // Scrolls the column holding `position` into view when it is not, if the page is on.
-    void BringIntoView(uint32_t position);
+    // Scrolls the column holding `position` into view, as little as it takes.
+    void BringIntoView(uint32_t position) override;
 
     SIZE WholeSize() override;
     // Paints the page from its first column on into `dc`, `width` pixels wide and as high as
