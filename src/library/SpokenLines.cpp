@@ -1,15 +1,14 @@
 #include "SpokenLines.h"
 
 #include "PageLines.h"
+#include "Pinyin.h"
 
 namespace {
 
+// A unit alone: a character outside the Basic Multilingual Plane, in two, is never said.
 bool IsSaid(char16_t unit) {
     return (unit >= u'0' && unit <= u'9') || (unit >= u'A' && unit <= u'Z') ||
-           (unit >= u'a' && unit <= u'z') || unit == u'〇' ||
-           (unit >= 0x3400 && unit <= 0x4DBF) || // CJK extension A
-           (unit >= 0x4E00 && unit <= 0x9FFF) || // CJK unified ideographs
-           (unit >= 0xF900 && unit <= 0xFAFF) || // CJK compatibility ideographs
+           (unit >= u'a' && unit <= u'z') || IsChineseCharacter(unit) ||
            (unit >= 0xFF10 && unit <= 0xFF19) || // fullwidth digits and letters
            (unit >= 0xFF21 && unit <= 0xFF3A) || (unit >= 0xFF41 && unit <= 0xFF5A);
 }
